@@ -1,0 +1,61 @@
+#pragma once
+// The file operations whose failures the program checks. The real file system
+// stands behind it; tests put a double in front that fails on request.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace velkor {
+
+// Error numbers as the suite's programs report them.
+namespace BrojGreške {
+constexpr int DatotekaNijePronađena = 53;
+constexpr int DiskPun = 61;
+constexpr int DozvolaOdbijena = 70;
+constexpr int GreškaPristupa = 75;
+constexpr int PutanjaNijePronađena = 76;
+constexpr int DatotekaPostoji = 58;
+} // namespace BrojGreške
+
+struct Greška {
+    enum class Korak { Otvaranje, Pisanje };
+    int broj = 0;
+    QString opis;
+    Korak korak = Korak::Otvaranje;
+};
+
+// No value: the operation succeeded.
+using Ishod = std::optional<Greška>;
+
+class Datoteke {
+public:
+    virtual ~Datoteke() = default;
+
+    virtual bool PostojiDatoteka(const QString& put) = 0;
+    virtual bool PostojiDirektorija(const QString& put) = 0;
+    // Size in bytes, or the error when the file cannot be read.
+    virtual std::optional<qint64> Veličina(const QString& put, Greška* greška = nullptr) = 0;
+
+    // Copies over an existing file.
+    virtual Ishod Kopiraj(const QString& od, const QString& na) = 0;
+    // Moves a file; number 53 when the source is missing.
+    virtual Ishod Premjesti(const QString& od, const QString& na) = 0;
+    // Deletes a file; a read-only one only when forced.
+    virtual Ishod Obriši(const QString& put, bool prisilno) = 0;
+    // Deletes the files matching a wildcard pattern in the last path element.
+    virtual Ishod ObrišiPoUzorku(const QString& uzorak, bool prisilno) = 0;
+    // Removes a directory with all it holds, read-only files included.
+    virtual Ishod ObrišiDirektoriju(const QString& put) = 0;
+    // Creates one directory level; its parent must exist.
+    virtual Ishod NapraviDirektoriju(const QString& put) = 0;
+
+    // Appends bytes at the end of a file, creating it when missing. The error
+    // says whether the opening or the writing failed.
+    virtual Ishod DodajNaKraj(const QString& put, const QByteArray& bajtovi) = 0;
+    // Replaces a file whole: written beside it and moved over it in one step,
+    // so a failure never leaves a half-written or missing file.
+    virtual Ishod ZapišiCijelu(const QString& put, const QByteArray& bajtovi) = 0;
+    virtual std::optional<QByteArray> Pročitaj(const QString& put, Greška* greška = nullptr) = 0;
+};
+
+} // namespace velkor

@@ -1,0 +1,190 @@
+#include "app/StvarneDatoteke.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velkor {
+
+namespace {
+
+Greška greška(int broj, Greška::Korak korak = Greška::Korak::Otvaranje) {
+    static const QHash<int, QString> opisi{
+        {BrojGreške::DatotekaNijePronađena, QStringLiteral("Datoteka nije pronađena")},
+        {BrojGreške::DiskPun, QStringLiteral("Disk je pun")},
+        {BrojGreške::DozvolaOdbijena, QStringLiteral("Dozvola odbijena")},
+        {BrojGreške::GreškaPristupa, QStringLiteral("Greška u pristupu putanji/datoteci")},
+        {BrojGreške::PutanjaNijePronađena, QStringLiteral("Putanja nije pronađena")},
+        {BrojGreške::DatotekaPostoji, QStringLiteral("Datoteka već postoji")},
+    };
+    return Greška{broj, opisi.value(broj), korak};
+}
+
+bool postojiRoditelj(const QString& put) {
+    return QFileInfo(put).absoluteDir().exists();
+}
+
+// Turns a failed QFile operation into the program's error number.
+Greška greškaDatoteke(const QString& put, QFileDevice::FileError e, Greška::Korak korak) {
+    if (!postojiRoditelj(put))
+        return greška(BrojGreške::PutanjaNijePronađena, korak);
+    switch (e) {
+    case QFileDevice::PermissionsError:
+        return greška(BrojGreške::DozvolaOdbijena, korak);
+    case QFileDevice::ResourceError:
+        return greška(BrojGreške::DiskPun, korak);
+    default:
+        break;
+    }
+    if (korak == Greška::Korak::Otvaranje && QFileInfo(put).isDir())
+        return greška(BrojGreške::DozvolaOdbijena, korak);
+    return greška(BrojGreške::GreškaPristupa, korak);
+}
+
+bool samoZaČitanje(const QString& put) {
+    return !(QFile::permissions(put) & QFileDevice::WriteOwner);
+}
+
+void učiniPisivim(const QString& put) {
+    QFile::setPermissions(put, QFile::permissions(put) | QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+bool StvarneDatoteke::PostojiDatoteka(const QString& put) {
+    return QFileInfo(put).isFile();
+}
+
+bool StvarneDatoteke::PostojiDirektorija(const QString& put) {
+    return !put.isEmpty() && QFileInfo(put).isDir();
+}
+
+std::optional<qint64> StvarneDatoteke::Veličina(const QString& put, Greška* g) {
+    QFileInfo info(put);
+    if (!info.isFile()) {
+        if (g)
+            *g = greška(postojiRoditelj(put) ? BrojGreške::DatotekaNijePronađena
+                                              : BrojGreške::PutanjaNijePronađena);
+        return std::nullopt;
+    }
+    return info.size();
+}
+
+Ishod StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
+    QFile izvor(od);
+    if (!QFileInfo(od).isFile())
+        return greška(BrojGreške::DatotekaNijePronađena);
+    if (!izvor.open(QIODevice::ReadOnly))
+        return greškaDatoteke(od, izvor.error(), Greška::Korak::Otvaranje);
+    // Written beside the target, so a failed copy leaves the old file whole.
+    QSaveFile cilj(na);
+    if (!cilj.open(QIODevice::WriteOnly))
+        return greškaDatoteke(na, cilj.error(), Greška::Korak::Otvaranje);
+    constexpr qint64 komad = 1 << 20;
+    while (!izvor.atEnd()) {
+        const QByteArray dio = izvor.read(komad);
+        if (dio.isEmpty() && izvor.error() != QFileDevice::NoError)
+            return greškaDatoteke(od, izvor.error(), Greška::Korak::Pisanje);
+        if (cilj.write(dio) != dio.size())
+            return greškaDatoteke(na, cilj.error(), Greška::Korak::Pisanje);
+    }
+    if (!cilj.commit())
+        return greškaDatoteke(na, cilj.error(), Greška::Korak::Pisanje);
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::Premjesti(const QString& od, const QString& na) {
+    if (!QFileInfo(od).isFile())
+        return greška(BrojGreške::DatotekaNijePronađena);
+    if (QFileInfo::exists(na))
+        return greška(BrojGreške::DatotekaPostoji);
+    QFile izvor(od);
+    if (!izvor.rename(na))
+        return greškaDatoteke(na, izvor.error(), Greška::Korak::Pisanje);
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::Obriši(const QString& put, bool prisilno) {
+    if (!QFileInfo(put).isFile())
+        return greška(postojiRoditelj(put) ? BrojGreške::DatotekaNijePronađena
+                                            : BrojGreške::PutanjaNijePronađena);
+    if (samoZaČitanje(put)) {
+        if (!prisilno)
+            return greška(BrojGreške::DozvolaOdbijena);
+        učiniPisivim(put);
+    }
+    QFile datoteka(put);
+    if (!datoteka.remove())
+        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
+    const QFileInfo info(uzorak);
+    QDir direktorija = info.absoluteDir();
+    if (!direktorija.exists())
+        return greška(BrojGreške::PutanjaNijePronađena);
+    const QStringList imena = direktorija.entryList({info.fileName()}, QDir::Files | QDir::Hidden);
+    if (imena.isEmpty())
+        return greška(BrojGreške::DatotekaNijePronađena);
+    for (const QString& ime : imena) {
+        if (Ishod ishod = Obriši(direktorija.filePath(ime), prisilno))
+            return ishod;
+    }
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::ObrišiDirektoriju(const QString& put) {
+    if (!PostojiDirektorija(put))
+        return greška(BrojGreške::PutanjaNijePronađena);
+    if (!QDir(put).removeRecursively())
+        return greška(BrojGreške::DozvolaOdbijena, Greška::Korak::Pisanje);
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::NapraviDirektoriju(const QString& put) {
+    if (QFileInfo::exists(put))
+        return greška(BrojGreške::DatotekaPostoji);
+    if (!postojiRoditelj(QDir::cleanPath(put)))
+        return greška(BrojGreške::PutanjaNijePronađena);
+    if (!QDir().mkdir(put))
+        return greška(BrojGreške::DozvolaOdbijena);
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::DodajNaKraj(const QString& put, const QByteArray& bajtovi) {
+    QFile datoteka(put);
+    if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Append))
+        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Otvaranje);
+    if (datoteka.write(bajtovi) != bajtovi.size() || !datoteka.flush())
+        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
+    return std::nullopt;
+}
+
+Ishod StvarneDatoteke::ZapišiCijelu(const QString& put, const QByteArray& bajtovi) {
+    QSaveFile datoteka(put);
+    if (!datoteka.open(QIODevice::WriteOnly))
+        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Otvaranje);
+    if (datoteka.write(bajtovi) != bajtovi.size() || !datoteka.commit())
+        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
+    return std::nullopt;
+}
+
+std::optional<QByteArray> StvarneDatoteke::Pročitaj(const QString& put, Greška* g) {
+    QFile datoteka(put);
+    if (!QFileInfo(put).isFile()) {
+        if (g)
+            *g = greška(postojiRoditelj(put) ? BrojGreške::DatotekaNijePronađena
+                                              : BrojGreške::PutanjaNijePronađena);
+        return std::nullopt;
+    }
+    if (!datoteka.open(QIODevice::ReadOnly)) {
+        if (g)
+            *g = greškaDatoteke(put, datoteka.error(), Greška::Korak::Otvaranje);
+        return std::nullopt;
+    }
+    return datoteka.readAll();
+}
+
+} // namespace velkor

@@ -1,0 +1,28 @@
+#pragma once
+// The port to the operating system: what only the platform can tell.
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace velkor {
+
+class Platforma {
+public:
+    virtual ~Platforma() = default;
+
+    // The computer-name query as the system answers it; no value when it fails.
+    virtual std::optional<QString> ImeRačunalaSustava() = 0;
+    // The logged-on user's name as the system answers it; no value when it fails.
+    virtual std::optional<QString> ImeKorisnikaSustava() = 0;
+    // An environment variable; empty text when it is not set.
+    virtual QString VarijablaOkoline(const QString& ime) = 0;
+    // The per-user settings store of application "Velkor".
+    virtual std::unique_ptr<QSettings> OtvoriPostavke() = 0;
+};
+
+// The implementation for the platform the program was built for.
+std::unique_ptr<Platforma> NapraviPlatformu();
+
+} // namespace velkor

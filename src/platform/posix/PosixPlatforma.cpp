@@ -1,0 +1,47 @@
+#include "platform/Platforma.h"
+
+#include <QByteArray>
+#include <QSettings>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace velkor {
+
+namespace {
+
+class PosixPlatforma : public Platforma {
+public:
+    std::optional<QString> ImeRačunalaSustava() override {
+        char ime[256] = {};
+        if (gethostname(ime, sizeof ime - 1) != 0)
+            return std::nullopt;
+        return QString::fromLocal8Bit(ime);
+    }
+
+    std::optional<QString> ImeKorisnikaSustava() override {
+        if (const passwd* korisnik = getpwuid(geteuid()); korisnik && korisnik->pw_name)
+            return QString::fromLocal8Bit(korisnik->pw_name);
+        const QByteArray izOkoline = qgetenv("USER");
+        if (izOkoline.isEmpty())
+            return std::nullopt;
+        return QString::fromLocal8Bit(izOkoline);
+    }
+
+    QString VarijablaOkoline(const QString& ime) override {
+        return qEnvironmentVariable(ime.toLocal8Bit().constData());
+    }
+
+    // Velkor/Velkor.ini in the user's configuration directory ($XDG_CONFIG_HOME).
+    std::unique_ptr<QSettings> OtvoriPostavke() override {
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("Velkor"), QStringLiteral("Velkor"));
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Platforma> NapraviPlatformu() {
+    return std::make_unique<PosixPlatforma>();
+}
+
+} // namespace velkor

@@ -1,0 +1,102 @@
+#pragma once
+// A window that records everything the operations show and answers message
+// boxes and the file dialog from a script.
+#include "app/Prozor.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <array>
+
+namespace velkor::test {
+
+struct ZapisPoruke {
+    QString tekst;
+    Ikona ikona;
+    Gumbi gumbi;
+    QString naslov;
+};
+
+struct StanjeReda {
+    int red;
+    int slika;
+    int postotak;
+};
+
+class LažniProzor : public Prozor {
+public:
+    void PostaviStatus1(const QString& tekst) override;
+    void PostaviStatus2(const QString& tekst) override;
+    QString Status1() const override { return status1; }
+    QString Status2() const override { return status2; }
+
+    void PrikažiProgres(qint32 minimum, qint32 maksimum) override;
+    void PostaviProgres(qint32 vrijednost) override { progres = vrijednost; }
+    qint32 Progres() const override { return progres; }
+    void SakrijProgres() override { progresVidljiv = false; }
+
+    void PrikažiIzvještajRada(const QString& tekst) override { txtPor = tekst; }
+    void PrikažiPopisGrešaka(const QString& tekst) override { txtPorGr = tekst; }
+
+    Odgovor Poruka(const QString& tekst, Ikona ikona, Gumbi gumbi, const QString& naslov) override;
+
+    int OdabranaOpcija() const override { return opcija; }
+    void OznačiOpciju(int indeks) override { opcija = indeks; }
+    void PostaviNatpisOpcije(int indeks, const QString& natpis) override;
+
+    QString TekstLokacije(int indeks) const override { return lokacije[indeks]; }
+    void PostaviTekstLokacije(int indeks, const QString& tekst) override {
+        lokacije[indeks] = tekst;
+    }
+    int VrijemeDownloada() const override { return vrijemeDownloada; }
+    void PostaviVrijemeDownloada(int sati) override { vrijemeDownloada = sati; }
+
+    bool DownloadOmogućen() const override { return downloadOmogućen; }
+    void OmogućiDownload(bool omogućen) override { downloadOmogućen = omogućen; }
+
+    void PostaviVrijemePrijenosa(const QString& tekst) override { vrijemePrijenosa = tekst; }
+    QString VrijemePrijenosa() const override { return vrijemePrijenosa; }
+    void UključiTmrPrijenos(bool uključen) override { tmrPrijenos = uključen; }
+
+    void PostaviNaslov(const QString& tekst) override { naslov = tekst; }
+    void PrikažiKarticu(int indeks) override { kartica = indeks; }
+    void PostaviBoju(quint32 vrijednost) override { boja = vrijednost; }
+
+    QString IzaberiDatoteku(const DijalogDatoteke& dijalog) override;
+    void ZavršiProgram() override { ++završetaka; }
+
+    void PrikažiPlan(const QList<QStringList>& stavke) override;
+    int RedStavke(const QString& ime) const override;
+    void PostaviStanjeReda(int red, int slika, int postotak) override;
+
+    // What was recorded.
+    QString status1, status2;
+    QStringList povijestStatusa1, povijestStatusa2;
+    qint32 progresMin = 0, progresMax = 100, progres = 0;
+    bool progresVidljiv = false;
+    QString txtPor, txtPorGr;
+    QList<ZapisPoruke> poruke;
+    int opcija = 2; // selected at design time
+    std::array<QString, 3> natpisi;
+    std::array<QString, 2> lokacije;
+    int vrijemeDownloada = 0;
+    bool downloadOmogućen = true;
+    QString vrijemePrijenosa;
+    bool tmrPrijenos = false;
+    QString naslov;
+    int kartica = -1;
+    quint32 boja = 0;
+    QList<DijalogDatoteke> dijalozi;
+    int završetaka = 0;
+    // The grid as shown: item rows only, in order (grid row = index + 2).
+    QList<QStringList> plan;
+    int prikazaPlana = 0;
+    QList<StanjeReda> stanjaRedova;
+
+    // Scripted answers: message boxes answer from here, else OK / Yes;
+    // the file dialog answers from here, else as cancelled.
+    QQueue<Odgovor> odgovori;
+    QQueue<QString> izabraneDatoteke;
+};
+
+} // namespace velkor::test

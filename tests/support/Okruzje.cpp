@@ -1,0 +1,114 @@
+#include "Okruzje.h"
+
+#include "app/KodnaStranica.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QtEndian>
+
+namespace velkor::test {
+
+QString FiksnoRegionalno::DatumTekst(QDate datum) const {
+    return datum.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString FiksnoRegionalno::VrijemeTekst(QTime vrijeme) const {
+    return vrijeme.toString(QStringLiteral("HH:mm:ss"));
+}
+
+std::unique_ptr<QSettings> LažnaPlatforma::OtvoriPostavke() {
+    return std::make_unique<QSettings>(putanjaPostavki, QSettings::IniFormat);
+}
+
+Okruženje::Okruženje(bool stvoriUpdate) {
+    QDir(dir.path()).mkpath(QStringLiteral("Velkor"));
+    if (stvoriUpdate)
+        QDir(dir.path()).mkpath(QStringLiteral("Velkor/Update"));
+    platforma.putanjaPostavki = putanjaPostavki();
+    spremište = std::make_unique<QSettingsSpremište>(platforma.OtvoriPostavke());
+}
+
+QString Okruženje::baza() const {
+    return QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor/"));
+}
+
+QString Okruženje::update() const {
+    return baza() + QStringLiteral("Update") + QDir::separator();
+}
+
+QString Okruženje::putanjaPostavki() const {
+    return dir.path() + QStringLiteral("/config/Velkor/Velkor.ini");
+}
+
+QString Okruženje::putanjaLoga() const {
+    return update() + QStringLiteral("Update.log");
+}
+
+void Okruženje::zapiši(const QString& put, const QString& sadržaj) const {
+    QFile datoteka(put);
+    if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(put));
+    datoteka.write(UAnsi(sadržaj));
+}
+
+QByteArray Okruženje::pročitaj(const QString& put) const {
+    QFile datoteka(put);
+    if (!datoteka.open(QIODevice::ReadOnly))
+        return {};
+    return datoteka.readAll();
+}
+
+std::optional<QString> Okruženje::postavka(const QString& odjeljak, const QString& ključ) const {
+    QSettings postavke(putanjaPostavki(), QSettings::IniFormat);
+    const QVariant v = postavke.value(odjeljak + QLatin1Char('/') + ključ);
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toString();
+}
+
+void Okruženje::spremiPostavku(const QString& odjeljak, const QString& ključ,
+                               const QString& vrijednost) {
+    spremište->Zapiši(odjeljak, ključ, vrijednost);
+}
+
+QStringList Okruženje::porukeLoga() const {
+    const QByteArray bajtovi = pročitaj(putanjaLoga());
+    QStringList poruke;
+    qsizetype i = 0;
+    while (i + 4 <= bajtovi.size()) {
+        const quint16 oznaka = qFromLittleEndian<quint16>(bajtovi.constData() + i);
+        const quint16 dužina = qFromLittleEndian<quint16>(bajtovi.constData() + i + 2);
+        if (oznaka != 8 || i + 4 + dužina > bajtovi.size()) {
+            poruke << QStringLiteral("<neispravan zapis>");
+            break;
+        }
+        QString tekst = IzAnsija(bajtovi.mid(i + 4, dužina));
+        if (tekst.endsWith(QStringLiteral("\r\n")))
+            tekst.chop(2);
+        // Date and time are the first two blank-separated fields.
+        const qsizetype prvi = tekst.indexOf(QLatin1Char(' '));
+        const qsizetype drugi = tekst.indexOf(QLatin1Char(' '), prvi + 1);
+        poruke << tekst.mid(drugi + 1);
+        i += 4 + dužina;
+    }
+    return poruke;
+}
+
+Okolina Okruženje::okolina() {
+    return Okolina{QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor")),
+                   prozor,
+                   datoteke,
+                   platforma,
+                   *spremište,
+                   sat,
+                   regionalno};
+}
+
+Aplikacija& Okruženje::aplikacija() {
+    if (!aplikacija_)
+        aplikacija_ = std::make_unique<Aplikacija>(okolina());
+    return *aplikacija_;
+}
+
+} // namespace velkor::test

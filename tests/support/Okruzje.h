@@ -1,0 +1,85 @@
+#pragma once
+// A temporary installation with every seam of the program set for a test:
+// the base directory with `Update/`, a fixed clock and date format, a settings
+// file of its own, a platform that answers from fields, and the recording window.
+#include "LazniProzor.h"
+#include "NeispravneDatoteke.h"
+#include "app/Aplikacija.h"
+#include "app/Sat.h"
+#include "app/SpremistePostavki.h"
+#include "platform/Platforma.h"
+
+#include <QHash>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace velkor::test {
+
+class FiksniSat : public Sat {
+public:
+    QDateTime Sada() const override { return sada; }
+    QDateTime sada{QDate(2026, 12, 5), QTime(1, 15, 0)};
+};
+
+// dd.MM.yyyy and HH:mm:ss, the decimal comma and the group dot.
+class FiksnoRegionalno : public Regionalno {
+public:
+    QString DatumTekst(QDate datum) const override;
+    QString VrijemeTekst(QTime vrijeme) const override;
+    QChar DecimalniZnak() const override { return decimalni; }
+    QChar ZnakGrupe() const override { return grupa; }
+    QChar decimalni = QLatin1Char(',');
+    QChar grupa = QLatin1Char('.');
+};
+
+class LažnaPlatforma : public Platforma {
+public:
+    std::optional<QString> ImeRačunalaSustava() override { return imeRačunala; }
+    std::optional<QString> ImeKorisnikaSustava() override { return imeKorisnika; }
+    QString VarijablaOkoline(const QString& ime) override { return okolina.value(ime); }
+    std::unique_ptr<QSettings> OtvoriPostavke() override;
+
+    std::optional<QString> imeRačunala = QStringLiteral("RACUNALO");
+    std::optional<QString> imeKorisnika = QStringLiteral("operater");
+    QHash<QString, QString> okolina;
+    QString putanjaPostavki;
+};
+
+class Okruženje {
+public:
+    // stvoriUpdate: whether `Update/` exists from the start.
+    explicit Okruženje(bool stvoriUpdate = true);
+
+    // The base directory and `Update/`, with a trailing separator.
+    QString baza() const;
+    QString update() const;
+    QString putanjaPostavki() const;
+    QString putanjaLoga() const;
+
+    // Writes a file as the suite would: text in Windows-1250.
+    void zapiši(const QString& put, const QString& sadržaj) const;
+    QByteArray pročitaj(const QString& put) const;
+    // Settings as stored by the program (reads the INI file anew).
+    std::optional<QString> postavka(const QString& odjeljak, const QString& ključ) const;
+    void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost);
+
+    // The log decoded record by record: the message texts without date and time.
+    QStringList porukeLoga() const;
+
+    // The program wired to this environment; made on first use.
+    Aplikacija& aplikacija();
+    Okolina okolina();
+
+    QTemporaryDir dir;
+    LažniProzor prozor;
+    NeispravneDatoteke datoteke;
+    LažnaPlatforma platforma;
+    FiksniSat sat;
+    FiksnoRegionalno regionalno;
+    std::unique_ptr<QSettingsSpremište> spremište;
+
+private:
+    std::unique_ptr<Aplikacija> aplikacija_;
+};
+
+} // namespace velkor::test

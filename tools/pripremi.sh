@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, when it is missing.
+set -euo pipefail
+paketi=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev p7zip-full curl openssl python3 clang-format)
+nedostaju=()
+for p in "${paketi[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || nedostaju+=("$p")
+done
+if [ ${#nedostaju[@]} -gt 0 ]; then
+    echo "Installing: ${nedostaju[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${nedostaju[@]}"
+fi
