@@ -21,7 +21,12 @@ int main(int argc, char** argv) {
     velkor::frmZideZizodu prozor;
 
     velkor::Okolina okolina{QDir::toNativeSeparators(QApplication::applicationDirPath()),
-                            prozor, datoteke, *platforma, spremište, sat, regionalno};
+                            prozor,
+                            datoteke,
+                            *platforma,
+                            spremište,
+                            sat,
+                            regionalno};
     velkor::Aplikacija program(okolina);
     prozor.PoveziDogađaje(&program);
 

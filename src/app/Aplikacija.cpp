@@ -8,9 +8,8 @@
 namespace velkor {
 
 Aplikacija::Aplikacija(const Okolina& okolina)
-    : okolina(okolina),
-      dnevnik_(okolina.aplikacijskaDirektorija, okolina.datoteke, okolina.prozor, okolina.sat,
-               okolina.regionalno),
+    : okolina(okolina), dnevnik_(okolina.aplikacijskaDirektorija, okolina.datoteke, okolina.prozor,
+                                 okolina.sat, okolina.regionalno),
       postavke_(okolina.spremište, okolina.prozor, okolina.datoteke, stanje_),
       pokretanje_(okolina.aplikacijskaDirektorija, stanje_, okolina.prozor, okolina.datoteke,
                   okolina.platforma, dnevnik_, postavke_) {

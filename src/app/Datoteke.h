@@ -8,14 +8,14 @@
 namespace velkor {
 
 // Error numbers as the suite's programs report them.
-namespace BrojGreške {
+namespace BrojGreske {
 constexpr int DatotekaNijePronađena = 53;
 constexpr int DiskPun = 61;
 constexpr int DozvolaOdbijena = 70;
 constexpr int GreškaPristupa = 75;
 constexpr int PutanjaNijePronađena = 76;
 constexpr int DatotekaPostoji = 58;
-} // namespace BrojGreške
+} // namespace BrojGreske
 
 struct Greška {
     enum class Korak { Otvaranje, Pisanje };

@@ -29,7 +29,8 @@ Dnevnik::Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, Prozor& pr
 
 QString Dnevnik::Putanja() const {
     const QChar r = QDir::separator();
-    return aplikacijskaDirektorija + r + QStringLiteral("Update") + r + QStringLiteral("Update.log");
+    return aplikacijskaDirektorija + r + QStringLiteral("Update") + r +
+           QStringLiteral("Update.log");
 }
 
 QByteArray Dnevnik::Zapis(const QString& poruka) const {
@@ -57,9 +58,9 @@ void Dnevnik::dodajZapis(const QString& poruka) {
         return;
     if (ishod->korak == Greška::Korak::Otvaranje)
         prozor.Poruka(Početak + QString::number(ishod->broj) + QLatin1Char(' ') + ishod->opis,
-                      Ikona::Uskličnik);
+                      Ikona::Usklicnik);
     else
-        prozor.Poruka(Početak + ishod->opis, Ikona::Uskličnik);
+        prozor.Poruka(Početak + ishod->opis, Ikona::Usklicnik);
 }
 
 void Dnevnik::LogirajGrešku(const QString& poruka) {

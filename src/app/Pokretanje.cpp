@@ -17,8 +17,8 @@ const QString NaslovIzDizajna =
     QStringLiteral("Velkor Live Update - Automatsko ažuriranje Velk-or programa");
 const QString RačunaloSaStalnomPutanjom = QStringLiteral("VUDIVEVOZ");
 const QString StalnaPutanja = QStringLiteral("D:/Velkor software/Velkor knjigovodstvo V22/");
-const QString KrajPrograma = QStringLiteral(
-    "*************************** KRAJ PROGRAMA **********************************");
+const QString KrajPrograma =
+    QStringLiteral("*************************** KRAJ PROGRAMA **********************************");
 
 QString uzRazdjelnik(QString put) {
     put = QDir::toNativeSeparators(put);
@@ -54,7 +54,7 @@ void Pokretanje::Form_Load(const std::function<bool()>& pripremiVerzijaTXT) {
                           QStringLiteral(" izgleda nema administratorska prava za instalaciju "
                                          "programa.\r\nProces automatskog ažuriranja novih "
                                          "verzija možda neće biti ispravan, ali ipak pokušajte!"),
-                      Ikona::Kritično, Gumbi::URedu, QStringLiteral("Velkor"));
+                      Ikona::Kriticno, Gumbi::URedu, QStringLiteral("Velkor"));
     }
     postavke.UčitajPostavke();
     if (!pripremiVerzijaTXT())
@@ -111,7 +111,7 @@ bool Pokretanje::PostaviRadneDirektorije() {
                                  "Program za automatsko ažuriranje novih programa mora prestati "
                                  "sa radom.\r\n"
                                  "Vjerojatno nemate administratorska prava ili je UAC uključen."),
-                  Ikona::Uskličnik);
+                  Ikona::Usklicnik);
     return false;
 }
 

@@ -49,8 +49,7 @@ std::optional<bool> logičkaVrijednost(const QString& tekst) {
 
 } // namespace
 
-Postavke::Postavke(SpremištePostavki& spremište, Prozor& prozor, Datoteke& datoteke,
-                   Stanje& stanje)
+Postavke::Postavke(SpremištePostavki& spremište, Prozor& prozor, Datoteke& datoteke, Stanje& stanje)
     : spremište(spremište), prozor(prozor), datoteke(datoteke), stanje(stanje) {}
 
 QString Postavke::pročitaj(const QString& odjeljak, const QString& ključ) const {
@@ -77,7 +76,8 @@ void Postavke::odaberiOpciju(int indeks) {
 void Postavke::SnimiPostavke() {
     spremište.Zapiši(Settings, KljučIzvora, QString::number(IzabraniIzvor()));
     spremište.Zapiši(Settings, KljučLokacije, prozor.TekstLokacije(0));
-    spremište.Zapiši(Settings, prozor.OdabranaOpcija() == 0 ? KljučDistribucije : KljučDistribucijeBa,
+    spremište.Zapiši(Settings,
+                     prozor.OdabranaOpcija() == 0 ? KljučDistribucije : KljučDistribucijeBa,
                      prozor.TekstLokacije(1));
 }
 
@@ -108,7 +108,8 @@ void Postavke::cmdLokacija_Click(int indeks) {
     dijalog.filter = QStringLiteral("Verzije (*.txt)|*.txt");
     dijalog.imeDatoteke = QStringLiteral("Verzije.txt");
     dijalog.zastavice = 0x280800;
-    dijalog.naslov = QStringLiteral("Izaberite uređaj i direktoriju gdje se nalaze novi Velkor programi");
+    dijalog.naslov =
+        QStringLiteral("Izaberite uređaj i direktoriju gdje se nalaze novi Velkor programi");
     dijalog.početnaDirektorija = prozor.TekstLokacije(indeks);
 
     const QString izabrana = QDir::toNativeSeparators(prozor.IzaberiDatoteku(dijalog));
@@ -125,8 +126,9 @@ void Postavke::txtLokacija_Validate(int indeks) {
         SnimiPostavke();
         return;
     }
-    prozor.Poruka(QStringLiteral("Ne postoji direktorija: ") + tekst + QStringLiteral(" Postavite je!"),
-                  Ikona::Uskličnik);
+    prozor.Poruka(QStringLiteral("Ne postoji direktorija: ") + tekst +
+                      QStringLiteral(" Postavite je!"),
+                  Ikona::Usklicnik);
     cmdLokacija_Click(indeks);
 }
 

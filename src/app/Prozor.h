@@ -7,7 +7,8 @@
 
 namespace velkor {
 
-enum class Ikona { Nema, Uskličnik, Upitnik, Informacija, Kritično };
+// Enumerators stay ASCII: moc reads this header and cannot parse other letters.
+enum class Ikona { Nema, Usklicnik, Upitnik, Informacija, Kriticno };
 enum class Gumbi { URedu, DaNe };
 enum class Odgovor { URedu, Da, Ne };
 
@@ -84,7 +85,7 @@ public:
     virtual void PrikažiPlan(const QList<QStringList>& stavke) = 0;
     // The first grid row, counting from 1, whose column 1 holds the name; -1 when none.
     virtual int RedStavke(const QString& ime) const = 0;
-    // Picture and proportional fill of columns 2 to 6; the row is scrolled into view.
+    // Picture and fill of columns 2 to 6 (a negative fill leaves it); the row scrolls into view.
     virtual void PostaviStanjeReda(int red, int slika, int postotak) = 0;
 };
 

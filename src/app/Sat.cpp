@@ -20,8 +20,7 @@ QString formatSaSekundama(const QLocale& lokal) {
 RegionalnoPoLokalu::RegionalnoPoLokalu() : RegionalnoPoLokalu(QLocale::system()) {}
 
 RegionalnoPoLokalu::RegionalnoPoLokalu(const QLocale& lokal)
-    : formatDatuma(lokal.dateFormat(QLocale::ShortFormat)),
-      formatVremena(formatSaSekundama(lokal)),
+    : formatDatuma(lokal.dateFormat(QLocale::ShortFormat)), formatVremena(formatSaSekundama(lokal)),
       decimalni(lokal.decimalPoint().isEmpty() ? QLatin1Char('.') : lokal.decimalPoint().at(0)),
       grupa(lokal.groupSeparator().isEmpty() ? QLatin1Char(',') : lokal.groupSeparator().at(0)) {}
 

@@ -13,7 +13,8 @@ public:
     virtual ~SpremištePostavki() = default;
     // No value when the key is missing.
     virtual std::optional<QString> Pročitaj(const QString& odjeljak, const QString& ključ) = 0;
-    virtual void Zapiši(const QString& odjeljak, const QString& ključ, const QString& vrijednost) = 0;
+    virtual void Zapiši(const QString& odjeljak, const QString& ključ,
+                        const QString& vrijednost) = 0;
 };
 
 // The store over QSettings; every value is written through at once.

@@ -11,12 +11,12 @@ namespace {
 
 Greška greška(int broj, Greška::Korak korak = Greška::Korak::Otvaranje) {
     static const QHash<int, QString> opisi{
-        {BrojGreške::DatotekaNijePronađena, QStringLiteral("Datoteka nije pronađena")},
-        {BrojGreške::DiskPun, QStringLiteral("Disk je pun")},
-        {BrojGreške::DozvolaOdbijena, QStringLiteral("Dozvola odbijena")},
-        {BrojGreške::GreškaPristupa, QStringLiteral("Greška u pristupu putanji/datoteci")},
-        {BrojGreške::PutanjaNijePronađena, QStringLiteral("Putanja nije pronađena")},
-        {BrojGreške::DatotekaPostoji, QStringLiteral("Datoteka već postoji")},
+        {BrojGreske::DatotekaNijePronađena, QStringLiteral("Datoteka nije pronađena")},
+        {BrojGreske::DiskPun, QStringLiteral("Disk je pun")},
+        {BrojGreske::DozvolaOdbijena, QStringLiteral("Dozvola odbijena")},
+        {BrojGreske::GreškaPristupa, QStringLiteral("Greška u pristupu putanji/datoteci")},
+        {BrojGreske::PutanjaNijePronađena, QStringLiteral("Putanja nije pronađena")},
+        {BrojGreske::DatotekaPostoji, QStringLiteral("Datoteka već postoji")},
     };
     return Greška{broj, opisi.value(broj), korak};
 }
@@ -28,18 +28,18 @@ bool postojiRoditelj(const QString& put) {
 // Turns a failed QFile operation into the program's error number.
 Greška greškaDatoteke(const QString& put, QFileDevice::FileError e, Greška::Korak korak) {
     if (!postojiRoditelj(put))
-        return greška(BrojGreške::PutanjaNijePronađena, korak);
+        return greška(BrojGreske::PutanjaNijePronađena, korak);
     switch (e) {
     case QFileDevice::PermissionsError:
-        return greška(BrojGreške::DozvolaOdbijena, korak);
+        return greška(BrojGreske::DozvolaOdbijena, korak);
     case QFileDevice::ResourceError:
-        return greška(BrojGreške::DiskPun, korak);
+        return greška(BrojGreske::DiskPun, korak);
     default:
         break;
     }
     if (korak == Greška::Korak::Otvaranje && QFileInfo(put).isDir())
-        return greška(BrojGreške::DozvolaOdbijena, korak);
-    return greška(BrojGreške::GreškaPristupa, korak);
+        return greška(BrojGreske::DozvolaOdbijena, korak);
+    return greška(BrojGreske::GreškaPristupa, korak);
 }
 
 bool samoZaČitanje(const QString& put) {
@@ -64,8 +64,8 @@ std::optional<qint64> StvarneDatoteke::Veličina(const QString& put, Greška* g)
     QFileInfo info(put);
     if (!info.isFile()) {
         if (g)
-            *g = greška(postojiRoditelj(put) ? BrojGreške::DatotekaNijePronađena
-                                              : BrojGreške::PutanjaNijePronađena);
+            *g = greška(postojiRoditelj(put) ? BrojGreske::DatotekaNijePronađena
+                                             : BrojGreske::PutanjaNijePronađena);
         return std::nullopt;
     }
     return info.size();
@@ -74,7 +74,7 @@ std::optional<qint64> StvarneDatoteke::Veličina(const QString& put, Greška* g)
 Ishod StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
     QFile izvor(od);
     if (!QFileInfo(od).isFile())
-        return greška(BrojGreške::DatotekaNijePronađena);
+        return greška(BrojGreske::DatotekaNijePronađena);
     if (!izvor.open(QIODevice::ReadOnly))
         return greškaDatoteke(od, izvor.error(), Greška::Korak::Otvaranje);
     // Written beside the target, so a failed copy leaves the old file whole.
@@ -96,9 +96,9 @@ Ishod StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
 
 Ishod StvarneDatoteke::Premjesti(const QString& od, const QString& na) {
     if (!QFileInfo(od).isFile())
-        return greška(BrojGreške::DatotekaNijePronađena);
+        return greška(BrojGreske::DatotekaNijePronađena);
     if (QFileInfo::exists(na))
-        return greška(BrojGreške::DatotekaPostoji);
+        return greška(BrojGreske::DatotekaPostoji);
     QFile izvor(od);
     if (!izvor.rename(na))
         return greškaDatoteke(na, izvor.error(), Greška::Korak::Pisanje);
@@ -107,11 +107,11 @@ Ishod StvarneDatoteke::Premjesti(const QString& od, const QString& na) {
 
 Ishod StvarneDatoteke::Obriši(const QString& put, bool prisilno) {
     if (!QFileInfo(put).isFile())
-        return greška(postojiRoditelj(put) ? BrojGreške::DatotekaNijePronađena
-                                            : BrojGreške::PutanjaNijePronađena);
+        return greška(postojiRoditelj(put) ? BrojGreske::DatotekaNijePronađena
+                                           : BrojGreske::PutanjaNijePronađena);
     if (samoZaČitanje(put)) {
         if (!prisilno)
-            return greška(BrojGreške::DozvolaOdbijena);
+            return greška(BrojGreske::DozvolaOdbijena);
         učiniPisivim(put);
     }
     QFile datoteka(put);
@@ -124,10 +124,10 @@ Ishod StvarneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
     const QFileInfo info(uzorak);
     QDir direktorija = info.absoluteDir();
     if (!direktorija.exists())
-        return greška(BrojGreške::PutanjaNijePronađena);
+        return greška(BrojGreske::PutanjaNijePronađena);
     const QStringList imena = direktorija.entryList({info.fileName()}, QDir::Files | QDir::Hidden);
     if (imena.isEmpty())
-        return greška(BrojGreške::DatotekaNijePronađena);
+        return greška(BrojGreske::DatotekaNijePronađena);
     for (const QString& ime : imena) {
         if (Ishod ishod = Obriši(direktorija.filePath(ime), prisilno))
             return ishod;
@@ -137,19 +137,19 @@ Ishod StvarneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
 
 Ishod StvarneDatoteke::ObrišiDirektoriju(const QString& put) {
     if (!PostojiDirektorija(put))
-        return greška(BrojGreške::PutanjaNijePronađena);
+        return greška(BrojGreske::PutanjaNijePronađena);
     if (!QDir(put).removeRecursively())
-        return greška(BrojGreške::DozvolaOdbijena, Greška::Korak::Pisanje);
+        return greška(BrojGreske::DozvolaOdbijena, Greška::Korak::Pisanje);
     return std::nullopt;
 }
 
 Ishod StvarneDatoteke::NapraviDirektoriju(const QString& put) {
     if (QFileInfo::exists(put))
-        return greška(BrojGreške::DatotekaPostoji);
+        return greška(BrojGreske::DatotekaPostoji);
     if (!postojiRoditelj(QDir::cleanPath(put)))
-        return greška(BrojGreške::PutanjaNijePronađena);
+        return greška(BrojGreske::PutanjaNijePronađena);
     if (!QDir().mkdir(put))
-        return greška(BrojGreške::DozvolaOdbijena);
+        return greška(BrojGreske::DozvolaOdbijena);
     return std::nullopt;
 }
 
@@ -175,8 +175,8 @@ std::optional<QByteArray> StvarneDatoteke::Pročitaj(const QString& put, Greška
     QFile datoteka(put);
     if (!QFileInfo(put).isFile()) {
         if (g)
-            *g = greška(postojiRoditelj(put) ? BrojGreške::DatotekaNijePronađena
-                                              : BrojGreške::PutanjaNijePronađena);
+            *g = greška(postojiRoditelj(put) ? BrojGreske::DatotekaNijePronađena
+                                             : BrojGreske::PutanjaNijePronađena);
         return std::nullopt;
     }
     if (!datoteka.open(QIODevice::ReadOnly)) {

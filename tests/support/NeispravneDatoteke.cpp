@@ -15,7 +15,7 @@ Ishod NeispravneDatoteke::kvar(Operacija operacija, const QString& put) {
 
 std::optional<qint64> NeispravneDatoteke::Veličina(const QString& put, Greška* greška) {
     pozivi << QStringLiteral("Veličina ") + put;
-    if (Ishod k = kvar(Operacija::Veličina, put)) {
+    if (Ishod k = kvar(Operacija::Velicina, put)) {
         if (greška)
             *greška = *k;
         return std::nullopt;
@@ -39,21 +39,21 @@ Ishod NeispravneDatoteke::Premjesti(const QString& od, const QString& na) {
 
 Ishod NeispravneDatoteke::Obriši(const QString& put, bool prisilno) {
     pozivi << QStringLiteral("Obriši ") + put;
-    if (Ishod k = kvar(Operacija::Obriši, put))
+    if (Ishod k = kvar(Operacija::Obrisi, put))
         return k;
     return StvarneDatoteke::Obriši(put, prisilno);
 }
 
 Ishod NeispravneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
     pozivi << QStringLiteral("ObrišiPoUzorku ") + uzorak;
-    if (Ishod k = kvar(Operacija::ObrišiPoUzorku, uzorak))
+    if (Ishod k = kvar(Operacija::ObrisiPoUzorku, uzorak))
         return k;
     return StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
 }
 
 Ishod NeispravneDatoteke::ObrišiDirektoriju(const QString& put) {
     pozivi << QStringLiteral("ObrišiDirektoriju ") + put;
-    if (Ishod k = kvar(Operacija::ObrišiDirektoriju, put))
+    if (Ishod k = kvar(Operacija::ObrisiDirektoriju, put))
         return k;
     return StvarneDatoteke::ObrišiDirektoriju(put);
 }
@@ -74,14 +74,14 @@ Ishod NeispravneDatoteke::DodajNaKraj(const QString& put, const QByteArray& bajt
 
 Ishod NeispravneDatoteke::ZapišiCijelu(const QString& put, const QByteArray& bajtovi) {
     pozivi << QStringLiteral("ZapišiCijelu ") + put;
-    if (Ishod k = kvar(Operacija::ZapišiCijelu, put))
+    if (Ishod k = kvar(Operacija::ZapisiCijelu, put))
         return k;
     return StvarneDatoteke::ZapišiCijelu(put, bajtovi);
 }
 
 std::optional<QByteArray> NeispravneDatoteke::Pročitaj(const QString& put, Greška* greška) {
     pozivi << QStringLiteral("Pročitaj ") + put;
-    if (Ishod k = kvar(Operacija::Pročitaj, put)) {
+    if (Ishod k = kvar(Operacija::Procitaj, put)) {
         if (greška)
             *greška = *k;
         return std::nullopt;

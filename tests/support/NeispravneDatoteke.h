@@ -11,16 +11,16 @@ namespace velkor::test {
 class NeispravneDatoteke : public StvarneDatoteke {
 public:
     enum class Operacija {
-        Veličina,
+        Velicina,
         Kopiraj,
         Premjesti,
-        Obriši,
-        ObrišiPoUzorku,
-        ObrišiDirektoriju,
+        Obrisi,
+        ObrisiPoUzorku,
+        ObrisiDirektoriju,
         NapraviDirektoriju,
         DodajNaKraj,
-        ZapišiCijelu,
-        Pročitaj,
+        ZapisiCijelu,
+        Procitaj,
     };
 
     // The operation fails on this path (for copy and move: the target) with this error.
