@@ -1,0 +1,177 @@
+#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+
+#include "app/Datoteke.h"
+#include "app/LogirajGresku.h"
+#include "app/Prozor.h"
+#include "app/Stanje.h"
+#include "catalogue/ZapisVerzije.h"
+
+#include <QtNumeric>
+
+namespace velkor {
+
+namespace {
+
+const QString Prefiks = QStringLiteral("NapraviRsŠtoTrebaAžurirati - ");
+const QString ImeListe = QStringLiteral("Verzije.txt");
+
+// Sizes that do not fit 32 bits make the comparison count for nothing.
+bool veće(std::optional<qint32> novo, std::optional<qint32> staro) {
+    return novo && staro && *novo > *staro;
+}
+
+} // namespace
+
+PlanAžuriranja::PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik)
+    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+      tablice(datoteke, prozor, dnevnik, stanje) {}
+
+void PlanAžuriranja::logiraj(const QString& poruka) {
+    dnevnik.LogirajGrešku(poruka);
+}
+
+bool PlanAžuriranja::prekini(const QString& poruka) {
+    stanje.ZadnjaGreška = poruka;
+    logiraj(stanje.ZadnjaGreška);
+    prozor.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik);
+    return false;
+}
+
+bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
+    logiraj(Prefiks + QStringLiteral("početak"));
+
+    const QString nova = stanje.PutanjaUpdate + ImeListe;
+    logiraj(Prefiks + QStringLiteral("čitanje rs ") + nova);
+    if (!tablice.UčitajMatricu(stanje.NoveVerzije, nova))
+        return prekini(Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u matricu iz "
+                                                "datoteke. Prekida se ažuriranje!"));
+
+    const QString stara = stanje.PutanjaPrograma + ImeListe;
+    logiraj(Prefiks + QStringLiteral("čitanje rs ") + stara);
+    if (!datoteke.PostojiDatoteka(stara)) {
+        stanje.ZadnjaGreška = QStringLiteral("Ne postoji datoteka: ") + stara +
+                              QStringLiteral(" te nije moguće nastaviti sa ažuriranjem. "
+                                             "Kontaktirajte Velkor!");
+        logiraj(QStringLiteral("NapraviRsŠtoTrebaAžurirati ") + stanje.ZadnjaGreška);
+        prozor.Poruka(stanje.ZadnjaGreška, Ikona::Informacija);
+        return false;
+    }
+    if (!tablice.UčitajMatricu(stanje.StareVerzije, stara))
+        return prekini(Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u "
+                                                "matricu-STARI. Prekida se ažuriranje!"));
+
+    stanje.IzvještajRada.clear();
+    stanje.PopisGrešaka.clear();
+    stanje.UkupnoDownload = 0;
+    bool bazaOznačena = false;
+    logiraj(Prefiks + QStringLiteral("upoređenje što treba ažurirati "));
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        if (!stanje.NoveVerzije.tekst(red, Stupac::Ime).isEmpty())
+            usporedi(red, bazaOznačena);
+    }
+    logiraj(Prefiks + QStringLiteral("kraj"));
+
+    // A plan is never kept on disk; one left from elsewhere goes.
+    const QString stariPlan = stanje.PutanjaUpdate + QStringLiteral("Update.txt");
+    if (datoteke.PostojiDatoteka(stariPlan))
+        datoteke.Obriši(stariPlan, true);
+
+    prozor.PrikažiPlan(StavkePlana());
+    return true;
+}
+
+void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
+    const ZapisVerzije novi(stanje.NoveVerzije, red);
+    const QString ime = novi.Ime();
+    if (NeispravnoIme(ime)) {
+        logiraj(Prefiks + QStringLiteral("Neispravno ime datoteke: ") + ime);
+        označi(red, false);
+        return;
+    }
+
+    const int f = nađiStaruVerziju(ime);
+    if (f < 0) {
+        if (ime == ImeUpdatera) {
+            označi(red, false);
+            return;
+        }
+        logiraj(Prefiks + QStringLiteral("Nije pronađen zapis o starim verzija za :") + ime +
+                QStringLiteral(" pa se mora kopirati"));
+        označi(red, true);
+        dodajUkupno(red);
+        return;
+    }
+    const ZapisVerzije stari(stanje.StareVerzije, f);
+
+    // Each part on its own: a grown revision counts even under a fallen minor part.
+    bool novije = novi.Ver_Gl() > stari.Ver_Gl() || novi.Ver_Pom() > stari.Ver_Pom() ||
+                  novi.Ver_Rev() > stari.Ver_Rev();
+
+    const VrstaStavke vrsta = Vrsta(ime);
+    if (!novije && (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola))
+        novije = veće(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
+                 veće(novi.VeličinaDownload(), stari.VeličinaDownload());
+
+    if (!novije) {
+        if (vrsta == VrstaStavke::Skripta || vrsta == VrstaStavke::Pomoć) {
+            const QString put = DirektorijaStavke(stanje, ime) + ime;
+            if (!datoteke.PostojiDatoteka(put)) {
+                logiraj(Prefiks + QStringLiteral("Nije nađena datoteka: ") + put +
+                        QStringLiteral(" pa se mora napraviti"));
+                novije = true;
+            }
+            if (!novije)
+                novije = veće(novi.StvarnaVeličina(), stari.StvarnaVeličina());
+        } else if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ime)) {
+            logiraj(Prefiks + QStringLiteral("Nije nađena datoteka: ") + ime +
+                    QStringLiteral(" pa se mora napraviti"));
+            novije = true;
+        }
+    }
+
+    if (ime == ImeUpdatera || !novije) {
+        // Scripts ride along with a database component that is being installed.
+        označi(red, vrsta == VrstaStavke::Skripta && bazaOznačena);
+        return;
+    }
+    logiraj(Prefiks + QStringLiteral("Treba instalirati: ") + ime);
+    dodajUkupno(red);
+    if (ime == ImeKomponenteBaze)
+        bazaOznačena = true;
+    označi(red, true);
+}
+
+int PlanAžuriranja::nađiStaruVerziju(const QString& ime) const {
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        if (stanje.StareVerzije.tekst(red, Stupac::Ime) == ime)
+            return red;
+    }
+    return -1;
+}
+
+void PlanAžuriranja::označi(int red, bool zaInstalirati) {
+    stanje.NoveVerzije(red, Stupac::OznakaAžuriranja) = qint16(zaInstalirati ? 1 : 0);
+}
+
+void PlanAžuriranja::dodajUkupno(int red) {
+    // A size or a sum beyond 32 bits is left out; the sum keeps what it had.
+    const std::optional<qint32> veličina = ZapisVerzije(stanje.NoveVerzije, red).VeličinaDownload();
+    qint32 zbroj = 0;
+    if (veličina && !qAddOverflow(stanje.UkupnoDownload, *veličina, &zbroj))
+        stanje.UkupnoDownload = zbroj;
+}
+
+QList<QStringList> PlanAžuriranja::StavkePlana() const {
+    QList<QStringList> stavke;
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        if (!ZapisVerzije(stanje.NoveVerzije, red).Planiran())
+            continue;
+        QStringList tekstovi;
+        for (int stupac = Stupac::Ime; stupac <= Stupac::StvarnaVeličina; ++stupac)
+            tekstovi << stanje.NoveVerzije.tekst(red, stupac);
+        stavke << tekstovi;
+    }
+    return stavke;
+}
+
+} // namespace velkor

@@ -1,0 +1,44 @@
+#pragma once
+// The preparation of a check for updates: the installed list checked, the new
+// list brought in from the selected source, and the plan built from both.
+#include <QString>
+#include <functional>
+
+namespace velkor {
+
+class Datoteke;
+class Dnevnik;
+class PlanAžuriranja;
+class Pokretanje;
+class Prozor;
+class TablicneDatoteke;
+struct Stanje;
+
+// Fetches one file from the selected web host into a directory; true only when written.
+using DownloadDatoteke = std::function<bool(const QString& ime, const QString& direktorija)>;
+
+class PripremaVerzija {
+public:
+    PripremaVerzija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+                    Pokretanje& pokretanje, TablicneDatoteke& tablice, PlanAžuriranja& plan,
+                    DownloadDatoteke downloadDatoteke);
+
+    // True when the comparison ran to its end, also with nothing to update.
+    bool PripremiVerzijaTXT();
+
+private:
+    bool saInterneta();
+    bool saMrežneLokacije(const QString& lokacija);
+    bool prekini(const QString& poruka, const QString& prefiks);
+
+    Stanje& stanje;
+    Prozor& prozor;
+    Datoteke& datoteke;
+    Dnevnik& dnevnik;
+    Pokretanje& pokretanje;
+    TablicneDatoteke& tablice;
+    PlanAžuriranja& plan;
+    DownloadDatoteke downloadDatoteke;
+};
+
+} // namespace velkor

@@ -1,0 +1,117 @@
+#include "catalogue/UcitajMatricu.h"
+
+#include "app/Datoteke.h"
+#include "app/KodnaStranica.h"
+#include "app/LogirajGresku.h"
+#include "app/Prozor.h"
+#include "app/Stanje.h"
+
+namespace velkor {
+
+namespace {
+
+constexpr int DijelovaZapisa = 7;
+constexpr int ZapisanihStupaca = 6;
+const QString KrajReda = QStringLiteral("\r\n");
+// What the store into a row beyond the table reports.
+const QString IndeksIzvanRaspona = QStringLiteral("Indeks izvan raspona");
+
+bool samoRazmaci(const QString& linija) {
+    for (QChar znak : linija) {
+        if (znak != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+QString tekstOtvaranja(const QString& put, const Greška& greška) {
+    return QStringLiteral("Greška u otvaranju datoteke: ") + put + QLatin1Char(' ') + greška.opis;
+}
+
+} // namespace
+
+void OčistiMatricu(Matrica& matrica) {
+    matrica = Matrica();
+}
+
+QStringList RedoviTablice(const QString& tekst) {
+    QStringList redovi = tekst.split(QLatin1Char('\n'));
+    for (QString& red : redovi) {
+        if (red.endsWith(QLatin1Char('\r')))
+            red.chop(1);
+    }
+    return redovi;
+}
+
+TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, Prozor& prozor, Dnevnik& dnevnik,
+                                   Stanje& stanje)
+    : datoteke(datoteke), prozor(prozor), dnevnik(dnevnik), stanje(stanje) {}
+
+bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
+    OčistiMatricu(matrica);
+
+    Greška greška;
+    const std::optional<QByteArray> bajtovi = datoteke.Pročitaj(put, &greška);
+    if (!bajtovi) {
+        if (greška.korak == Greška::Korak::Otvaranje) {
+            prozor.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
+        } else {
+            // The file is read whole, so no line had been read when it failed.
+            stanje.ZadnjaGreška = QStringLiteral("Greška u čitanju datoteke: ") + put +
+                                  QStringLiteral(" Red: ") + QLatin1Char(' ') + greška.opis;
+            dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
+        }
+        return false;
+    }
+
+    int red = 0;
+    for (const QString& linija : RedoviTablice(IzAnsija(*bajtovi))) {
+        if (samoRazmaci(linija))
+            continue;
+        const QStringList dijelovi = linija.split(QLatin1Char(';'));
+        if (dijelovi.size() != DijelovaZapisa) {
+            stanje.ZadnjaGreška = QStringLiteral("Greška u splitu - ima : ") +
+                                  QString::number(dijelovi.size()) +
+                                  QStringLiteral(" članova! Datoteka: ") + put +
+                                  QStringLiteral(" Red: ") + linija + QLatin1Char(' ');
+            return false;
+        }
+        if (red >= Matrica::Redaka) {
+            stanje.ZadnjaGreška =
+                QStringLiteral("Greška u dodjeljivanju vrijednosti matrici! ") + IndeksIzvanRaspona;
+            dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
+            return false;
+        }
+        for (int stupac = 0; stupac < ZapisanihStupaca; ++stupac)
+            matrica(red, stupac) = dijelovi[stupac];
+        ++red;
+    }
+    return true;
+}
+
+bool TablicneDatoteke::ZapišiMatricu(const Matrica& matrica, const QString& put) {
+    QString tekst;
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        const QString* ime = std::get_if<QString>(&matrica(red, 0));
+        if (ime && ime->isEmpty())
+            continue;
+        for (int stupac = 0; stupac < ZapisanihStupaca; ++stupac)
+            tekst += matrica.tekst(red, stupac) + QLatin1Char(';');
+        tekst += KrajReda;
+    }
+
+    // Written beside the old file and put in its place whole, never deleted first.
+    const Ishod ishod = datoteke.ZapišiCijelu(put, UAnsi(tekst));
+    if (!ishod)
+        return true;
+    if (ishod->korak == Greška::Korak::Otvaranje)
+        prozor.Poruka(tekstOtvaranja(put, *ishod), Ikona::Usklicnik);
+    else
+        // The file goes out in one piece; no single line is to blame.
+        prozor.Poruka(QStringLiteral("Greška u upisu u datoteku: ") + put +
+                          QStringLiteral(" Red: ") + QLatin1Char(' ') + ishod->opis,
+                      Ikona::Usklicnik);
+    return false;
+}
+
+} // namespace velkor

@@ -1,0 +1,42 @@
+#pragma once
+// Semicolon table files: one record per line, six values each followed by ";",
+// text in the ANSI code page, lines ended by CR LF.
+#include "catalogue/Matrica.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace velkor {
+
+class Datoteke;
+class Dnevnik;
+class Prozor;
+struct Stanje;
+
+// Every row back to empty texts in columns 0 to 3 and 0 in columns 4 to 6.
+void OčistiMatricu(Matrica& matrica);
+
+// The lines of a table file's text. A line ends at LF, with a CR before it taken
+// as part of the line end, so lists that lost their CRs on the way still read;
+// a lone CR stays in the line, where it makes the record fail rather than guess.
+QStringList RedoviTablice(const QString& tekst);
+
+class TablicneDatoteke {
+public:
+    TablicneDatoteke(Datoteke& datoteke, Prozor& prozor, Dnevnik& dnevnik, Stanje& stanje);
+
+    // Resets the table and reads the file into it; false on any failure, with the
+    // rows read before it left in place.
+    bool UčitajMatricu(Matrica& matrica, const QString& put);
+    // Replaces the file with the rows whose column 0 holds text, in one step:
+    // a failed write leaves the old file as it was.
+    bool ZapišiMatricu(const Matrica& matrica, const QString& put);
+
+private:
+    Datoteke& datoteke;
+    Prozor& prozor;
+    Dnevnik& dnevnik;
+    Stanje& stanje;
+};
+
+} // namespace velkor

@@ -1,0 +1,68 @@
+#pragma once
+// The record of a versions list: what each column of the table holds, how its
+// numbers read, what kind of item a name is and where that item lives.
+#include "catalogue/Matrica.h"
+
+#include <QString>
+#include <optional>
+
+namespace velkor {
+
+struct Stanje;
+
+namespace Stupac {
+constexpr int Ime = 0;
+constexpr int Ver_Gl = 1;
+constexpr int Ver_Pom = 2;
+constexpr int Ver_Rev = 3;
+constexpr int VeličinaDownload = 4;
+constexpr int StvarnaVeličina = 5;
+// Never in the file; in the new list the plan's mark, 1 = to install.
+constexpr int OznakaAžuriranja = 6;
+} // namespace Stupac
+
+// The updater itself, never planned; and the database-change component, which
+// brings its scripts along.
+inline const QString ImeUpdatera = QStringLiteral("VelkorZideZizodu22.exe");
+inline const QString ImeKomponenteBaze = QStringLiteral("VelkIzmjBaza22.dll");
+
+// The leading decimal number of a field ("." as the decimal point): leading
+// blanks and one sign allowed, anything after the number ignored; 0 when none.
+double BrojPolja(const QString& tekst);
+// To the nearest 32-bit integer (ties to even); none when out of range.
+std::optional<qint32> NajbližiCijeli32(double broj);
+
+enum class VrstaStavke { Program, Komponenta, Kontrola, Skripta, Pomoć, Ostalo };
+
+// Decided by the last three characters, exactly as written: "EXE" is no program.
+VrstaStavke Vrsta(const QString& ime);
+// The directory the item is installed in, with its trailing separator.
+QString DirektorijaStavke(const Stanje& stanje, const QString& ime);
+
+// A name from a list must stay a plain file name: a separator, a drive or a
+// name of "." or ".." would reach outside the directory it is meant for.
+bool NeispravnoIme(const QString& ime);
+
+// One row of a versions-list table.
+class ZapisVerzije {
+public:
+    ZapisVerzije(const Matrica& matrica, int red) : matrica(matrica), red(red) {}
+
+    QString Ime() const { return matrica.tekst(red, Stupac::Ime); }
+    double Ver_Gl() const { return broj(Stupac::Ver_Gl); }
+    double Ver_Pom() const { return broj(Stupac::Ver_Pom); }
+    double Ver_Rev() const { return broj(Stupac::Ver_Rev); }
+    std::optional<qint32> VeličinaDownload() const { return veličina(Stupac::VeličinaDownload); }
+    std::optional<qint32> StvarnaVeličina() const { return veličina(Stupac::StvarnaVeličina); }
+    // Has a name and the mark 1.
+    bool Planiran() const;
+
+private:
+    double broj(int stupac) const { return BrojPolja(matrica.tekst(red, stupac)); }
+    std::optional<qint32> veličina(int stupac) const { return NajbližiCijeli32(broj(stupac)); }
+
+    const Matrica& matrica;
+    int red;
+};
+
+} // namespace velkor
