@@ -4,6 +4,7 @@
 #include "app/Prozor.h"
 #include "app/Sat.h"
 #include "app/VrijemePrijenosa.h"
+#include "platform/Platforma.h"
 
 namespace velkor {
 
@@ -12,7 +13,15 @@ Aplikacija::Aplikacija(const Okolina& okolina)
                                  okolina.sat, okolina.regionalno),
       postavke_(okolina.spremište, okolina.prozor, okolina.datoteke, stanje_),
       pokretanje_(okolina.aplikacijskaDirektorija, stanje_, okolina.prozor, okolina.datoteke,
-                  okolina.platforma, dnevnik_, postavke_) {
+                  okolina.platforma, dnevnik_, postavke_),
+      tablice_(okolina.datoteke, okolina.prozor, dnevnik_, stanje_),
+      plan_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_),
+      preuzimanje_(stanje_, okolina.prozor, dnevnik_, Domaćini::IzOkoline(okolina.platforma),
+                   okolina.platforma.VarijablaOkoline(QStringLiteral("VELKOR_CA_CERTS"))),
+      priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, pokretanje_, tablice_, plan_,
+                [this](const QString& ime, const QString& direktorija) {
+                    return preuzimanje_.DownloadDatoteke(ime, direktorija);
+                }) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)
         okolina.prozor.PostaviNatpisOpcije(indeks, NatpisOpcije(indeks, domaćini));
@@ -23,7 +32,22 @@ void Aplikacija::Form_Load() {
 }
 
 bool Aplikacija::PripremiVerzijaTXT() {
-    return pokretanje_.PostaviRadneDirektorije();
+    return priprema_.PripremiVerzijaTXT();
+}
+
+bool Aplikacija::IzvediOperaciju(const std::function<bool()>& operacija) {
+    if (uTijeku)
+        return false;
+    uTijeku = true;
+    okolina.prozor.ZaključajOperacije(true);
+    operacija();
+    okolina.prozor.ZaključajOperacije(false);
+    uTijeku = false;
+    if (izlazNaČekanju)
+        pokretanje_.cmdIzlaz_Click();
+    else if (zatvaranjeNaČekanju)
+        okolina.prozor.Zatvori();
+    return true;
 }
 
 void Aplikacija::PokreniVrijemePrijenosa() {
@@ -40,16 +64,25 @@ void Aplikacija::Form_Activate() {
     pokretanje_.Form_Activate();
 }
 
-void Aplikacija::Form_Unload() {
+bool Aplikacija::Form_Unload() {
+    if (uTijeku) {
+        zatvaranjeNaČekanju = true;
+        return false;
+    }
     pokretanje_.Form_Unload();
+    return true;
 }
 
 void Aplikacija::cmdIzlaz_Click() {
+    if (uTijeku) {
+        izlazNaČekanju = true;
+        return;
+    }
     pokretanje_.cmdIzlaz_Click();
 }
 
 void Aplikacija::cmdVerzija_Click() {
-    PripremiVerzijaTXT();
+    IzvediOperaciju([this] { return PripremiVerzijaTXT(); });
 }
 
 void Aplikacija::optLokacija_Click(int indeks) {
@@ -75,7 +108,7 @@ void Aplikacija::tmrPrijenos_Timer() {
 }
 
 void Aplikacija::tmrUpdate_Timer() {
-    // The scheduled distribution download hooks in here.
+    // The scheduled distribution download hooks in here; a running operation skips the tick.
 }
 
 } // namespace velkor

@@ -1,10 +1,14 @@
 #pragma once
 // Wires the operations together and answers the window's events.
+#include "acquire/DownloadDatoteke.h"
 #include "app/DogadajiProzora.h"
 #include "app/LogirajGresku.h"
 #include "app/Pokretanje.h"
 #include "app/Postavke.h"
 #include "app/Stanje.h"
+#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PripremiVerzijaTXT.h"
+#include "catalogue/UcitajMatricu.h"
 
 #include <QString>
 
@@ -39,8 +43,13 @@ public:
     void PokreniVrijemePrijenosa();
     void ZaustaviVrijemePrijenosa();
 
+    // Runs an operation unless one is already running; the exit and the close
+    // asked for meanwhile follow when it has ended. False when it did not run.
+    bool IzvediOperaciju(const std::function<bool()>& operacija);
+    bool OperacijaUTijeku() const { return uTijeku; }
+
     void Form_Activate() override;
-    void Form_Unload() override;
+    bool Form_Unload() override;
     void cmdIzlaz_Click() override;
     void cmdVerzija_Click() override;
     void optLokacija_Click(int indeks) override;
@@ -54,6 +63,9 @@ public:
     Dnevnik& dnevnik() { return dnevnik_; }
     Postavke& postavke() { return postavke_; }
     Pokretanje& pokretanje() { return pokretanje_; }
+    TablicneDatoteke& tablice() { return tablice_; }
+    PlanAžuriranja& plan() { return plan_; }
+    PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
 
 private:
     Okolina okolina;
@@ -61,6 +73,14 @@ private:
     Dnevnik dnevnik_;
     Postavke postavke_;
     Pokretanje pokretanje_;
+    TablicneDatoteke tablice_;
+    PlanAžuriranja plan_;
+    PreuzimanjeDatoteke preuzimanje_;
+    PripremaVerzija priprema_;
+
+    bool uTijeku = false;
+    bool izlazNaČekanju = false;
+    bool zatvaranjeNaČekanju = false;
 };
 
 } // namespace velkor

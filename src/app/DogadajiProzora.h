@@ -8,7 +8,8 @@ public:
     virtual ~DogađajiProzora() = default;
 
     virtual void Form_Activate() = 0;
-    virtual void Form_Unload() = 0;
+    // False: not now, an operation runs; the window closes when it has ended.
+    virtual bool Form_Unload() = 0;
     virtual void cmdIzlaz_Click() = 0;
     virtual void cmdVerzija_Click() = 0;
     virtual void optLokacija_Click(int indeks) = 0;

@@ -80,6 +80,12 @@ public:
 
     // Ends the program at once; no close handler runs.
     virtual void ZavršiProgram() = 0;
+    // Closes the window as its close control does; the close handler runs.
+    virtual void Zatvori() = 0;
+
+    // While an operation runs, the buttons that start operations are disabled;
+    // afterwards they get back their earlier state (or what was set meanwhile).
+    virtual void ZaključajOperacije(bool zaključano) = 0;
 
     // The plan grid: one entry per planned item, the six texts of its record.
     virtual void PrikažiPlan(const QList<QStringList>& stavke) = 0;

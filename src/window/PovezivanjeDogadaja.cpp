@@ -78,10 +78,18 @@ void frmZideZizodu::javiAktivaciju() {
 
 void frmZideZizodu::closeEvent(QCloseEvent* događaj) {
     if (!završavaBezUnloada && !unloadJavljen && događaji) {
+        // An operation in progress holds the window open until it has ended.
+        if (!događaji->Form_Unload()) {
+            događaj->ignore();
+            return;
+        }
         unloadJavljen = true;
-        događaji->Form_Unload();
     }
     događaj->accept();
+}
+
+void frmZideZizodu::Zatvori() {
+    close();
 }
 
 void frmZideZizodu::ZavršiProgram() {

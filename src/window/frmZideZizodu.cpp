@@ -150,11 +150,29 @@ void frmZideZizodu::PostaviVrijemeDownloada(int sati) {
 }
 
 bool frmZideZizodu::DownloadOmogućen() const {
-    return cmdDownloadAndUpdate->isEnabled();
+    return zaključano ? stanjaGumba[1] : cmdDownloadAndUpdate->isEnabled();
 }
 
 void frmZideZizodu::OmogućiDownload(bool omogućen) {
-    cmdDownloadAndUpdate->setEnabled(omogućen);
+    if (zaključano)
+        stanjaGumba[1] = omogućen;
+    else
+        cmdDownloadAndUpdate->setEnabled(omogućen);
+}
+
+void frmZideZizodu::ZaključajOperacije(bool zaključaj) {
+    const std::array<QPushButton*, 3> gumbi{cmdVerzija, cmdDownloadAndUpdate, cmdDownlNaLokaciju};
+    if (zaključaj == zaključano)
+        return;
+    zaključano = zaključaj;
+    for (size_t i = 0; i < gumbi.size(); ++i) {
+        if (zaključaj) {
+            stanjaGumba[i] = gumbi[i]->isEnabled();
+            gumbi[i]->setEnabled(false);
+        } else {
+            gumbi[i]->setEnabled(stanjaGumba[i]);
+        }
+    }
 }
 
 void frmZideZizodu::PostaviVrijemePrijenosa(const QString& tekst) {

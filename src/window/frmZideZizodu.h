@@ -73,6 +73,8 @@ public:
 
     QString IzaberiDatoteku(const DijalogDatoteke& dijalog) override;
     void ZavršiProgram() override;
+    void Zatvori() override;
+    void ZaključajOperacije(bool zaključano) override;
 
     void PrikažiPlan(const QList<QStringList>& stavke) override;
     int RedStavke(const QString& ime) const override;
@@ -101,6 +103,9 @@ private:
     bool unloadJavljen = false;
     bool programskaPromjena = false;
     std::array<bool, 2> uValidaciji{};
+    // The operation buttons' states to give back when an operation ends.
+    bool zaključano = false;
+    std::array<bool, 3> stanjaGumba{};
 
     QPushButton* cmdVerzija = nullptr;
     QTabWidget* SSTab1 = nullptr;

@@ -64,6 +64,8 @@ public:
 
     QString IzaberiDatoteku(const DijalogDatoteke& dijalog) override;
     void ZavršiProgram() override { ++završetaka; }
+    void Zatvori() override { ++zatvaranja; }
+    void ZaključajOperacije(bool zaključano) override { zaključavanja << zaključano; }
 
     void PrikažiPlan(const QList<QStringList>& stavke) override;
     int RedStavke(const QString& ime) const override;
@@ -88,6 +90,8 @@ public:
     quint32 boja = 0;
     QList<DijalogDatoteke> dijalozi;
     int završetaka = 0;
+    int zatvaranja = 0;
+    QList<bool> zaključavanja;
     // The grid as shown: item rows only, in order (grid row = index + 2).
     QList<QStringList> plan;
     int prikazaPlana = 0;

@@ -10,7 +10,10 @@ namespace velkor::test {
 class ZapisnikDogađaja : public DogađajiProzora {
 public:
     void Form_Activate() override { zapis << QStringLiteral("Form_Activate"); }
-    void Form_Unload() override { zapis << QStringLiteral("Form_Unload"); }
+    bool Form_Unload() override {
+        zapis << QStringLiteral("Form_Unload");
+        return dopustiZatvaranje;
+    }
     void cmdIzlaz_Click() override { zapis << QStringLiteral("cmdIzlaz_Click"); }
     void cmdVerzija_Click() override { zapis << QStringLiteral("cmdVerzija_Click"); }
     void optLokacija_Click(int i) override {
@@ -38,6 +41,7 @@ public:
     }
 
     QStringList zapis;
+    bool dopustiZatvaranje = true;
     std::function<void(int)> priValidaciji;
 };
 

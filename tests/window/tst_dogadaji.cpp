@@ -230,6 +230,18 @@ private slots:
         QCOMPARE(p.događaji.bezAktivacija(), QStringList{"Form_Unload"});
     }
 
+    void zatvaranjeCekaOperaciju() {
+        Postava p;
+        QVERIFY(p.spremna());
+        p.događaji.dopustiZatvaranje = false;
+        QVERIFY(!p.prozor.close());
+        QVERIFY(p.prozor.isVisible());
+        p.događaji.dopustiZatvaranje = true;
+        p.prozor.Zatvori();
+        QVERIFY(!p.prozor.isVisible());
+        QCOMPARE(p.događaji.bezAktivacija(), (QStringList{"Form_Unload", "Form_Unload"}));
+    }
+
     void zavrsetakBezUnloada() {
         Postava p;
         QVERIFY(p.spremna());

@@ -117,6 +117,28 @@ private slots:
         QCOMPARE(prozor.windowTitle(), QStringLiteral("Naslov V22.1.1"));
     }
 
+    void zakljucavanjeOperacija() {
+        frmZideZizodu prozor;
+        auto* verzija = prozor.findChild<QAbstractButton*>(QStringLiteral("cmdVerzija"));
+        auto* download = prozor.findChild<QAbstractButton*>(QStringLiteral("cmdDownloadAndUpdate"));
+        auto* lokacija = prozor.findChild<QAbstractButton*>(QStringLiteral("cmdDownlNaLokaciju"));
+        prozor.OmogućiDownload(false);
+        prozor.ZaključajOperacije(true);
+        QVERIFY(!verzija->isEnabled() && !download->isEnabled() && !lokacija->isEnabled());
+        // What the operation sets meanwhile is what comes back.
+        prozor.OmogućiDownload(true);
+        QVERIFY(!download->isEnabled());
+        QVERIFY(prozor.DownloadOmogućen());
+        prozor.ZaključajOperacije(false);
+        QVERIFY(verzija->isEnabled() && download->isEnabled() && lokacija->isEnabled());
+
+        prozor.OmogućiDownload(false);
+        prozor.ZaključajOperacije(true);
+        prozor.ZaključajOperacije(false);
+        QVERIFY(!download->isEnabled());
+        QVERIFY(verzija->isEnabled());
+    }
+
     void oknaIBrojevi() {
         frmZideZizodu prozor;
         for (const char* ime : {"txtPor", "txtPorGr"}) {
