@@ -1,25 +1,72 @@
 #!/usr/bin/env bash
-# Lays out a demo installation under build/demo/ and starts the program in it,
-# with a settings folder of its own so the developer's settings stay untouched.
+# Lays out a demo installation under build/demo/, publishes newer versions on a
+# local update server (loopback only), points the program at it through the
+# environment, and starts the program. The settings folder is the demo's own,
+# so the developer's settings stay untouched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-demo="$PWD/build/demo"
+koren="$PWD"
+demo="$koren/build/demo"
 instalacija="$demo/Velkor"
-mkdir -p "$instalacija" "$demo/config"
+objava="$demo/objava/download/Verzija22"
+rm -rf "$demo/objava"
+mkdir -p "$instalacija" "$demo/config" "$objava"
 cp build/src/VelkorZideZizodu22 "$instalacija/"
-# The installed versions list, in Windows-1250 with CR LF, as the suite keeps it.
-printf '%s\r\n' \
-    "Velkor.exe;22;1;4;1200000;3500000;" \
-    "VelkorIspis.dll;22;1;2;300000;800000;" \
-    "VelkorZideZizodu22.exe;22;1;1;900000;2100000;" \
-    | iconv -f UTF-8 -t WINDOWS-1250 > "$instalacija/Verzije.txt"
-for f in Velkor.exe VelkorIspis.dll; do [ -e "$instalacija/$f" ] || : > "$instalacija/$f"; done
 
+# Text in Windows-1250 with CR LF, as the suite keeps its lists.
+lista() { sed 's/$/\r/' | iconv -f UTF-8 -t WINDOWS-1250; }
+velicina() { stat -c %s "$1"; }
+
+# What is installed.
+printf 'Velkor program v22.1.4\n' > "$instalacija/Velkor.exe"
+printf 'Ispis v22.1.2\n' > "$instalacija/VelkorIspis.dll"
+printf 'Obračun v22.1.0\n' > "$instalacija/Obračun.exe"
+cat <<EOT | lista > "$instalacija/Verzije.txt"
+Velkor.exe;22;1;4;1200;$(velicina "$instalacija/Velkor.exe");
+VelkorIspis.dll;22;1;2;300;$(velicina "$instalacija/VelkorIspis.dll");
+Obračun.exe;22;1;0;500;$(velicina "$instalacija/Obračun.exe");
+VelkorZideZizodu22.exe;22;1;1;900;2100;
+EOT
+
+# What is published: newer programs as 7-Zip packages beside the new list.
+izvor="$demo/objava/izvor"
+mkdir -p "$izvor"
+printf 'Velkor program v22.1.5\n' > "$izvor/Velkor.exe"
+printf 'Ispis v22.1.2\n' > "$izvor/VelkorIspis.dll"
+printf 'Obračun v22.2.0\n' > "$izvor/Obračun.exe"
+printf 'Izmjena baze 1\n' > "$izvor/Izmjena0001.enc"
+for f in Velkor.exe VelkorIspis.dll Obračun.exe; do
+    paket="${f%???}7z"
+    paket="${paket//č/c}"
+    (cd "$izvor" && 7za a -bd -y "$objava/$paket" "$f" >/dev/null)
+done
+cp "$izvor/Izmjena0001.enc" "$objava/Izmjena0001.enc"
+printf 'demo\n' > "$objava/TeamViewerQS.exe"
+cat <<EOT | lista > "$objava/Verzije.txt"
+Velkor.exe;22;1;5;$(velicina "$objava/Velkor.7z");$(velicina "$izvor/Velkor.exe");
+VelkorIspis.dll;22;1;2;$(velicina "$objava/VelkorIspis.7z");$(velicina "$izvor/VelkorIspis.dll");
+Obračun.exe;22;2;0;$(velicina "$objava/Obracun.7z");$(velicina "$izvor/Obračun.exe");
+Izmjena0001.enc;22;1;0;$(velicina "$objava/Izmjena0001.enc");$(velicina "$izvor/Izmjena0001.enc");
+VelkorZideZizodu22.exe;22;1;2;900;2100;
+EOT
+
+# The local update server, on loopback, ended with the program.
+build/tests/velkor_posluzitelj --dir "$demo/objava/download/Verzija22" > "$demo/port.txt" &
+posluzitelj=$!
+trap 'kill $posluzitelj 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -s "$demo/port.txt" ] && break; sleep 0.1; done
+port=$(head -n1 "$demo/port.txt")
+[ -n "$port" ] || { echo "The local update server did not start." >&2; exit 1; }
+
+export VELKOR_PRIMARNI_HOST="127.0.0.1:$port"
+export VELKOR_SEKUNDARNI_HOST="localhost:$port"
+export VELKOR_CA_CERTS="$koren/tests/support/certs/ca.pem"
 export XDG_CONFIG_HOME="$demo/config"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display: starting without a screen (QT_QPA_PLATFORM=offscreen); use xvfb-run to see it."
     export QT_QPA_PLATFORM=offscreen
 fi
 echo "Demo installation: $instalacija"
+echo "Update server: https://$VELKOR_PRIMARNI_HOST/download/Verzija22/ (and http:// on the same port)"
 echo "Settings: $XDG_CONFIG_HOME/Velkor/Velkor.ini   Log: $instalacija/Update/Update.log"
-exec "$instalacija/VelkorZideZizodu22" "$@"
+"$instalacija/VelkorZideZizodu22" "$@"

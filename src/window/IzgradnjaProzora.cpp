@@ -40,6 +40,7 @@ frmZideZizodu::frmZideZizodu(QWidget* roditelj) : QMainWindow(roditelj) {
     setObjectName(QStringLiteral("frmZideZizodu"));
     setWindowTitle(QStringLiteral("Velkor Live Update - Automatsko ažuriranje Velk-or programa"));
     setMinimumSize(760, 560);
+    resize(960, 640);
 
     auto* središte = new QWidget(this);
     auto* raspored = new QVBoxLayout(središte);
