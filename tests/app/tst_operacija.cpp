@@ -21,14 +21,18 @@ private slots:
         Okruženje o;
         Aplikacija& a = o.aplikacija();
         int pokrenuto = 0;
+        bool uTijeku = false;
+        bool drugaPokrenuta = true;
         QVERIFY(a.IzvediOperaciju([&] {
             ++pokrenuto;
-            QVERIFY(a.OperacijaUTijeku());
-            QVERIFY(!a.IzvediOperaciju([&] { return ++pokrenuto > 0; }));
+            uTijeku = a.OperacijaUTijeku();
+            drugaPokrenuta = a.IzvediOperaciju([&] { return ++pokrenuto > 0; });
             // The check button pressed meanwhile runs no preparation.
             a.cmdVerzija_Click();
             return true;
         }));
+        QVERIFY(uTijeku);
+        QVERIFY(!drugaPokrenuta);
         QCOMPARE(pokrenuto, 1);
         QVERIFY(!a.OperacijaUTijeku());
         QCOMPARE(o.prozor.zaključavanja, (QList<bool>{true, false}));

@@ -1,0 +1,53 @@
+#include "acquire/DownloadDatoteke.h"
+
+#include "app/LogirajGresku.h"
+#include "app/Prozor.h"
+#include "app/Stanje.h"
+
+namespace velkor {
+
+PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Prozor& prozor, Dnevnik& dnevnik,
+                                         Domaćini domaćini, QString dodatniCa)
+    : stanje(stanje), prozor(prozor), dnevnik(dnevnik), domaćini(std::move(domaćini)),
+      mreža(std::move(dodatniCa)) {}
+
+bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija) {
+    if (!stanje.KoristiChilkat)
+        return DownInet(fileName, direktorija);
+    return DownChilkat(fileName, direktorija);
+}
+
+PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
+                                                        const QString& fileName) const {
+    const QString& domaćin = prozor.OdabranaOpcija() == 2 ? domaćini.primarni : domaćini.sekundarni;
+    const QString put = QStringLiteral("/download/Verzija22/") + fileName;
+    // Only what a valid URL needs is escaped: the name stays one path segment
+    // naming that file, a blank, '#' or '%' in it included.
+    QUrl url(shema + domaćin, QUrl::TolerantMode);
+    url.setPath(put, QUrl::DecodedMode);
+    return {shema + domaćin + put, url};
+}
+
+IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& lokalniPut,
+                                            bool praznoTijeloJeDatoteka,
+                                            const TijekPrijenosa& tijek) {
+    PostavkePrijenosa postavke;
+    postavke.zastojMs = zastojMs;
+    postavke.praznoTijeloJeDatoteka = praznoTijeloJeDatoteka;
+    return Preuzmi(mreža.manager(), mreža.Zahtjev(url), lokalniPut, postavke, tijek);
+}
+
+bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QString& opis) {
+    stanje.ZadnjaGreška = QStringLiteral("DownInet: Greška u downloadu datoteke: ") + fileName +
+                          QLatin1Char(' ') + opis;
+    dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
+    prozor.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik, Gumbi::URedu);
+    return false;
+}
+
+void PreuzimanjeDatoteke::isprazniStatus() {
+    prozor.PostaviStatus1(QString());
+    prozor.PostaviStatus2(QString());
+}
+
+} // namespace velkor

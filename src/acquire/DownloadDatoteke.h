@@ -1,0 +1,56 @@
+#pragma once
+// Fetching one named file from the selected download host into a directory,
+// through one of two interchangeable engines: https or http.
+#include "acquire/MreznaVeza.h"
+#include "acquire/Prijenos.h"
+#include "app/Domacini.h"
+
+#include <QString>
+#include <QUrl>
+
+namespace velkor {
+
+class Dnevnik;
+class Prozor;
+struct Stanje;
+
+class PreuzimanjeDatoteke {
+public:
+    // dodatniCa: a PEM file of extra trusted authorities (VELKOR_CA_CERTS); empty for none.
+    PreuzimanjeDatoteke(Stanje& stanje, Prozor& prozor, Dnevnik& dnevnik, Domaćini domaćini,
+                        QString dodatniCa);
+
+    // True only when the file has been written to direktorija + fileName.
+    bool DownloadDatoteke(const QString& fileName, const QString& direktorija);
+    bool DownChilkat(const QString& fileName, const QString& direktorija);
+    bool DownInet(const QString& fileName, const QString& direktorija);
+
+    // The engines' progress and state events.
+    void http_PercentDone(qint32 pctDone);
+    void Inet1_StateChanged(qint16 state);
+
+    // How long a transfer may receive nothing before it fails (60 s by default).
+    void PostaviVrijemeZastoja(int milisekunde) { zastojMs = milisekunde; }
+
+private:
+    struct Adresa {
+        QString tekst; // as composed, for the log
+        QUrl url;
+    };
+    Adresa adresa(const QString& shema, const QString& fileName) const;
+    IshodPrijenosa preuzmi(const QUrl& url, const QString& lokalniPut, bool praznoTijeloJeDatoteka,
+                           const TijekPrijenosa& tijek);
+    // The error path: logged, shown in a box, false.
+    bool greškaUDownloadu(const QString& fileName, const QString& opis);
+    void isprazniStatus();
+
+    Stanje& stanje;
+    Prozor& prozor;
+    Dnevnik& dnevnik;
+    Domaćini domaćini;
+    MrežniPristup mreža;
+    int zastojMs = 60000;
+    qint32 zadnjiPostotak = -1;
+};
+
+} // namespace velkor

@@ -1,0 +1,47 @@
+#pragma once
+// One GET of one file, shared by both download engines. The body is streamed
+// into a file beside the target, which replaces the target only when the
+// transfer is complete; a failed transfer leaves the target as it was.
+#include <QString>
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkRequest;
+
+namespace velkor {
+
+struct IshodPrijenosa {
+    enum class Vrsta {
+        Uspjeh,
+        PraznoTijelo,   // a success status without a single byte; nothing written
+        StatusHttp,     // the server answered with a status that is not a success
+        GreskaMreze,    // refused, cut, unreachable, certificate not trusted ...
+        GreskaDatoteke, // the local file cannot be created or written
+        Zastoj,         // nothing received for the stall time
+    };
+    Vrsta vrsta = Vrsta::Uspjeh;
+    // What went wrong, in words for the user; empty on success.
+    QString opis;
+};
+
+// Raised on the calling thread while the transfer runs; any may be empty.
+struct TijekPrijenosa {
+    std::function<void()> zahtjevPoslan;
+    std::function<void()> odgovorStiže; // the response's headers are in
+    std::function<void()> podaciStižu;  // the first bytes of a successful body
+    // After every write: bytes written so far and the announced length (-1 unknown).
+    std::function<void(qint64 zapisano, qint64 ukupno)> zapisano;
+};
+
+struct PostavkePrijenosa {
+    int zastojMs = 60000;
+    // A success without a body writes an empty file instead of reporting PraznoTijelo.
+    bool praznoTijeloJeDatoteka = false;
+};
+
+// Blocks the caller in a local event loop until the transfer has ended.
+IshodPrijenosa Preuzmi(QNetworkAccessManager& manager, const QNetworkRequest& zahtjev,
+                       const QString& lokalniPut, const PostavkePrijenosa& postavke,
+                       const TijekPrijenosa& tijek);
+
+} // namespace velkor

@@ -1,0 +1,147 @@
+#include "LokalniPosluziteljVeza.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace velkor::test {
+
+namespace {
+
+// TLS records are at most 16 kB: bigger pieces only grow the encryption buffers.
+constexpr qint64 KomadTls = 16 * 1024;
+constexpr qint64 KomadObičan = 256 * 1024;
+constexpr qint64 NajvišeUČekanju = 1024 * 1024;
+const QByteArray Put = QByteArrayLiteral("/download/Verzija22/");
+
+} // namespace
+
+VezaPoslužitelja::VezaPoslužitelja(LokalniPoslužitelj& poslužitelj, qintptr deskriptor)
+    : QObject(&poslužitelj), poslužitelj(poslužitelj), utičnica(new QSslSocket(this)) {
+    utičnica->setSslConfiguration(poslužitelj.Tls());
+    connect(utičnica, &QSslSocket::readyRead, this, [this] { čitaj(); });
+    connect(utičnica, &QSslSocket::bytesWritten, this, [this] { šalji(); });
+    connect(utičnica, &QSslSocket::encryptedBytesWritten, this, [this] { šalji(); });
+    connect(utičnica, &QSslSocket::disconnected, this, [this] { deleteLater(); });
+    connect(utičnica, &QSslSocket::errorOccurred, this, [this] {
+        if (utičnica->state() != QAbstractSocket::ConnectedState)
+            deleteLater();
+    });
+    if (!utičnica->setSocketDescriptor(deskriptor))
+        deleteLater();
+}
+
+void VezaPoslužitelja::čitaj() {
+    if (!vrstaPoznata) {
+        // A TLS connection opens with a handshake record (22); peeking leaves
+        // the byte for the handshake to read.
+        char prvi = 0;
+        if (utičnica->peek(&prvi, 1) < 1)
+            return;
+        vrstaPoznata = true;
+        if (prvi == 0x16) {
+            šifrirano = true;
+            utičnica->startServerEncryption();
+            return;
+        }
+    }
+    if (šifrirano && !utičnica->isEncrypted())
+        return;
+    ulaz += utičnica->readAll();
+    while (!zauzeto) {
+        const qsizetype kraj = ulaz.indexOf("\r\n\r\n");
+        if (kraj < 0)
+            return;
+        const QByteArray zaglavlje = ulaz.left(kraj);
+        ulaz.remove(0, kraj + 4);
+        obradiZahtjev(zaglavlje);
+    }
+}
+
+void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
+    const QList<QByteArray> linije = zaglavlje.split('\n');
+    const QList<QByteArray> prva = linije.value(0).trimmed().split(' ');
+    PrimljeniZahtjev zahtjev{šifrirano, prva.value(1), {}};
+    for (const QByteArray& linija : linije) {
+        if (linija.toLower().startsWith("host:"))
+            zahtjev.domaćin = linija.mid(5).trimmed();
+    }
+    poslužitelj.zahtjevi.append(zahtjev);
+
+    const QString ime = zahtjev.putanja.startsWith(Put)
+                            ? QUrl::fromPercentEncoding(zahtjev.putanja.mid(Put.size()))
+                            : QString();
+    const QString put = QDir(poslužitelj.Direktorija()).filePath(ime);
+    const bool postoji = !ime.isEmpty() && !ime.contains(QLatin1Char('/')) &&
+                         !ime.contains(QLatin1Char('\\')) && ime != QLatin1String("..") &&
+                         QFileInfo(put).isFile();
+    using P = LokalniPoslužitelj::Ponašanje;
+    const P ponašanje = poslužitelj.PonašanjeZa(ime);
+    const QByteArray ok = QByteArrayLiteral("HTTP/1.1 200 OK");
+    if (ponašanje == P::NijePronadeno || (ponašanje == P::Normalno && !postoji))
+        odgovori("HTTP/1.1 404 Not Found", -1, "Datoteka nije pronađena\n");
+    else if (ponašanje == P::GreskaPosluzitelja)
+        odgovori("HTTP/1.1 500 Internal Server Error", -1, "Greška poslužitelja\n");
+    else if (ponašanje == P::PraznoTijelo)
+        odgovori(ok, 0, {});
+    else if (!postoji)
+        odgovori("HTTP/1.1 404 Not Found", -1, "Datoteka nije pronađena\n");
+    else if (ponašanje == P::Zastoj) {
+        // Busy for good: the peer has to give up by itself.
+        odgovori(ok, QFileInfo(put).size(), {});
+        zauzeto = true;
+    } else {
+        const qint64 veličina = QFileInfo(put).size();
+        odgovori(ok, veličina, {});
+        if (ponašanje == P::PrekinutaVeza)
+            pošaljiDatoteku(put, veličina / 2, true);
+        else
+            pošaljiDatoteku(put, veličina, false);
+    }
+}
+
+void VezaPoslužitelja::odgovori(const QByteArray& statusnaLinija, qint64 dužina,
+                                const QByteArray& tijelo) {
+    const qint64 najavljeno = dužina < 0 ? tijelo.size() : dužina;
+    utičnica->write(statusnaLinija + "\r\nContent-Type: application/octet-stream" +
+                    "\r\nContent-Length: " + QByteArray::number(najavljeno) +
+                    "\r\nConnection: keep-alive\r\n\r\n" + tijelo);
+}
+
+void VezaPoslužitelja::pošaljiDatoteku(const QString& put, qint64 koliko, bool zatvori) {
+    datoteka.setFileName(put);
+    if (!datoteka.open(QIODevice::ReadOnly)) {
+        utičnica->disconnectFromHost();
+        return;
+    }
+    preostalo = koliko;
+    zatvoriPoslije = zatvori;
+    zauzeto = true;
+    šalji();
+}
+
+void VezaPoslužitelja::šalji() {
+    if (!datoteka.isOpen())
+        return;
+    // Big files go out in pieces, as fast as the peer takes them.
+    const qint64 komad = šifrirano ? KomadTls : KomadObičan;
+    while (preostalo > 0 &&
+           utičnica->bytesToWrite() + utičnica->encryptedBytesToWrite() < NajvišeUČekanju) {
+        const QByteArray dio = datoteka.read(qMin(komad, preostalo));
+        if (dio.isEmpty())
+            break;
+        utičnica->write(dio);
+        preostalo -= dio.size();
+    }
+    if (preostalo > 0 && !datoteka.atEnd())
+        return;
+    datoteka.close();
+    zauzeto = false;
+    if (zatvoriPoslije) {
+        utičnica->disconnectFromHost();
+        return;
+    }
+    čitaj();
+}
+
+} // namespace velkor::test
