@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
 
     const qint64 mirno = statusKb("VmRSS");
     // The program always fetches the versions list first: set-up costs (the
-    // trusted authorities, the first connection) fall there, not on a package.
+    // trusted authorities) fall there, not on a package.
     if (parser.isSet(zagrijavanje) &&
         !preuzimanje.DownloadDatoteke(parser.value(zagrijavanje), update)) {
         std::fprintf(stderr, "warm-up failed: %s\n", qPrintable(stanje.ZadnjaGreška));

@@ -72,6 +72,7 @@ report() { # name, engine, curl
         printf "%-12s median %6.1f MB/s (curl %6.1f) ratio %.2f | best %6.1f MB/s (curl %6.1f) ratio %.2f | peak above idle %.1f MB\n",
                n, b / e / 1e6, b / c / 1e6, c / e, b / eb / 1e6, b / cb / 1e6, cb / eb, m / 1024 }'
 }
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "$RUNS runs each; ratio = engine throughput / curl throughput"
 report DownChilkat https curl-https
 report DownInet http curl-http

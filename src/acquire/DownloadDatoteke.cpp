@@ -34,7 +34,7 @@ IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& loka
     PostavkePrijenosa postavke;
     postavke.zastojMs = zastojMs;
     postavke.praznoTijeloJeDatoteka = praznoTijeloJeDatoteka;
-    return Preuzmi(mreža.manager(), mreža.Zahtjev(url), lokalniPut, postavke, tijek);
+    return Preuzmi(mreža, url, lokalniPut, postavke, tijek);
 }
 
 bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QString& opis) {

@@ -9,38 +9,36 @@ QString OpisStatusa(int status, const QString& razlog) {
     return opis;
 }
 
-static QString uzrok(QNetworkReply::NetworkError greška) {
+static QString uzrok(QAbstractSocket::SocketError greška) {
     switch (greška) {
-    case QNetworkReply::ConnectionRefusedError:
+    case QAbstractSocket::ConnectionRefusedError:
         return QStringLiteral("Udaljeno računalo je odbilo vezu");
-    case QNetworkReply::RemoteHostClosedError:
+    case QAbstractSocket::RemoteHostClosedError:
         return QStringLiteral("Udaljeno računalo je prekinulo vezu prije kraja prijenosa");
-    case QNetworkReply::HostNotFoundError:
+    case QAbstractSocket::HostNotFoundError:
         return QStringLiteral("Udaljena adresa nije pronađena");
-    case QNetworkReply::TimeoutError:
+    case QAbstractSocket::SocketTimeoutError:
         return QStringLiteral("Isteklo je vrijeme za odgovor udaljenog računala");
-    case QNetworkReply::OperationCanceledError:
-        return QStringLiteral("Prijenos je prekinut");
-    case QNetworkReply::SslHandshakeFailedError:
+    case QAbstractSocket::SslHandshakeFailedError:
+    case QAbstractSocket::SslInternalError:
+    case QAbstractSocket::SslInvalidUserDataError:
         return QStringLiteral("Sigurna veza nije uspostavljena");
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
+    case QAbstractSocket::NetworkError:
+    case QAbstractSocket::TemporaryError:
         return QStringLiteral("Mreža nije dostupna");
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyConnectionClosedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QAbstractSocket::ProxyAuthenticationRequiredError:
+    case QAbstractSocket::ProxyConnectionRefusedError:
+    case QAbstractSocket::ProxyConnectionClosedError:
+    case QAbstractSocket::ProxyConnectionTimeoutError:
+    case QAbstractSocket::ProxyNotFoundError:
+    case QAbstractSocket::ProxyProtocolError:
         return QStringLiteral("Greška proxy poslužitelja");
-    case QNetworkReply::ProtocolUnknownError:
-    case QNetworkReply::ProtocolInvalidOperationError:
-        return QStringLiteral("Neispravna adresa");
     default:
         return QStringLiteral("Greška u mreži");
     }
 }
 
-QString OpisGreškeMreže(QNetworkReply::NetworkError greška, const QString& opisMreže,
+QString OpisGreškeMreže(QAbstractSocket::SocketError greška, const QString& opisMreže,
                         const QList<QSslError>& greškeCertifikata) {
     QString opis = uzrok(greška);
     if (!greškeCertifikata.isEmpty()) {
@@ -50,6 +48,39 @@ QString OpisGreškeMreže(QNetworkReply::NetworkError greška, const QString& op
         return opis + QLatin1Char(')');
     }
     return opis + QStringLiteral(" (") + opisMreže + QLatin1Char(')');
+}
+
+QString OpisPrekinuteVeze(bool odgovorStigao, qint64 primljeno, qint64 najavljeno) {
+    QString koliko;
+    if (!odgovorStigao)
+        koliko = QStringLiteral("odgovor nije primljen");
+    else if (najavljeno >= 0)
+        koliko = QStringLiteral("primljeno ") + QString::number(primljeno) +
+                 QStringLiteral(" od ") + QString::number(najavljeno) + QStringLiteral(" bajtova");
+    else
+        koliko = QStringLiteral("primljeno ") + QString::number(primljeno) +
+                 QStringLiteral(" bajtova, kraj podataka nije stigao");
+    return uzrok(QAbstractSocket::RemoteHostClosedError) + QStringLiteral(" (") + koliko +
+           QLatin1Char(')');
+}
+
+QString OpisNeispravnogOdgovora(const QString& razlog) {
+    return QStringLiteral("Neispravan odgovor poslužitelja (") + razlog + QLatin1Char(')');
+}
+
+QString OpisPrevišePreusmjeravanja(int najviše) {
+    return QStringLiteral("Previše preusmjeravanja (više od ") + QString::number(najviše) +
+           QLatin1Char(')');
+}
+
+QString OpisPreusmjeravanjaNaHttp(const QString& adresa) {
+    return QStringLiteral("Preusmjeravanje sa sigurne veze (https) na nesigurnu (http) nije "
+                          "dopušteno (") +
+           adresa + QLatin1Char(')');
+}
+
+QString OpisNeispravnogPreusmjeravanja(const QString& adresa) {
+    return QStringLiteral("Neispravno preusmjeravanje (") + adresa + QLatin1Char(')');
 }
 
 QString OpisGreškeDatoteke(const QString& put, const QString& opisSustava) {

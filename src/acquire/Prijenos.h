@@ -1,21 +1,24 @@
 #pragma once
-// One GET of one file, shared by both download engines. The body is streamed
+// One GET of one file, shared by both download engines: our own small HTTP/1.1
+// client on the calling thread, following redirects. The body is streamed
 // into a file beside the target, which replaces the target only when the
 // transfer is complete; a failed transfer leaves the target as it was.
 #include <QString>
 #include <functional>
 
-class QNetworkAccessManager;
-class QNetworkRequest;
+class QUrl;
 
 namespace velkor {
+
+class MrežniPristup;
 
 struct IshodPrijenosa {
     enum class Vrsta {
         Uspjeh,
         PraznoTijelo,   // a success status without a single byte; nothing written
         StatusHttp,     // the server answered with a status that is not a success
-        GreskaMreze,    // refused, cut, unreachable, certificate not trusted ...
+        GreskaMreze,    // refused, cut, unreachable, certificate not trusted, bad
+                        // response, too many redirects ...
         GreskaDatoteke, // the local file cannot be created or written
         Zastoj,         // nothing received for the stall time
     };
@@ -25,6 +28,7 @@ struct IshodPrijenosa {
 };
 
 // Raised on the calling thread while the transfer runs; any may be empty.
+// A redirect raises the first two again for the next request.
 struct TijekPrijenosa {
     std::function<void()> zahtjevPoslan;
     std::function<void()> odgovorStiže; // the response's headers are in
@@ -39,9 +43,12 @@ struct PostavkePrijenosa {
     bool praznoTijeloJeDatoteka = false;
 };
 
-// Blocks the caller in a local event loop until the transfer has ended.
-IshodPrijenosa Preuzmi(QNetworkAccessManager& manager, const QNetworkRequest& zahtjev,
-                       const QString& lokalniPut, const PostavkePrijenosa& postavke,
-                       const TijekPrijenosa& tijek);
+// Follows up to this many redirects, never from https to http.
+constexpr int NajvišePreusmjeravanja = 5;
+
+// Blocks the caller in a local event loop until the transfer has ended; the
+// caller's events (window, timers) are delivered meanwhile.
+IshodPrijenosa Preuzmi(MrežniPristup& mreža, const QUrl& url, const QString& lokalniPut,
+                       const PostavkePrijenosa& postavke, const TijekPrijenosa& tijek);
 
 } // namespace velkor

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTest>
 
 namespace velkor::test {
 
@@ -56,6 +58,26 @@ QByteArray uzorak(qsizetype veličina) {
         bajtovi[i] = char(x);
     }
     return bajtovi;
+}
+
+void provjeriNeuspjeh(PostavaPreuzimanja& p, bool https, const QString& ime, const QString& uzrok) {
+    const QString shema = https ? QStringLiteral("https://") : QStringLiteral("http://");
+    const QString prefiks =
+        https ? QString()
+              : QStringLiteral("DownInet: Greška u downloadu datoteke: ") + ime + QLatin1Char(' ');
+    const QString& greška = p.stanje.ZadnjaGreška;
+    QVERIFY2(QRegularExpression(
+                 QRegularExpression::anchoredPattern(QRegularExpression::escape(prefiks) + uzrok))
+                 .match(greška)
+                 .hasMatch(),
+             qPrintable(greška));
+    const QString zapis =
+        https ? QStringLiteral("Greška: Download: ") + ime + QLatin1Char(' ') + greška : greška;
+    QCOMPARE(p.okruženje.porukeLoga(), (QStringList{p.početak(shema, true, ime), zapis}));
+    QCOMPARE(p.okruženje.prozor.poruke.size(), https ? 0 : 1);
+    if (!https)
+        QCOMPARE(p.okruženje.prozor.poruke.first().tekst, greška);
+    QCOMPARE(p.okruženje.prozor.status2, https ? QString() : QStringLiteral("Nastala greška"));
 }
 
 } // namespace velkor::test

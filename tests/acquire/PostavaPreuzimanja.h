@@ -40,4 +40,9 @@ public:
 // Some bytes that are not all alike, so a shifted or cut copy shows.
 QByteArray uzorak(qsizetype veličina);
 
+// A failed download as each engine reports it: https logs the cause after
+// "Greška: Download: " and keeps it, without a box; http takes the error path
+// with its prefix, a box and the state "Nastala greška". The cause must match.
+void provjeriNeuspjeh(PostavaPreuzimanja& p, bool https, const QString& ime, const QString& uzrok);
+
 } // namespace velkor::test

@@ -54,6 +54,16 @@ LokalniPoslužitelj::Ponašanje LokalniPoslužitelj::PonašanjeZa(const QString&
     return ponašanja.value(imeDatoteke, Ponašanje::Normalno);
 }
 
+void LokalniPoslužitelj::PostaviPreusmjeravanje(const QString& imeDatoteke, int status,
+                                                const QByteArray& location) {
+    PostaviPonašanje(imeDatoteke, Ponašanje::Preusmjeri);
+    preusmjeravanja.insert(imeDatoteke, {status, location});
+}
+
+QPair<int, QByteArray> LokalniPoslužitelj::PreusmjeravanjeZa(const QString& imeDatoteke) const {
+    return preusmjeravanja.value(imeDatoteke, {302, {}});
+}
+
 void LokalniPoslužitelj::incomingConnection(qintptr deskriptor) {
     // The connection owns itself and goes when the peer does.
     new VezaPoslužitelja(*this, deskriptor);

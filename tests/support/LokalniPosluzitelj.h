@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QSslConfiguration>
 #include <QString>
 #include <QTcpServer>
@@ -13,8 +14,11 @@ namespace velkor::test {
 
 struct PrimljeniZahtjev {
     bool šifrirano = false;
-    QByteArray putanja; // as on the request line, still percent-encoded
-    QByteArray domaćin; // the Host header
+    QByteArray putanja;   // as on the request line, still percent-encoded
+    QByteArray domaćin;   // the Host header
+    QByteArray zaglavlja; // the request line and the headers, lines joined with CR LF
+    // Asked as a proxy: "CONNECT host:port", or a GET with an absolute URL.
+    bool prekoProxyja = false;
 };
 
 class LokalniPoslužitelj : public QTcpServer {
@@ -26,6 +30,12 @@ public:
         PraznoTijelo,       // 200 with Content-Length 0
         PrekinutaVeza,      // headers and half the body, then the connection closes
         Zastoj,             // headers, then nothing
+        Dijelovi,           // the body in chunks, with an extension and a trailer
+        DijeloviPrekinuti,  // half the body in chunks, then the connection closes
+        DoZatvaranja,       // no length: the body ends with the connection
+        NeispravanStatus,   // a status line that is no HTTP, then the connection closes
+        PredugaZaglavlja,   // more than 64 KB of headers
+        Preusmjeri,         // a redirect status with a Location, see PostaviPreusmjeravanje
     };
 
     explicit LokalniPoslužitelj(QString direktorija, QObject* roditelj = nullptr);
@@ -38,6 +48,9 @@ public:
 
     void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje);
     Ponašanje PonašanjeZa(const QString& imeDatoteke) const;
+    // The file answers with this status and Location header (empty: none).
+    void PostaviPreusmjeravanje(const QString& imeDatoteke, int status, const QByteArray& location);
+    QPair<int, QByteArray> PreusmjeravanjeZa(const QString& imeDatoteke) const;
     QString Direktorija() const { return direktorija; }
     const QSslConfiguration& Tls() const { return tls; }
 
@@ -53,6 +66,7 @@ protected:
 private:
     QString direktorija;
     QHash<QString, Ponašanje> ponašanja;
+    QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
     QSslConfiguration tls;
 };
 

@@ -48,7 +48,7 @@ void VezaPoslužitelja::čitaj() {
     if (šifrirano && !utičnica->isEncrypted())
         return;
     ulaz += utičnica->readAll();
-    while (!zauzeto) {
+    while (!zauzeto && vrstaPoznata) {
         const qsizetype kraj = ulaz.indexOf("\r\n\r\n");
         if (kraj < 0)
             return;
@@ -61,11 +61,13 @@ void VezaPoslužitelja::čitaj() {
 void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
     const QList<QByteArray> linije = zaglavlje.split('\n');
     const QList<QByteArray> prva = linije.value(0).trimmed().split(' ');
-    PrimljeniZahtjev zahtjev{šifrirano, prva.value(1), {}};
+    PrimljeniZahtjev zahtjev{šifrirano, prva.value(1), {}, zaglavlje, false};
     for (const QByteArray& linija : linije) {
         if (linija.toLower().startsWith("host:"))
             zahtjev.domaćin = linija.mid(5).trimmed();
     }
+    if (obradiProxy(zahtjev, prva.value(0)))
+        return;
     poslužitelj.zahtjevi.append(zahtjev);
 
     const QString ime = zahtjev.putanja.startsWith(Put)
@@ -78,6 +80,8 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
     using P = LokalniPoslužitelj::Ponašanje;
     const P ponašanje = poslužitelj.PonašanjeZa(ime);
     const QByteArray ok = QByteArrayLiteral("HTTP/1.1 200 OK");
+    if (odgovoriPosebno(ime, put, postoji))
+        return;
     if (ponašanje == P::NijePronadeno || (ponašanje == P::Normalno && !postoji))
         odgovori("HTTP/1.1 404 Not Found", -1, "Datoteka nije pronađena\n");
     else if (ponašanje == P::GreskaPosluzitelja)
@@ -127,21 +131,98 @@ void VezaPoslužitelja::šalji() {
     const qint64 komad = šifrirano ? KomadTls : KomadObičan;
     while (preostalo > 0 &&
            utičnica->bytesToWrite() + utičnica->encryptedBytesToWrite() < NajvišeUČekanju) {
-        const QByteArray dio = datoteka.read(qMin(komad, preostalo));
+        // Chunks of changing sizes, so that their boundaries fall everywhere.
+        const qint64 veličina = uDijelovima ? 1 + (brojDijelova * 7919) % komad : komad;
+        const QByteArray dio = datoteka.read(qMin(veličina, preostalo));
         if (dio.isEmpty())
             break;
-        utičnica->write(dio);
+        if (uDijelovima) {
+            QByteArray duljina = QByteArray::number(dio.size(), 16);
+            if (brojDijelova % 2)
+                duljina = duljina.toUpper();
+            utičnica->write(duljina + (brojDijelova++ ? "" : ";vrsta=prvi") + "\r\n" + dio +
+                            "\r\n");
+        } else {
+            utičnica->write(dio);
+        }
         preostalo -= dio.size();
     }
     if (preostalo > 0 && !datoteka.atEnd())
         return;
     datoteka.close();
     zauzeto = false;
+    if (uDijelovima && !zatvoriPoslije)
+        utičnica->write("0\r\nX-Kraj: da\r\n\r\n");
+    uDijelovima = false;
     if (zatvoriPoslije) {
         utičnica->disconnectFromHost();
         return;
     }
     čitaj();
+}
+
+// The proxy's part: a tunnel opens on the same connection, and a forwarded
+// request names the URL whole.
+bool VezaPoslužitelja::obradiProxy(PrimljeniZahtjev& zahtjev, const QByteArray& metoda) {
+    if (metoda == "CONNECT") {
+        zahtjev.prekoProxyja = true;
+        poslužitelj.zahtjevi.append(zahtjev);
+        utičnica->write("HTTP/1.1 200 Connection established\r\n\r\n");
+        // What follows is the tunnelled connection's own first byte.
+        vrstaPoznata = false;
+        return true;
+    }
+    if (zahtjev.putanja.startsWith("http://")) {
+        zahtjev.prekoProxyja = true;
+        const qsizetype put = zahtjev.putanja.indexOf('/', 7);
+        zahtjev.putanja = put < 0 ? QByteArray("/") : zahtjev.putanja.mid(put);
+    }
+    return false;
+}
+
+// The behaviours that need no file, and those that frame the body otherwise.
+bool VezaPoslužitelja::odgovoriPosebno(const QString& ime, const QString& put, bool postoji) {
+    using P = LokalniPoslužitelj::Ponašanje;
+    const P ponašanje = poslužitelj.PonašanjeZa(ime);
+    const QByteArray vrsta = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n";
+    if (ponašanje == P::Preusmjeri) {
+        const auto [status, location] = poslužitelj.PreusmjeravanjeZa(ime);
+        static const QHash<int, QByteArray> razlozi = {{301, "Moved Permanently"},
+                                                       {302, "Found"},
+                                                       {303, "See Other"},
+                                                       {307, "Temporary Redirect"},
+                                                       {308, "Permanent Redirect"}};
+        QByteArray linija = "HTTP/1.1 " + QByteArray::number(status) + ' ' + razlozi.value(status);
+        if (!location.isEmpty())
+            linija += "\r\nLocation: " + location;
+        odgovori(linija, -1, "Preseljeno\n");
+    } else if (ponašanje == P::NeispravanStatus) {
+        utičnica->write("HTTP/1.1 OK\r\nContent-Length: 2\r\n\r\nok");
+        utičnica->disconnectFromHost();
+    } else if (ponašanje == P::PredugaZaglavlja) {
+        QByteArray zaglavlja = vrsta;
+        for (int i = 0; i < 70; ++i)
+            zaglavlja +=
+                "X-Punjenje-" + QByteArray::number(i) + ": " + QByteArray(1000, 'a') + "\r\n";
+        utičnica->write(zaglavlja + "Content-Length: 2\r\n\r\nok");
+    } else if (!postoji) {
+        return false;
+    } else if (ponašanje == P::Dijelovi || ponašanje == P::DijeloviPrekinuti) {
+        utičnica->write(vrsta + "Transfer-Encoding: chunked\r\nConnection: keep-alive\r\n\r\n");
+        uDijelovima = true;
+        brojDijelova = 0;
+        const qint64 veličina = QFileInfo(put).size();
+        if (ponašanje == P::Dijelovi)
+            pošaljiDatoteku(put, veličina, false);
+        else
+            pošaljiDatoteku(put, veličina / 2, true);
+    } else if (ponašanje == P::DoZatvaranja) {
+        utičnica->write(vrsta + "Connection: close\r\n\r\n");
+        pošaljiDatoteku(put, QFileInfo(put).size(), true);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 } // namespace velkor::test

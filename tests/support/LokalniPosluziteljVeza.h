@@ -20,6 +20,8 @@ private:
     void odgovori(const QByteArray& statusnaLinija, qint64 dužina, const QByteArray& tijelo);
     void pošaljiDatoteku(const QString& put, qint64 koliko, bool zatvoriPoslije);
     void šalji();
+    bool obradiProxy(PrimljeniZahtjev& zahtjev, const QByteArray& metoda);
+    bool odgovoriPosebno(const QString& ime, const QString& put, bool postoji);
 
     LokalniPoslužitelj& poslužitelj;
     QSslSocket* utičnica;
@@ -30,6 +32,8 @@ private:
     QFile datoteka;
     qint64 preostalo = 0;
     bool zatvoriPoslije = false;
+    bool uDijelovima = false;
+    int brojDijelova = 0;
 };
 
 } // namespace velkor::test

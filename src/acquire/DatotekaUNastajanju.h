@@ -1,0 +1,41 @@
+#pragma once
+// The file a download writes: under a name of its own beside the target, which
+// it replaces only when complete; removed when the download fails.
+#include <QFile>
+#include <QString>
+
+namespace velkor {
+
+class DatotekaUNastajanju {
+public:
+    explicit DatotekaUNastajanju(QString cilj);
+    ~DatotekaUNastajanju();
+    DatotekaUNastajanju(const DatotekaUNastajanju&) = delete;
+    DatotekaUNastajanju& operator=(const DatotekaUNastajanju&) = delete;
+
+    bool Otvori();
+    bool Otvorena() const { return datoteka.isOpen(); }
+    // Small pieces are gathered and go to the system together.
+    bool Piši(const char* podaci, qint64 dužina);
+    // Closes the file and puts it in the target's place in one step.
+    bool Zamijeni();
+    void Odbaci();
+
+    // Why the last step failed, naming the target.
+    const QString& Greška() const { return greška; }
+    const QString& Cilj() const { return cilj; }
+
+    // What is gathered before it goes to the system.
+    static constexpr qint64 VeličinaSpremnika = 256 * 1024;
+
+private:
+    bool isprazni();
+    bool ne(const QString& opisSustava);
+
+    QString cilj;
+    QFile datoteka;
+    QByteArray spremnik;
+    QString greška;
+};
+
+} // namespace velkor
