@@ -10,9 +10,7 @@ namespace velkor {
 bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& direktorija) {
     bool rezultat = false;
     const QString lokalniPut = direktorija + fileName;
-    prozor.PostaviStatus1(QStringLiteral("Download: ") + fileName);
-    const Adresa a = adresa(QStringLiteral("https://"), fileName);
-    dnevnik.LogirajGrešku(QStringLiteral("Početak Download: ") + a.tekst);
+    const Adresa a = započni(QStringLiteral("https://"), fileName);
 
     zadnjiPostotak = -1;
     TijekPrijenosa tijek;

@@ -42,9 +42,7 @@ enum StanjeVeze : qint16 {
 bool PreuzimanjeDatoteke::DownInet(const QString& fileName, const QString& direktorija) {
     bool rezultat = false;
     const QString lokalniPut = direktorija + fileName;
-    prozor.PostaviStatus1(QStringLiteral("Download: ") + fileName);
-    const Adresa a = adresa(QStringLiteral("http://"), fileName);
-    dnevnik.LogirajGrešku(QStringLiteral("Početak Download: ") + a.tekst);
+    const Adresa a = započni(QStringLiteral("http://"), fileName);
 
     TijekPrijenosa tijek;
     tijek.zahtjevPoslan = [this] { Inet1_StateChanged(ZahtjevPoslan); };

@@ -28,6 +28,15 @@ PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
     return {shema + domaćin + put, url};
 }
 
+// The first steps of both engines: the file named in the status bar, the URL logged.
+PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::započni(const QString& shema,
+                                                         const QString& fileName) {
+    prozor.PostaviStatus1(QStringLiteral("Download: ") + fileName);
+    const Adresa a = adresa(shema, fileName);
+    dnevnik.LogirajGrešku(QStringLiteral("Početak Download: ") + a.tekst);
+    return a;
+}
+
 IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& lokalniPut,
                                             bool praznoTijeloJeDatoteka,
                                             const TijekPrijenosa& tijek) {

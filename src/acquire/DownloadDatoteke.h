@@ -38,6 +38,7 @@ private:
         QUrl url;
     };
     Adresa adresa(const QString& shema, const QString& fileName) const;
+    Adresa započni(const QString& shema, const QString& fileName);
     IshodPrijenosa preuzmi(const QUrl& url, const QString& lokalniPut, bool praznoTijeloJeDatoteka,
                            const TijekPrijenosa& tijek);
     // The error path: logged, shown in a box, false.
