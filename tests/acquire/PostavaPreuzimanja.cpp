@@ -10,13 +10,13 @@ namespace velkor::test {
 PostavaPreuzimanja::PostavaPreuzimanja(const QString& ca)
     : poslužitelj(posluženo.path()),
       dnevnik(okruženje.okolina().aplikacijskaDirektorija, okruženje.datoteke, okruženje.prozor,
-              okruženje.sat, okruženje.regionalno) {
+              okruženje.sat, okruženje.regionalno),
+      ca(ca) {
     if (!poslužitelj.Pokreni())
         qFatal("the local server does not listen");
     // Two names for the same server, so a test can tell which one was asked.
-    domaćini = {poslužitelj.Domaćin(), poslužitelj.DomaćinPoImenu()};
-    preuzimanje =
-        std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
+    domaćini.sekundarni = poslužitelj.DomaćinPoImenu();
+    postaviPrimarni(poslužitelj.Domaćin());
 }
 
 void PostavaPreuzimanja::objavi(const QString& ime, const QByteArray& sadržaj) {
@@ -27,6 +27,22 @@ void PostavaPreuzimanja::objavi(const QString& ime, const QByteArray& sadržaj,
                                 LokalniPoslužitelj::Ponašanje p) {
     objavi(ime, sadržaj);
     poslužitelj.PostaviPonašanje(ime, p);
+}
+
+bool PostavaPreuzimanja::preuzmi(bool https, const QString& ime) {
+    return https ? preuzimanje->DownChilkat(ime, okruženje.update())
+                 : preuzimanje->DownInet(ime, okruženje.update());
+}
+
+void PostavaPreuzimanja::postaviPrimarni(const QString& domaćin) {
+    domaćini.primarni = domaćin;
+    preuzimanje =
+        std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
+}
+
+void PostavaPreuzimanja::zapišiStaro(const QString& ime) {
+    zapiši(okruženje.update() + ime, Staro);
+    staroIme = ime;
 }
 
 QStringList PostavaPreuzimanja::datoteke(const QString& direktorija) const {
@@ -60,24 +76,38 @@ QByteArray uzorak(qsizetype veličina) {
     return bajtovi;
 }
 
-void provjeriNeuspjeh(PostavaPreuzimanja& p, bool https, const QString& ime, const QString& uzrok) {
-    const QString shema = https ? QStringLiteral("https://") : QStringLiteral("http://");
+void provjeriNeuspjeh(PostavaPreuzimanja& p, bool https, const QString& ime, const QString& uzrok,
+                      bool putGreške) {
     const QString prefiks =
-        https ? QString()
-              : QStringLiteral("DownInet: Greška u downloadu datoteke: ") + ime + QLatin1Char(' ');
+        putGreške ? QStringLiteral("DownInet: Greška u downloadu datoteke: ") + ime + ' '
+                  : QString();
     const QString& greška = p.stanje.ZadnjaGreška;
     QVERIFY2(QRegularExpression(
                  QRegularExpression::anchoredPattern(QRegularExpression::escape(prefiks) + uzrok))
                  .match(greška)
                  .hasMatch(),
              qPrintable(greška));
-    const QString zapis =
-        https ? QStringLiteral("Greška: Download: ") + ime + QLatin1Char(' ') + greška : greška;
+    const QString zapis = putGreške ? greška : "Greška: Download: " + ime + ' ' + greška;
+    const QString shema = https ? QStringLiteral("https://") : QStringLiteral("http://");
     QCOMPARE(p.okruženje.porukeLoga(), (QStringList{p.početak(shema, true, ime), zapis}));
-    QCOMPARE(p.okruženje.prozor.poruke.size(), https ? 0 : 1);
-    if (!https)
-        QCOMPARE(p.okruženje.prozor.poruke.first().tekst, greška);
-    QCOMPARE(p.okruženje.prozor.status2, https ? QString() : QStringLiteral("Nastala greška"));
+    const LažniProzor& prozor = p.okruženje.prozor;
+    QCOMPARE(prozor.poruke.size(), putGreške ? 1 : 0);
+    if (putGreške) {
+        QCOMPARE(prozor.poruke[0].tekst, greška);
+        QCOMPARE(prozor.poruke[0].ikona, Ikona::Usklicnik);
+        QCOMPARE(prozor.poruke[0].gumbi, Gumbi::URedu);
+        QCOMPARE(prozor.poruke[0].naslov, ZadaniNaslov);
+        QCOMPARE(prozor.status1, "Download: " + ime);
+        if (!https)
+            QCOMPARE(prozor.status2, QStringLiteral("Nastala greška"));
+    } else {
+        QCOMPARE(prozor.status1, QString());
+        QCOMPARE(prozor.status2, QString());
+    }
+    const QString update = p.okruženje.update();
+    QCOMPARE(p.datoteke(update), p.staroIme.isEmpty() ? QStringList() : QStringList{p.staroIme});
+    if (!p.staroIme.isEmpty())
+        QCOMPARE(p.pročitaj(update + p.staroIme), Staro);
 }
 
 } // namespace velkor::test

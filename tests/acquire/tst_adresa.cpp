@@ -1,109 +1,138 @@
 #include "PostavaPreuzimanja.h"
+#include "acquire/MreznaVeza.h"
 #include "support/RegistarTestova.h"
 
 #include <QTest>
+#include <QUrl>
 
 using namespace velkor;
 using namespace velkor::test;
 
-// Which host, which scheme, which path, which local file.
+// Which host, which scheme, which path, which local file; the request as sent.
 class TestAdresePreuzimanja : public QObject {
     Q_OBJECT
 
 private slots:
-    void domacinIShema_data() {
+    void adresa_data() {
         QTest::addColumn<bool>("koristiChilkat");
         QTest::addColumn<int>("opcija");
-        QTest::addColumn<bool>("primarni");
-        QTest::newRow("https, opcija 2: primarni") << true << 2 << true;
-        QTest::newRow("https, opcija 0: sekundarni") << true << 0 << false;
-        QTest::newRow("https, opcija 1: sekundarni") << true << 1 << false;
-        QTest::newRow("https, bez opcije: sekundarni") << true << -1 << false;
-        QTest::newRow("http, opcija 2: primarni") << false << 2 << true;
-        QTest::newRow("http, opcija 0: sekundarni") << false << 0 << false;
-        QTest::newRow("http, opcija 1: sekundarni") << false << 1 << false;
+        QTest::addColumn<QString>("ime");
+        QTest::addColumn<QByteArray>("putanja");
+        QTest::addColumn<bool>("bezRazdjelnika");
+        const QString v = QStringLiteral("Verzije.txt");
+        const QByteArray put = "/download/Verzija22/Verzije.txt";
+        for (bool chilkat : {true, false}) {
+            const char* e = chilkat ? "https" : "http";
+            QTest::addRow("%s, opcija 2: primarni", e) << chilkat << 2 << v << put << false;
+            QTest::addRow("%s, opcija 0: sekundarni", e) << chilkat << 0 << v << put << false;
+            QTest::addRow("%s, opcija 1: sekundarni", e) << chilkat << 1 << v << put << false;
+            // "Update" and "Verzije.txt" give "UpdateVerzije.txt".
+            QTest::addRow("%s, direktorija bez razdjelnika", e) << chilkat << 2 << v << put << true;
+        }
+        QTest::newRow("https, bez opcije: sekundarni") << true << -1 << v << put << false;
+        // The name stays one path segment that names exactly that file on the server.
+        QTest::newRow("https, razmak") << true << 2 << QStringLiteral("Moj paket.7z")
+                                       << QByteArray("/download/Verzija22/Moj%20paket.7z") << false;
+        QTest::newRow("http, postotak i ljestve")
+            << false << 2 << QStringLiteral("100%#1.7z")
+            << QByteArray("/download/Verzija22/100%25%231.7z") << false;
     }
 
-    void domacinIShema() {
+    void adresa() {
         QFETCH(bool, koristiChilkat);
         QFETCH(int, opcija);
-        QFETCH(bool, primarni);
+        QFETCH(QString, ime);
+        QFETCH(QByteArray, putanja);
+        QFETCH(bool, bezRazdjelnika);
         PostavaPreuzimanja p;
-        p.objavi(QStringLiteral("Verzije.txt"), "AA;1;2;3;100;200;\r\n");
+        p.objavi(ime, "AA;1;2;3;100;200;\r\n");
         p.stanje.KoristiChilkat = koristiChilkat;
         p.okruženje.prozor.opcija = opcija;
+        const QString direktorija =
+            bezRazdjelnika ? p.okruženje.baza() + QStringLiteral("Update") : p.okruženje.update();
 
-        QVERIFY(
-            p.preuzimanje->DownloadDatoteke(QStringLiteral("Verzije.txt"), p.okruženje.update()));
+        QVERIFY(p.preuzimanje->DownloadDatoteke(ime, direktorija));
 
         QCOMPARE(p.poslužitelj.zahtjevi.size(), 1);
         const PrimljeniZahtjev z = p.poslužitelj.zahtjevi.first();
         QCOMPARE(z.šifrirano, koristiChilkat);
-        QCOMPARE(z.putanja, QByteArray("/download/Verzija22/Verzije.txt"));
+        QCOMPARE(z.putanja, putanja);
+        const bool primarni = opcija == 2;
         QCOMPARE(QString::fromLatin1(z.domaćin),
                  primarni ? p.domaćini.primarni : p.domaćini.sekundarni);
-        const QString shema =
-            koristiChilkat ? QStringLiteral("https://") : QStringLiteral("http://");
-        QCOMPARE(p.okruženje.porukeLoga(),
-                 (QStringList{p.početak(shema, primarni, QStringLiteral("Verzije.txt")),
-                              QStringLiteral("Uspješan download: Verzije.txt")}));
-        QCOMPARE(p.pročitaj(p.okruženje.update() + QStringLiteral("Verzije.txt")),
-                 QByteArray("AA;1;2;3;100;200;\r\n"));
-    }
-
-    void imeDatotekeUPutanji_data() {
-        QTest::addColumn<bool>("koristiChilkat");
-        QTest::addColumn<QString>("ime");
-        QTest::addColumn<QByteArray>("putanja");
-        for (bool chilkat : {true, false}) {
-            const char* e = chilkat ? "https" : "http";
-            QTest::addRow("%s, obično ime", e) << chilkat << QStringLiteral("Verzije.txt")
-                                               << QByteArray("/download/Verzija22/Verzije.txt");
-            QTest::addRow("%s, razmak", e) << chilkat << QStringLiteral("Moj paket.7z")
-                                           << QByteArray("/download/Verzija22/Moj%20paket.7z");
-            QTest::addRow("%s, postotak i ljestve", e)
-                << chilkat << QStringLiteral("100%#1.7z")
-                << QByteArray("/download/Verzija22/100%25%231.7z");
-        }
-    }
-
-    // The name stays one path segment that names exactly that file on the server.
-    void imeDatotekeUPutanji() {
-        QFETCH(bool, koristiChilkat);
-        QFETCH(QString, ime);
-        QFETCH(QByteArray, putanja);
-        PostavaPreuzimanja p;
-        p.objavi(ime, "sadržaj");
-        p.stanje.KoristiChilkat = koristiChilkat;
-
-        QVERIFY(p.preuzimanje->DownloadDatoteke(ime, p.okruženje.update()));
-        QCOMPARE(p.poslužitelj.zahtjevi.size(), 1);
-        QCOMPARE(p.poslužitelj.zahtjevi.first().putanja, putanja);
-        QCOMPARE(p.pročitaj(p.okruženje.update() + ime), QByteArray("sadržaj"));
         // The log shows the URL as composed, the name unescaped.
         const QString shema =
             koristiChilkat ? QStringLiteral("https://") : QStringLiteral("http://");
-        QCOMPARE(p.okruženje.porukeLoga().value(0), p.početak(shema, true, ime));
+        QCOMPARE(p.okruženje.porukeLoga(),
+                 (QStringList{p.početak(shema, primarni, ime), "Uspješan download: " + ime}));
+        QCOMPARE(p.pročitaj(direktorija + ime), QByteArray("AA;1;2;3;100;200;\r\n"));
+        QCOMPARE(p.datoteke(p.okruženje.update()),
+                 bezRazdjelnika ? QStringList() : QStringList{ime});
+        if (bezRazdjelnika)
+            QCOMPARE(p.datoteke(p.okruženje.baza()), QStringList{"UpdateVerzije.txt"});
     }
 
-    void direktorijaBezRazdjelnika_data() {
-        QTest::addColumn<bool>("koristiChilkat");
+    void zahtjev_data() {
+        QTest::addColumn<bool>("https");
         QTest::newRow("https") << true;
         QTest::newRow("http") << false;
     }
 
-    void direktorijaBezRazdjelnika() {
-        QFETCH(bool, koristiChilkat);
+    void zahtjev() {
+        QFETCH(bool, https);
         PostavaPreuzimanja p;
-        p.objavi(QStringLiteral("Verzije.txt"), "novo");
-        p.stanje.KoristiChilkat = koristiChilkat;
+        p.objavi(QStringLiteral("Paket.7z"), "x");
 
-        QVERIFY(p.preuzimanje->DownloadDatoteke(QStringLiteral("Verzije.txt"),
-                                                p.okruženje.baza() + QStringLiteral("Update")));
-        QCOMPARE(p.datoteke(p.okruženje.baza()), QStringList{"UpdateVerzije.txt"});
-        QCOMPARE(p.pročitaj(p.okruženje.baza() + QStringLiteral("UpdateVerzije.txt")),
-                 QByteArray("novo"));
-        QVERIFY(p.datoteke(p.okruženje.update()).isEmpty());
+        QVERIFY(p.preuzmi(https, QStringLiteral("Paket.7z")));
+
+        QCOMPARE(p.poslužitelj.zahtjevi.size(), 1);
+        const QByteArray verzija = QByteArray::number(VELKOR_VER_GL) + '.' +
+                                   QByteArray::number(VELKOR_VER_POM) + '.' +
+                                   QByteArray::number(VELKOR_VER_REV);
+        QCOMPARE(p.poslužitelj.zahtjevi.first().zaglavlja,
+                 "GET /download/Verzija22/Paket.7z HTTP/1.1\r\n"
+                 "Host: " +
+                     p.domaćini.primarni.toLatin1() +
+                     "\r\n"
+                     "User-Agent: VelkorZideZizodu22/" +
+                     verzija +
+                     "\r\n"
+                     "Accept: */*\r\n"
+                     "Accept-Encoding: identity\r\n"
+                     "Connection: close");
+        QCOMPARE(verzija, QByteArray("22.1.1"));
+    }
+
+    void zahtjevZaAdresu_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("prosljedjuje");
+        QTest::addColumn<QByteArray>("pocetak");
+        QTest::newRow("zadani port https")
+            << "https://www.velkor.hr/download/Verzija22/Moj paket.7z" << false
+            << QByteArray("GET /download/Verzija22/Moj%20paket.7z HTTP/1.1\r\n"
+                          "Host: www.velkor.hr\r\n");
+        QTest::newRow("drugi port") << "https://www.velkor.hr:80/" << false
+                                    << QByteArray("GET / HTTP/1.1\r\nHost: www.velkor.hr:80\r\n");
+        QTest::newRow("IPv6") << "http://[::1]:8080" << false
+                              << QByteArray("GET / HTTP/1.1\r\nHost: [::1]:8080\r\n");
+        QTest::newRow("proxy koji prosljeđuje")
+            << "http://www.velkor.hr/download/Verzija22/V.txt" << true
+            << QByteArray("GET http://www.velkor.hr/download/Verzija22/V.txt HTTP/1.1\r\n"
+                          "Host: www.velkor.hr\r\n");
+    }
+
+    // The request line and the Host header for the URL, and nothing of the
+    // proxy's credentials unless it forwards the request.
+    void zahtjevZaAdresu() {
+        QFETCH(QString, url);
+        QFETCH(bool, prosljedjuje);
+        QFETCH(QByteArray, pocetak);
+        const QNetworkProxy proxy(QNetworkProxy::HttpProxy, QStringLiteral("proxy"), 3128,
+                                  QStringLiteral("ana"), QStringLiteral("tajna"));
+        const QByteArray zahtjev = ZahtjevGet(QUrl(url), prosljedjuje ? &proxy : nullptr);
+        QVERIFY2(zahtjev.startsWith(pocetak), zahtjev);
+        QVERIFY(zahtjev.endsWith("\r\nConnection: close\r\n\r\n"));
+        QCOMPARE(zahtjev.contains("\r\nProxy-Authorization: Basic YW5hOnRham5h\r\n"), prosljedjuje);
     }
 };
 

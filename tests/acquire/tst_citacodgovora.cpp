@@ -8,23 +8,22 @@ using namespace velkor;
 namespace {
 
 struct Pročitano {
-    bool zaglavlja = false;
     int status = 0;
     QByteArray tijelo;
     bool potpun = false;
     QString greška;
 };
 
-// Feeds the response in pieces of the given size (0: whole), as a socket
-// would hand it on, and then ends the connection.
-Pročitano pročitaj(const QByteArray& odgovor, qsizetype komad) {
+// Feeds the response whole or byte by byte, as a socket would hand it on, and
+// then ends the connection.
+Pročitano pročitaj(const QByteArray& odgovor, bool poBajt) {
     ČitačOdgovora čitač;
     Pročitano r;
     const ČitačOdgovora::Izlaz izlaz = [&r](const char* podaci, qint64 dužina) {
         r.tijelo.append(podaci, dužina);
         return true;
     };
-    const qsizetype korak = komad > 0 ? komad : qMax<qsizetype>(odgovor.size(), 1);
+    const qsizetype korak = poBajt ? 1 : qMax<qsizetype>(odgovor.size(), 1);
     bool ispravno = true;
     for (qsizetype i = 0; ispravno && i < odgovor.size(); i += korak) {
         const char* podaci = odgovor.constData() + i;
@@ -41,7 +40,6 @@ Pročitano pročitaj(const QByteArray& odgovor, qsizetype komad) {
             dužina -= uzeto;
         }
     }
-    r.zaglavlja = čitač.ZaglavljaStigla();
     r.status = čitač.Status();
     r.greška = čitač.Greška();
     r.potpun = ispravno && !čitač.Neispravan() && (čitač.Gotov() || čitač.KrajVeze());
@@ -88,21 +86,15 @@ private slots:
         red("100 Continue prije odgovora",
             "HTTP/1.1 100 Continue\r\n\r\n" + ok + "Content-Length: 2\r\n\r\nok", 200, "ok", true);
         red("204 bez tijela", "HTTP/1.1 204 No Content\r\n\r\n", 204, "", true);
-        red("404 sa stranicom", "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\nnema", 404,
-            "nema", true);
         red("zaglavlja točno 64 KB", zaglavljaDo(64 * 1024), 200, "", true);
         // Cut short: no error of the response, but not complete either.
         red("prekinuta duljina", ok + "Content-Length: 10\r\n\r\nabc", 200, "abc", false);
-        red("prekinuti dijelovi", dijelovi + "5\r\nabcde\r\n", 200, "abcde", false);
         red("prekinuti dijelovi usred dijela", dijelovi + "5\r\nabc", 200, "abc", false);
         red("prekinuta zaglavlja", ok + "Content-Le", 200, "", false);
-        red("bez odgovora", "", 0, "", false);
         // Malformed.
         red("status bez koda", "HTTP/1.1 OK\r\n\r\n", 0, "", false,
             "neispravna statusna linija: HTTP/1.1 OK");
         red("HTTP/2", "HTTP/2 200\r\n\r\n", 0, "", false, "neispravna statusna linija: HTTP/2 200");
-        red("nije HTTP", "ICY 200 OK\r\n\r\n", 0, "", false,
-            "neispravna statusna linija: ICY 200 OK");
         red("četiri znamenke", "HTTP/1.1 2000 OK\r\n\r\n", 0, "", false,
             "neispravna statusna linija: HTTP/1.1 2000 OK");
         red("upravljački znak", "HTTP/1.1\t200 OK\r\n\r\n", 0, "", false,
@@ -113,8 +105,6 @@ private slots:
             "neispravno zaglavlje: Content-Length : 5");
         red("neispravna duljina", ok + "Content-Length: 5a\r\n\r\nabcde", 200, "", false,
             "neispravna duljina sadržaja: 5a");
-        red("negativna duljina", ok + "Content-Length: -1\r\n\r\n", 200, "", false,
-            "neispravna duljina sadržaja: -1");
         red("dvije duljine", ok + "Content-Length: 5\r\nContent-Length: 6\r\n\r\nabcdef", 200, "",
             false, "neispravna duljina sadržaja: 6");
         red("nepodržano kodiranje", ok + "Transfer-Encoding: gzip, chunked\r\n\r\n", 200, "", false,
@@ -138,49 +128,14 @@ private slots:
         QFETCH(QByteArray, tijelo);
         QFETCH(bool, potpun);
         QFETCH(QString, greska);
-        for (qsizetype komad : {qsizetype(0), qsizetype(1), qsizetype(7), qsizetype(4096)}) {
-            const Pročitano r = pročitaj(odgovor, komad);
-            const QByteArray gdje = "pieces of " + QByteArray::number(komad);
+        for (bool poBajt : {false, true}) {
+            const Pročitano r = pročitaj(odgovor, poBajt);
+            const QByteArray gdje = poBajt ? "byte by byte" : "whole";
             QVERIFY2(r.status == status, gdje);
             QVERIFY2(r.tijelo == tijelo, gdje + ": " + r.tijelo.left(80));
             QVERIFY2(r.potpun == potpun, gdje);
             QVERIFY2(r.greška == greska, gdje + ": " + r.greška.toUtf8());
         }
-    }
-
-    // The headers come alone, so the caller sees the status before any body byte.
-    void zaglavljaPrijeTijela() {
-        const QByteArray odgovor = "HTTP/1.1 302 Found\r\nLocation: /drugo\r\n"
-                                   "Content-Length: 4\r\n\r\nnote";
-        ČitačOdgovora čitač;
-        QByteArray tijelo;
-        const qint64 uzeto =
-            čitač.Primi(odgovor.constData(), odgovor.size(), [&](const char* p, qint64 n) {
-                tijelo.append(p, n);
-                return true;
-            });
-        QCOMPARE(uzeto, qint64(odgovor.indexOf("note")));
-        QVERIFY(čitač.ZaglavljaStigla());
-        QCOMPARE(čitač.Status(), 302);
-        QCOMPARE(čitač.Razlog(), QByteArray("Found"));
-        QCOMPARE(čitač.Zaglavlje("location"), QByteArray("/drugo"));
-        QCOMPARE(čitač.Najavljeno(), qint64(4));
-        QVERIFY(tijelo.isEmpty());
-    }
-
-    // A refused write stops the reading for good.
-    void odbijeniIzlaz() {
-        const QByteArray odgovor = "HTTP/1.1 200 OK\r\nContent-Length: 6\r\n\r\nabcdef";
-        ČitačOdgovora čitač;
-        int pozivi = 0;
-        const ČitačOdgovora::Izlaz izlaz = [&](const char*, qint64) { return ++pozivi > 1; };
-        const qint64 zaglavlja = čitač.Primi(odgovor.constData(), odgovor.size(), izlaz);
-        QCOMPARE(čitač.Primi(odgovor.constData() + zaglavlja, 3, izlaz), qint64(-1));
-        QCOMPARE(čitač.Primi(odgovor.constData() + zaglavlja + 3, 3, izlaz), qint64(-1));
-        QCOMPARE(pozivi, 1);
-        QCOMPARE(čitač.PrimljenoTijela(), qint64(0));
-        QVERIFY(!čitač.Gotov());
-        QVERIFY(!čitač.KrajVeze());
     }
 };
 

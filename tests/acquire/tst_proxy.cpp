@@ -4,6 +4,7 @@
 #include <QNetworkProxyFactory>
 #include <QTest>
 #include <QUrl>
+#include <optional>
 
 using namespace velkor;
 using namespace velkor::test;
@@ -16,29 +17,20 @@ class ProxyIzOkoline {
 public:
     explicit ProxyIzOkoline(const QByteArray& adresa) {
         for (const char* ime : Imena) {
-            stare.append(qgetenv(ime));
-            postojale.append(qEnvironmentVariableIsSet(ime));
-            qputenv(ime, adresa);
+            stare.append(qEnvironmentVariableIsSet(ime) ? std::optional(qgetenv(ime))
+                                                        : std::nullopt);
+            qputenv(ime, QByteArray(ime).toLower().startsWith("no_") ? QByteArray() : adresa);
         }
-        qputenv("no_proxy", "");
-        qputenv("NO_PROXY", "");
     }
     ~ProxyIzOkoline() {
-        for (qsizetype i = 0; i < qsizetype(std::size(Imena)); ++i) {
-            if (postojale[i])
-                qputenv(Imena[i], stare[i]);
-            else
-                qunsetenv(Imena[i]);
-        }
-        qunsetenv("no_proxy");
-        qunsetenv("NO_PROXY");
+        for (qsizetype i = 0; i < stare.size(); ++i)
+            stare[i] ? qputenv(Imena[i], *stare[i]) : qunsetenv(Imena[i]);
     }
 
 private:
-    static constexpr const char* Imena[] = {"http_proxy", "https_proxy", "HTTP_PROXY",
-                                            "HTTPS_PROXY"};
-    QList<QByteArray> stare;
-    QList<bool> postojale;
+    static constexpr const char* Imena[] = {"http_proxy",  "https_proxy", "HTTP_PROXY",
+                                            "HTTPS_PROXY", "no_proxy",    "NO_PROXY"};
+    QList<std::optional<QByteArray>> stare;
 };
 } // namespace
 
@@ -59,9 +51,7 @@ private slots:
         PostavaPreuzimanja p;
         p.objavi(Ime, "preko proxyja");
         const QString cilj = QStringLiteral("localhost:1");
-        p.domaćini.primarni = cilj;
-        p.preuzimanje = std::make_unique<PreuzimanjeDatoteke>(
-            p.stanje, p.okruženje.prozor, p.dnevnik, p.domaćini, LokalniPoslužitelj::PutanjaCa());
+        p.postaviPrimarni(cilj);
         const ProxyIzOkoline proxy("http://" + p.poslužitelj.Domaćin().toLatin1());
         const QUrl url((https ? "https://" : "http://") + cilj + "/download/Verzija22/" + Ime);
         const QList<QNetworkProxy> sustav =
@@ -69,8 +59,7 @@ private slots:
         if (sustav.value(0).type() != QNetworkProxy::HttpProxy)
             QSKIP("the system's proxy settings do not follow the environment here");
 
-        QVERIFY(https ? p.preuzimanje->DownChilkat(Ime, p.okruženje.update())
-                      : p.preuzimanje->DownInet(Ime, p.okruženje.update()));
+        QVERIFY(p.preuzmi(https, Ime));
 
         QCOMPARE(p.pročitaj(p.okruženje.update() + Ime), QByteArray("preko proxyja"));
         const QList<PrimljeniZahtjev>& z = p.poslužitelj.zahtjevi;

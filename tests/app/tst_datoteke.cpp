@@ -97,16 +97,6 @@ private slots:
         QVERIFY(!d.PostojiDirektorija(QString()));
     }
 
-    void dodajNaKraj() {
-        QVERIFY(!d.DodajNaKraj(put("log"), "ab"));
-        QVERIFY(!d.DodajNaKraj(put("log"), "cd"));
-        QCOMPARE(pročitaj(put("log")), QByteArray("abcd"));
-        const Ishod i = d.DodajNaKraj(put("nema/log"), "x");
-        QCOMPARE(i->broj, 76);
-        QCOMPARE(i->korak, Greška::Korak::Otvaranje);
-        QCOMPARE(i->opis, QStringLiteral("Putanja nije pronađena"));
-    }
-
     void zapisiCijeluZamjenjuje() {
         zapiši(put("z"), "stari sadržaj koji je dulji");
         QVERIFY(!d.ZapišiCijelu(put("z"), "novi"));

@@ -83,6 +83,7 @@ private slots:
         o.aplikacija().Form_Load();
         QVERIFY(o.aplikacija().stanje().KrajPriAktiviranju);
         QCOMPARE(o.prozor.poruke.size(), 1);
+        QCOMPARE(o.prozor.završetaka, 0);
         o.aplikacija().Form_Activate();
         QCOMPARE(o.prozor.završetaka, 1);
         QVERIFY(!o.porukeLoga().contains(KrajPrograma));

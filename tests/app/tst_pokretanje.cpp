@@ -173,16 +173,6 @@ private slots:
         QCOMPARE(o.prozor.boja, boja);
     }
 
-    void neuspjelaPripremaZavrsavaPriAktivaciji() {
-        Okruženje o;
-        o.aplikacija().pokretanje().Form_Load([] { return false; });
-        QVERIFY(o.aplikacija().stanje().KrajPriAktiviranju);
-        QCOMPARE(o.prozor.završetaka, 0);
-        o.aplikacija().Form_Activate();
-        QCOMPARE(o.prozor.završetaka, 1);
-        QVERIFY(!o.porukeLoga().contains(KrajPrograma));
-    }
-
     void izlazBezZapisaZatvaranjeJedan() {
         Okruženje o;
         o.aplikacija().cmdIzlaz_Click();

@@ -77,20 +77,6 @@ private slots:
         QVERIFY(QFile::exists(p.o.baza() + "TeamViewerQS.exe"));
     }
 
-    void teamViewerNedostajeNaPosluzitelju() {
-        Provjera p;
-        p.poslužitelj.PostaviPonašanje("TeamViewerQS.exe",
-                                       LokalniPoslužitelj::Ponašanje::NijePronadeno);
-        p.o.aplikacija().Form_Load();
-        QVERIFY(!p.o.aplikacija().stanje().KrajPriAktiviranju);
-        QVERIFY(p.o.prozor.poruke.isEmpty());
-        QVERIFY(p.o.porukeLoga().contains(
-            "Download na lokaciju- Nije moguće učitati TeamViewerQS.exe sa interneta! Provjerite "
-            "vezu sa internetom i pokušajte ponovno!"));
-        QCOMPARE(p.o.prozor.plan.size(), 2);
-        QVERIFY(!QFile::exists(p.o.baza() + "TeamViewerQS.exe"));
-    }
-
     void popisNedostajeZavrsavaStart() {
         Provjera p;
         p.poslužitelj.PostaviPonašanje("Verzije.txt", LokalniPoslužitelj::Ponašanje::NijePronadeno);
