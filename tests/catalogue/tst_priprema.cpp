@@ -161,6 +161,21 @@ private slots:
             false);
     }
 
+    void mrezaTeamViewerSeNeKopiraAliIdeDalje() {
+        Okruženje o;
+        Priprema p(o);
+        o.zapiši(o.baza() + "Program.exe", "x");
+        o.zapiši(p.mreža + "TeamViewerQS.exe", "tv");
+        o.prozor.opcija = 1;
+        o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Kopiraj, o.baza() + "TeamViewerQS.exe",
+                           {61, QStringLiteral("Disk je pun")});
+        QVERIFY(p.pokreni());
+        QVERIFY(!QFile::exists(o.baza() + "TeamViewerQS.exe"));
+        QVERIFY(o.prozor.poruke.isEmpty());
+        QVERIFY(!o.porukeLoga().join('\n').contains("TeamViewerQS.exe"));
+        QCOMPARE(o.prozor.plan.size(), 1);
+    }
+
     void planNeuspioOnemogucujeGumb() {
         Okruženje o;
         Priprema p(o);
