@@ -1,7 +1,7 @@
 #pragma once
 // A window without a screen for the benchmark: holds what it is told and
 // writes message boxes to the error stream.
-#include "app/Prozor.h"
+#include "base/Prozor.h"
 
 namespace velkor::bench {
 

@@ -2,10 +2,10 @@
 // memory above the program's idle size; bench/download.sh compares it with curl.
 #include "KonzolniProzor.h"
 #include "acquire/DownloadDatoteke.h"
-#include "app/LogirajGresku.h"
-#include "app/Sat.h"
-#include "app/Stanje.h"
-#include "app/StvarneDatoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Sat.h"
+#include "base/Stanje.h"
+#include "base/StvarneDatoteke.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/Aplikacija.h"
-#include "app/Sat.h"
-#include "app/SpremistePostavki.h"
-#include "app/StvarneDatoteke.h"
+#include "base/Sat.h"
+#include "base/SpremistePostavki.h"
+#include "base/StvarneDatoteke.h"
 #include "platform/Platforma.h"
 #include "window/frmZideZizodu.h"
 

@@ -1,8 +1,8 @@
 #include "acquire/DownloadDatoteke.h"
 
-#include "app/LogirajGresku.h"
-#include "app/Prozor.h"
-#include "app/Stanje.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
 
 namespace velkor {
 

@@ -3,7 +3,7 @@
 // through one of two interchangeable engines: https or http.
 #include "acquire/MreznaVeza.h"
 #include "acquire/Prijenos.h"
-#include "app/Domacini.h"
+#include "base/Domacini.h"
 
 #include <QString>
 #include <QUrl>

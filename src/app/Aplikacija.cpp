@@ -1,9 +1,9 @@
 #include "app/Aplikacija.h"
 
-#include "app/Domacini.h"
-#include "app/Prozor.h"
-#include "app/Sat.h"
-#include "app/VrijemePrijenosa.h"
+#include "base/Domacini.h"
+#include "base/Prozor.h"
+#include "base/Sat.h"
+#include "base/VrijemePrijenosa.h"
 #include "platform/Platforma.h"
 
 namespace velkor {
@@ -12,14 +12,16 @@ Aplikacija::Aplikacija(const Okolina& okolina)
     : okolina(okolina), dnevnik_(okolina.aplikacijskaDirektorija, okolina.datoteke, okolina.prozor,
                                  okolina.sat, okolina.regionalno),
       postavke_(okolina.spremište, okolina.prozor, okolina.datoteke, stanje_),
-      pokretanje_(okolina.aplikacijskaDirektorija, stanje_, okolina.prozor, okolina.datoteke,
-                  okolina.platforma, dnevnik_, postavke_),
+      radneDirektorije_(okolina.aplikacijskaDirektorija, stanje_, okolina.prozor, okolina.datoteke,
+                        okolina.platforma),
+      pokretanje_(radneDirektorije_, stanje_, okolina.prozor, okolina.datoteke, dnevnik_,
+                  postavke_),
       tablice_(okolina.datoteke, okolina.prozor, dnevnik_, stanje_),
       plan_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_),
       preuzimanje_(stanje_, okolina.prozor, dnevnik_, Domaćini::IzOkoline(okolina.platforma),
                    okolina.platforma.VarijablaOkoline(QStringLiteral("VELKOR_CA_CERTS"))),
-      priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, pokretanje_, tablice_, plan_,
-                [this](const QString& ime, const QString& direktorija) {
+      priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, tablice_,
+                plan_, [this](const QString& ime, const QString& direktorija) {
                     return preuzimanje_.DownloadDatoteke(ime, direktorija);
                 }) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);

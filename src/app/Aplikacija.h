@@ -2,10 +2,11 @@
 // Wires the operations together and answers the window's events.
 #include "acquire/DownloadDatoteke.h"
 #include "app/DogadajiProzora.h"
-#include "app/LogirajGresku.h"
 #include "app/Pokretanje.h"
-#include "app/Postavke.h"
-#include "app/Stanje.h"
+#include "base/LogirajGresku.h"
+#include "base/Postavke.h"
+#include "base/RadneDirektorije.h"
+#include "base/Stanje.h"
 #include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/PripremiVerzijaTXT.h"
 #include "catalogue/UcitajMatricu.h"
@@ -63,6 +64,7 @@ public:
     Dnevnik& dnevnik() { return dnevnik_; }
     Postavke& postavke() { return postavke_; }
     Pokretanje& pokretanje() { return pokretanje_; }
+    RadneDirektorije& radneDirektorije() { return radneDirektorije_; }
     TablicneDatoteke& tablice() { return tablice_; }
     PlanAžuriranja& plan() { return plan_; }
     PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
@@ -72,6 +74,7 @@ private:
     Stanje stanje_;
     Dnevnik dnevnik_;
     Postavke postavke_;
+    RadneDirektorije radneDirektorije_;
     Pokretanje pokretanje_;
     TablicneDatoteke tablice_;
     PlanAžuriranja plan_;

@@ -1,13 +1,11 @@
 #include "app/Pokretanje.h"
 
-#include "app/Datoteke.h"
-#include "app/LogirajGresku.h"
-#include "app/Postavke.h"
-#include "app/Prozor.h"
-#include "app/Stanje.h"
-#include "platform/Platforma.h"
-
-#include <QDir>
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Postavke.h"
+#include "base/Prozor.h"
+#include "base/RadneDirektorije.h"
+#include "base/Stanje.h"
 
 namespace velkor {
 
@@ -15,25 +13,15 @@ namespace {
 
 const QString NaslovIzDizajna =
     QStringLiteral("Velkor Live Update - Automatsko ažuriranje Velk-or programa");
-const QString RačunaloSaStalnomPutanjom = QStringLiteral("VUDIVEVOZ");
-const QString StalnaPutanja = QStringLiteral("D:/Velkor software/Velkor knjigovodstvo V22/");
 const QString KrajPrograma =
     QStringLiteral("*************************** KRAJ PROGRAMA **********************************");
 
-QString uzRazdjelnik(QString put) {
-    put = QDir::toNativeSeparators(put);
-    if (!put.endsWith(QDir::separator()))
-        put += QDir::separator();
-    return put;
-}
-
 } // namespace
 
-Pokretanje::Pokretanje(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor,
-                       Datoteke& datoteke, Platforma& platforma, Dnevnik& dnevnik,
-                       Postavke& postavke)
-    : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), stanje(stanje), prozor(prozor),
-      datoteke(datoteke), platforma(platforma), dnevnik(dnevnik), postavke(postavke) {}
+Pokretanje::Pokretanje(RadneDirektorije& radneDirektorije, Stanje& stanje, Prozor& prozor,
+                       Datoteke& datoteke, Dnevnik& dnevnik, Postavke& postavke)
+    : radneDirektorije(radneDirektorije), stanje(stanje), prozor(prozor), datoteke(datoteke),
+      dnevnik(dnevnik), postavke(postavke) {}
 
 QString Pokretanje::Naslov() {
     return NaslovIzDizajna + QStringLiteral(" V") + QString::number(VELKOR_VER_GL) +
@@ -41,16 +29,12 @@ QString Pokretanje::Naslov() {
            QString::number(VELKOR_VER_REV);
 }
 
-QString Pokretanje::aplikacijskaDirektorijaSaRazdjelnikom() const {
-    return uzRazdjelnik(aplikacijskaDirektorija);
-}
-
 void Pokretanje::Form_Load(const std::function<bool()>& pripremiVerzijaTXT) {
     prozor.PostaviNaslov(Naslov());
     prozor.PrikažiKarticu(0);
     prozor.PostaviBoju(postavke.BojaIntegratora());
     if (!probaDirektorije()) {
-        prozor.Poruka(QStringLiteral("Prijavljeni operater: ") + ImeKorisnika() +
+        prozor.Poruka(QStringLiteral("Prijavljeni operater: ") + radneDirektorije.ImeKorisnika() +
                           QStringLiteral(" izgleda nema administratorska prava za instalaciju "
                                          "programa.\r\nProces automatskog ažuriranja novih "
                                          "verzija možda neće biti ispravan, ali ipak pokušajte!"),
@@ -82,48 +66,13 @@ bool Pokretanje::ProvjeriPravaAdministratora() {
 // The probe of the right to write beside the program; true when the probe
 // directory could be created.
 bool Pokretanje::probaDirektorije() {
-    stanje.PutanjaPrograma = aplikacijskaDirektorijaSaRazdjelnikom();
+    stanje.PutanjaPrograma = radneDirektorije.AplikacijskaDirektorijaSaRazdjelnikom();
     const QString proba = stanje.PutanjaPrograma + QStringLiteral("UpdateADM");
     if (datoteke.PostojiDirektorija(proba))
         datoteke.ObrišiDirektoriju(proba);
     const bool napravljena = !datoteke.NapraviDirektoriju(proba);
     datoteke.ObrišiDirektoriju(proba);
     return napravljena;
-}
-
-bool Pokretanje::PostaviRadneDirektorije() {
-    const QChar r = QDir::separator();
-    stanje.PutanjaPrograma = aplikacijskaDirektorijaSaRazdjelnikom();
-    if (ImeRačunala() == RačunaloSaStalnomPutanjom)
-        stanje.PutanjaPrograma = QDir::toNativeSeparators(StalnaPutanja);
-    stanje.PutanjaUpdate = stanje.PutanjaPrograma + QStringLiteral("Update") + r;
-    stanje.PutanjaUpdateBackup = stanje.PutanjaPrograma + QStringLiteral("UpdateBackup") + r;
-    stanje.PutanjaSkripti = stanje.PutanjaPrograma + QStringLiteral("Skrite za izmjenu baze") + r;
-    const QString winDir = platforma.VarijablaOkoline(QStringLiteral("WinDir"));
-    // Without Windows the help files live beside the suite.
-    stanje.PutanjaHelp = winDir.isEmpty() ? stanje.PutanjaPrograma + QStringLiteral("Help") + r
-                                          : winDir + r + QStringLiteral("Help") + r;
-
-    if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
-        !datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
-        return true;
-    prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
-                                 "Program za automatsko ažuriranje novih programa mora prestati "
-                                 "sa radom.\r\n"
-                                 "Vjerojatno nemate administratorska prava ili je UAC uključen."),
-                  Ikona::Usklicnik);
-    return false;
-}
-
-QString Pokretanje::ImeRačunala() {
-    return platforma.ImeRačunalaSustava().value_or(QString()).left(255);
-}
-
-QString Pokretanje::ImeKorisnika() {
-    QString ime = platforma.ImeKorisnikaSustava().value_or(QString()).left(255);
-    if (const qsizetype nul = ime.indexOf(QChar(0)); nul >= 0)
-        ime.truncate(nul);
-    return ime.toUpper();
 }
 
 } // namespace velkor

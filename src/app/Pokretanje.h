@@ -1,5 +1,5 @@
 #pragma once
-// Start-up, the working directories and the end of the program.
+// Start-up and the end of the program.
 #include <QString>
 #include <functional>
 
@@ -7,15 +7,15 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Platforma;
 class Postavke;
 class Prozor;
+class RadneDirektorije;
 struct Stanje;
 
 class Pokretanje {
 public:
-    Pokretanje(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
-               Platforma& platforma, Dnevnik& dnevnik, Postavke& postavke);
+    Pokretanje(RadneDirektorije& radneDirektorije, Stanje& stanje, Prozor& prozor,
+               Datoteke& datoteke, Dnevnik& dnevnik, Postavke& postavke);
 
     static QString Naslov();
 
@@ -26,22 +26,14 @@ public:
     void cmdIzlaz_Click();
 
     bool ProvjeriPravaAdministratora();
-    // The directory steps that open every check for updates; false when
-    // `Update` cannot be created (the user has been told).
-    bool PostaviRadneDirektorije();
-
-    QString ImeRačunala();
-    QString ImeKorisnika();
 
 private:
-    QString aplikacijskaDirektorijaSaRazdjelnikom() const;
     bool probaDirektorije();
 
-    QString aplikacijskaDirektorija;
+    RadneDirektorije& radneDirektorije;
     Stanje& stanje;
     Prozor& prozor;
     Datoteke& datoteke;
-    Platforma& platforma;
     Dnevnik& dnevnik;
     Postavke& postavke;
 };

@@ -1,9 +1,9 @@
 #include "catalogue/NapraviRsStoTrebaAzurirati.h"
 
-#include "app/Datoteke.h"
-#include "app/LogirajGresku.h"
-#include "app/Prozor.h"
-#include "app/Stanje.h"
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QtNumeric>

@@ -1,4 +1,4 @@
-#include "app/Prozor.h"
+#include "base/Prozor.h"
 #include "catalogue/NapraviRsStoTrebaAzurirati.h"
 
 namespace velkor {

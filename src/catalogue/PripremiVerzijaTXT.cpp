@@ -1,10 +1,10 @@
 #include "catalogue/PripremiVerzijaTXT.h"
 
-#include "app/Datoteke.h"
-#include "app/LogirajGresku.h"
-#include "app/Pokretanje.h"
-#include "app/Prozor.h"
-#include "app/Stanje.h"
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/RadneDirektorije.h"
+#include "base/Stanje.h"
 #include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/UcitajMatricu.h"
 
@@ -24,11 +24,12 @@ const QString NemaPodataka = QStringLiteral("Podaci o novim verzijama na postoje
 } // namespace
 
 PripremaVerzija::PripremaVerzija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
-                                 Dnevnik& dnevnik, Pokretanje& pokretanje,
+                                 Dnevnik& dnevnik, RadneDirektorije& radneDirektorije,
                                  TablicneDatoteke& tablice, PlanAžuriranja& plan,
                                  DownloadDatoteke downloadDatoteke)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), pokretanje(pokretanje),
-      tablice(tablice), plan(plan), downloadDatoteke(std::move(downloadDatoteke)) {}
+    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+      radneDirektorije(radneDirektorije), tablice(tablice), plan(plan),
+      downloadDatoteke(std::move(downloadDatoteke)) {}
 
 bool PripremaVerzija::prekini(const QString& poruka, const QString& prefiks) {
     stanje.ZadnjaGreška = poruka;
@@ -38,7 +39,7 @@ bool PripremaVerzija::prekini(const QString& poruka, const QString& prefiks) {
 }
 
 bool PripremaVerzija::PripremiVerzijaTXT() {
-    if (!pokretanje.PostaviRadneDirektorije())
+    if (!radneDirektorije.PostaviRadneDirektorije())
         return false;
 
     const QString instalirane = stanje.PutanjaPrograma + Verzije;

@@ -9,7 +9,7 @@ namespace velkor {
 class Datoteke;
 class Dnevnik;
 class PlanAžuriranja;
-class Pokretanje;
+class RadneDirektorije;
 class Prozor;
 class TablicneDatoteke;
 struct Stanje;
@@ -20,8 +20,8 @@ using DownloadDatoteke = std::function<bool(const QString& ime, const QString& d
 class PripremaVerzija {
 public:
     PripremaVerzija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-                    Pokretanje& pokretanje, TablicneDatoteke& tablice, PlanAžuriranja& plan,
-                    DownloadDatoteke downloadDatoteke);
+                    RadneDirektorije& radneDirektorije, TablicneDatoteke& tablice,
+                    PlanAžuriranja& plan, DownloadDatoteke downloadDatoteke);
 
     // True when the comparison ran to its end, also with nothing to update.
     bool PripremiVerzijaTXT();
@@ -35,7 +35,7 @@ private:
     Prozor& prozor;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
-    Pokretanje& pokretanje;
+    RadneDirektorije& radneDirektorije;
     TablicneDatoteke& tablice;
     PlanAžuriranja& plan;
     DownloadDatoteke downloadDatoteke;

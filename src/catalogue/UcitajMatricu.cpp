@@ -1,10 +1,10 @@
 #include "catalogue/UcitajMatricu.h"
 
-#include "app/Datoteke.h"
-#include "app/KodnaStranica.h"
-#include "app/LogirajGresku.h"
-#include "app/Prozor.h"
-#include "app/Stanje.h"
+#include "base/Datoteke.h"
+#include "base/KodnaStranica.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Semicolon table files: one record per line, six values each followed by ";",
 // text in the ANSI code page, lines ended by CR LF.
-#include "catalogue/Matrica.h"
+#include "base/Matrica.h"
 
 #include <QString>
 #include <QStringList>

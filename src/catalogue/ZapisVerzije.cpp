@@ -1,6 +1,6 @@
 #include "catalogue/ZapisVerzije.h"
 
-#include "app/Stanje.h"
+#include "base/Stanje.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // The record of a versions list: what each column of the table holds, how its
 // numbers read, what kind of item a name is and where that item lives.
-#include "catalogue/Matrica.h"
+#include "base/Matrica.h"
 
 #include <QString>
 #include <optional>

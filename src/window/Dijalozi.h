@@ -1,6 +1,6 @@
 #pragma once
 // The modal dialogs the operations ask for: the message box and the file chooser.
-#include "app/Prozor.h"
+#include "base/Prozor.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "window/StatusnaTraka.h"
 
-#include "app/Sat.h"
+#include "base/Sat.h"
 
 #include <QDateTime>
 #include <QLabel>

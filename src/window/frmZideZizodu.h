@@ -1,7 +1,7 @@
 #pragma once
 // The main window: controls, layout and the window interface; no logic of its own.
 #include "app/DogadajiProzora.h"
-#include "app/Prozor.h"
+#include "base/Prozor.h"
 
 #include <QMainWindow>
 #include <array>

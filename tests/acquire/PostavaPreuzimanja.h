@@ -2,8 +2,8 @@
 // A download set up end to end: the temporary installation, the local server
 // with its test authority, and the engines wired to the recording window.
 #include "acquire/DownloadDatoteke.h"
-#include "app/LogirajGresku.h"
-#include "app/Stanje.h"
+#include "base/LogirajGresku.h"
+#include "base/Stanje.h"
 #include "support/LokalniPosluzitelj.h"
 #include "support/Okruzje.h"
 

@@ -28,7 +28,7 @@ private slots:
         Okruženje o;
         QVERIFY(!o.okolina().aplikacijskaDirektorija.endsWith(R));
         Stanje& s = o.aplikacija().stanje();
-        QVERIFY(o.aplikacija().pokretanje().PostaviRadneDirektorije());
+        QVERIFY(o.aplikacija().radneDirektorije().PostaviRadneDirektorije());
         QCOMPARE(s.PutanjaPrograma, o.baza());
         QCOMPARE(s.PutanjaUpdate, o.baza() + "Update" + R);
         QCOMPARE(s.PutanjaUpdateBackup, o.baza() + "UpdateBackup" + R);
@@ -39,7 +39,7 @@ private slots:
     void helpIzWinDir() {
         Okruženje o;
         o.platforma.okolina.insert(QStringLiteral("WinDir"), QStringLiteral("C:\\Windows"));
-        o.aplikacija().pokretanje().PostaviRadneDirektorije();
+        o.aplikacija().radneDirektorije().PostaviRadneDirektorije();
         QCOMPARE(o.aplikacija().stanje().PutanjaHelp,
                  QStringLiteral("C:\\Windows") + R + "Help" + R);
     }
@@ -59,7 +59,7 @@ private slots:
         QFETCH(bool, stalnaPutanja);
         Okruženje o;
         o.platforma.imeRačunala = ime;
-        o.aplikacija().pokretanje().PostaviRadneDirektorije();
+        o.aplikacija().radneDirektorije().PostaviRadneDirektorije();
         const QString stalna =
             QDir::toNativeSeparators("D:/Velkor software/Velkor knjigovodstvo V22/");
         QCOMPARE(o.aplikacija().stanje().PutanjaPrograma, stalnaPutanja ? stalna : o.baza());
@@ -70,30 +70,30 @@ private slots:
     void imeRacunalaINeuspjeh() {
         Okruženje o;
         o.platforma.imeRačunala = QString(300, QLatin1Char('A'));
-        QCOMPARE(o.aplikacija().pokretanje().ImeRačunala().size(), 255);
+        QCOMPARE(o.aplikacija().radneDirektorije().ImeRačunala().size(), 255);
         o.platforma.imeRačunala.reset();
-        QCOMPARE(o.aplikacija().pokretanje().ImeRačunala(), QString());
+        QCOMPARE(o.aplikacija().radneDirektorije().ImeRačunala(), QString());
     }
 
     void imeKorisnika() {
         Okruženje o;
         o.platforma.imeKorisnika = QStringLiteral("ivan.č") + QChar(0) + QStringLiteral("smeće");
-        QCOMPARE(o.aplikacija().pokretanje().ImeKorisnika(), QStringLiteral("IVAN.Č"));
+        QCOMPARE(o.aplikacija().radneDirektorije().ImeKorisnika(), QStringLiteral("IVAN.Č"));
         o.platforma.imeKorisnika.reset();
-        QCOMPARE(o.aplikacija().pokretanje().ImeKorisnika(), QString());
+        QCOMPARE(o.aplikacija().radneDirektorije().ImeKorisnika(), QString());
     }
 
     void postojeciUpdateOstaje() {
         Okruženje o;
         o.zapiši(o.update() + "stari.7z", QStringLiteral("x"));
-        QVERIFY(o.aplikacija().pokretanje().PostaviRadneDirektorije());
+        QVERIFY(o.aplikacija().radneDirektorije().PostaviRadneDirektorije());
         QVERIFY(QFile::exists(o.update() + "stari.7z"));
         QVERIFY(o.prozor.poruke.isEmpty());
     }
 
     void updateSeStvara() {
         Okruženje o(false);
-        QVERIFY(o.aplikacija().pokretanje().PostaviRadneDirektorije());
+        QVERIFY(o.aplikacija().radneDirektorije().PostaviRadneDirektorije());
         QVERIFY(QDir(o.update()).exists());
     }
 
@@ -101,7 +101,7 @@ private slots:
         Okruženje o(false);
         o.datoteke.Pokvari(NeispravneDatoteke::Operacija::NapraviDirektoriju, o.update(),
                            {70, QStringLiteral("Dozvola odbijena")});
-        QVERIFY(!o.aplikacija().pokretanje().PostaviRadneDirektorije());
+        QVERIFY(!o.aplikacija().radneDirektorije().PostaviRadneDirektorije());
         QCOMPARE(o.prozor.poruke.size(), 1);
         QCOMPARE(o.prozor.poruke[0].tekst,
                  QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"

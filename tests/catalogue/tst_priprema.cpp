@@ -37,17 +37,17 @@ struct Priprema {
         Aplikacija& a = o.aplikacija();
         TablicneDatoteke tablice(o.datoteke, o.prozor, a.dnevnik(), a.stanje());
         PlanAžuriranja plan(a.stanje(), o.prozor, o.datoteke, a.dnevnik());
-        PripremaVerzija priprema(a.stanje(), o.prozor, o.datoteke, a.dnevnik(), a.pokretanje(),
-                                 tablice, plan, [this](const QString& ime, const QString& dir) {
-                                     zahtjevi << ime + QLatin1Char('>') + dir;
-                                     if (neuspjeh.contains(ime))
-                                         return false;
-                                     if (prazno.contains(ime))
-                                         return true;
-                                     return QFile::copy(server + ime, dir + ime) ||
-                                            (QFile::remove(dir + ime) &&
-                                             QFile::copy(server + ime, dir + ime));
-                                 });
+        PripremaVerzija priprema(
+            a.stanje(), o.prozor, o.datoteke, a.dnevnik(), a.radneDirektorije(), tablice, plan,
+            [this](const QString& ime, const QString& dir) {
+                zahtjevi << ime + QLatin1Char('>') + dir;
+                if (neuspjeh.contains(ime))
+                    return false;
+                if (prazno.contains(ime))
+                    return true;
+                return QFile::copy(server + ime, dir + ime) ||
+                       (QFile::remove(dir + ime) && QFile::copy(server + ime, dir + ime));
+            });
         return priprema.PripremiVerzijaTXT();
     }
 

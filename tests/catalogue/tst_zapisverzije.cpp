@@ -1,6 +1,6 @@
 #include "support/RegistarTestova.h"
 
-#include "app/Stanje.h"
+#include "base/Stanje.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QTest>

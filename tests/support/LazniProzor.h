@@ -1,7 +1,7 @@
 #pragma once
 // A window that records everything the operations show and answers message
 // boxes and the file dialog from a script.
-#include "app/Prozor.h"
+#include "base/Prozor.h"
 
 #include <QList>
 #include <QQueue>

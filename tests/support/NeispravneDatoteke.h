@@ -1,7 +1,7 @@
 #pragma once
 // The real file operations, with failures injected on request: a file in use,
 // a full disk, anything root on Linux never sees.
-#include "app/StvarneDatoteke.h"
+#include "base/StvarneDatoteke.h"
 
 #include <QHash>
 #include <QStringList>

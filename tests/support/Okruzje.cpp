@@ -1,6 +1,6 @@
 #include "Okruzje.h"
 
-#include "app/KodnaStranica.h"
+#include "base/KodnaStranica.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "LazniProzor.h"
 #include "NeispravneDatoteke.h"
 #include "app/Aplikacija.h"
-#include "app/Sat.h"
-#include "app/SpremistePostavki.h"
+#include "base/Sat.h"
+#include "base/SpremistePostavki.h"
 #include "platform/Platforma.h"
 
 #include <QHash>

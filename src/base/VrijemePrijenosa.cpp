@@ -1,4 +1,4 @@
-#include "app/VrijemePrijenosa.h"
+#include "base/VrijemePrijenosa.h"
 
 namespace velkor {
 

@@ -1,4 +1,4 @@
-#include "app/StvarneDatoteke.h"
+#include "base/StvarneDatoteke.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
-#include "app/KodnaStranica.h"
+#include "base/KodnaStranica.h"
 
 #include <QFile>
 #include <QTest>
@@ -100,7 +100,7 @@ private slots:
     void putanjaNeSlijediBazu() {
         Okruženje o;
         o.platforma.imeRačunala = QStringLiteral("VUDIVEVOZ");
-        o.aplikacija().pokretanje().PostaviRadneDirektorije();
+        o.aplikacija().radneDirektorije().PostaviRadneDirektorije();
         QCOMPARE(o.aplikacija().dnevnik().Putanja(), o.putanjaLoga());
     }
 };

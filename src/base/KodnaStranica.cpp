@@ -1,4 +1,4 @@
-#include "app/KodnaStranica.h"
+#include "base/KodnaStranica.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,7 +1,7 @@
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
-#include "app/VrijemePrijenosa.h"
+#include "base/VrijemePrijenosa.h"
 
 #include <QTest>
 

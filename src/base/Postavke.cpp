@@ -1,9 +1,9 @@
-#include "app/Postavke.h"
+#include "base/Postavke.h"
 
-#include "app/Datoteke.h"
-#include "app/Prozor.h"
-#include "app/SpremistePostavki.h"
-#include "app/Stanje.h"
+#include "base/Datoteke.h"
+#include "base/Prozor.h"
+#include "base/SpremistePostavki.h"
+#include "base/Stanje.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "app/Domacini.h"
+#include "base/Domacini.h"
 
 #include "platform/Platforma.h"
 

@@ -1,9 +1,9 @@
-#include "app/LogirajGresku.h"
+#include "base/LogirajGresku.h"
 
-#include "app/Datoteke.h"
-#include "app/KodnaStranica.h"
-#include "app/Prozor.h"
-#include "app/Sat.h"
+#include "base/Datoteke.h"
+#include "base/KodnaStranica.h"
+#include "base/Prozor.h"
+#include "base/Sat.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Datoteke.h"
+#include "base/Datoteke.h"
 
 namespace velkor {
 

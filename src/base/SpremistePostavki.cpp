@@ -1,4 +1,4 @@
-#include "app/SpremistePostavki.h"
+#include "base/SpremistePostavki.h"
 
 #include <QSettings>
 

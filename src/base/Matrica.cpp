@@ -1,4 +1,4 @@
-#include "catalogue/Matrica.h"
+#include "base/Matrica.h"
 
 namespace velkor {
 

@@ -1,6 +1,6 @@
 #include "support/RegistarTestova.h"
 
-#include "app/StvarneDatoteke.h"
+#include "base/StvarneDatoteke.h"
 
 #include <QDir>
 #include <QFile>

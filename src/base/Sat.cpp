@@ -1,4 +1,4 @@
-#include "app/Sat.h"
+#include "base/Sat.h"
 
 #include <QLocale>
 

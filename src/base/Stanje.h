@@ -1,7 +1,7 @@
 #pragma once
 // The window-level fields that the operations share. Owned by whoever wires the
 // program together and passed to the operations by reference.
-#include "catalogue/Matrica.h"
+#include "base/Matrica.h"
 
 #include <QString>
 

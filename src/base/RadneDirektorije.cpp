@@ -1,0 +1,70 @@
+#include "base/RadneDirektorije.h"
+
+#include "base/Datoteke.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
+#include "platform/Platforma.h"
+
+#include <QDir>
+
+namespace velkor {
+
+namespace {
+
+const QString RačunaloSaStalnomPutanjom = QStringLiteral("VUDIVEVOZ");
+const QString StalnaPutanja = QStringLiteral("D:/Velkor software/Velkor knjigovodstvo V22/");
+
+QString uzRazdjelnik(QString put) {
+    put = QDir::toNativeSeparators(put);
+    if (!put.endsWith(QDir::separator()))
+        put += QDir::separator();
+    return put;
+}
+
+} // namespace
+
+RadneDirektorije::RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor,
+                                   Datoteke& datoteke, Platforma& platforma)
+    : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), stanje(stanje), prozor(prozor),
+      datoteke(datoteke), platforma(platforma) {}
+
+QString RadneDirektorije::AplikacijskaDirektorijaSaRazdjelnikom() const {
+    return uzRazdjelnik(aplikacijskaDirektorija);
+}
+
+bool RadneDirektorije::PostaviRadneDirektorije() {
+    const QChar r = QDir::separator();
+    stanje.PutanjaPrograma = AplikacijskaDirektorijaSaRazdjelnikom();
+    if (ImeRačunala() == RačunaloSaStalnomPutanjom)
+        stanje.PutanjaPrograma = QDir::toNativeSeparators(StalnaPutanja);
+    stanje.PutanjaUpdate = stanje.PutanjaPrograma + QStringLiteral("Update") + r;
+    stanje.PutanjaUpdateBackup = stanje.PutanjaPrograma + QStringLiteral("UpdateBackup") + r;
+    stanje.PutanjaSkripti = stanje.PutanjaPrograma + QStringLiteral("Skrite za izmjenu baze") + r;
+    const QString winDir = platforma.VarijablaOkoline(QStringLiteral("WinDir"));
+    // Without Windows the help files live beside the suite.
+    stanje.PutanjaHelp = winDir.isEmpty() ? stanje.PutanjaPrograma + QStringLiteral("Help") + r
+                                          : winDir + r + QStringLiteral("Help") + r;
+
+    if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
+        !datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
+        return true;
+    prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
+                                 "Program za automatsko ažuriranje novih programa mora prestati "
+                                 "sa radom.\r\n"
+                                 "Vjerojatno nemate administratorska prava ili je UAC uključen."),
+                  Ikona::Usklicnik);
+    return false;
+}
+
+QString RadneDirektorije::ImeRačunala() {
+    return platforma.ImeRačunalaSustava().value_or(QString()).left(255);
+}
+
+QString RadneDirektorije::ImeKorisnika() {
+    QString ime = platforma.ImeKorisnikaSustava().value_or(QString()).left(255);
+    if (const qsizetype nul = ime.indexOf(QChar(0)); nul >= 0)
+        ime.truncate(nul);
+    return ime.toUpper();
+}
+
+} // namespace velkor

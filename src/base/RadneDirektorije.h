@@ -1,0 +1,34 @@
+#pragma once
+// The working directories beside the program, and the names of this computer and its user.
+#include <QString>
+
+namespace velkor {
+
+class Datoteke;
+class Platforma;
+class Prozor;
+struct Stanje;
+
+class RadneDirektorije {
+public:
+    RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor,
+                     Datoteke& datoteke, Platforma& platforma);
+
+    // The directory steps that open every check for updates; false when
+    // `Update` cannot be created (the user has been told).
+    bool PostaviRadneDirektorije();
+
+    QString ImeRačunala();
+    QString ImeKorisnika();
+
+    QString AplikacijskaDirektorijaSaRazdjelnikom() const;
+
+private:
+    QString aplikacijskaDirektorija;
+    Stanje& stanje;
+    Prozor& prozor;
+    Datoteke& datoteke;
+    Platforma& platforma;
+};
+
+} // namespace velkor
