@@ -1,12 +1,20 @@
 #pragma once
 // The port to the operating system: what only the platform can tell.
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 #include <optional>
 
 class QSettings;
 
 namespace velkor {
+
+// What starting a process came to: its id when it started, else the system's error text.
+struct IshodProcesa {
+    bool pokrenut = false;
+    qint64 id = 0;
+    QString greška;
+};
 
 class Platforma {
 public:
@@ -20,6 +28,13 @@ public:
     virtual QString VarijablaOkoline(const QString& ime) = 0;
     // The per-user settings store of application "Velkor".
     virtual std::unique_ptr<QSettings> OtvoriPostavke() = 0;
+
+    // A process started with its window hidden from a command line exactly as
+    // formed (where the system wants arguments, split as a shell would).
+    // Waited for until it ends; its exit code is not looked at.
+    virtual IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) = 0;
+    // Started and left running.
+    virtual IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) = 0;
 };
 
 // The implementation for the platform the program was built for.

@@ -1,5 +1,7 @@
 #include "Okruzje.h"
 
+#include "platform/posix/PosixProcesi.h"
+
 #include "base/KodnaStranica.h"
 
 #include <QDir>
@@ -19,6 +21,16 @@ QString FiksnoRegionalno::VrijemeTekst(QTime vrijeme) const {
 
 std::unique_ptr<QSettings> LažnaPlatforma::OtvoriPostavke() {
     return std::make_unique<QSettings>(putanjaPostavki, QSettings::IniFormat);
+}
+
+IshodProcesa LažnaPlatforma::PokreniSkrivenoIČekaj(const QString& naredbenaLinija) {
+    naredbe << naredbenaLinija;
+    return posix::PokreniIČekaj(naredbenaLinija);
+}
+
+IshodProcesa LažnaPlatforma::PokreniSkriveno(const QString& naredbenaLinija) {
+    naredbe << naredbenaLinija;
+    return posix::PokreniBezČekanja(naredbenaLinija);
 }
 
 Okruženje::Okruženje(bool stvoriUpdate) {

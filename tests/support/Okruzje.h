@@ -38,7 +38,11 @@ public:
     std::optional<QString> ImeKorisnikaSustava() override { return imeKorisnika; }
     QString VarijablaOkoline(const QString& ime) override { return okolina.value(ime); }
     std::unique_ptr<QSettings> OtvoriPostavke() override;
+    // Real processes; every command line is kept as it was given.
+    IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override;
+    IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override;
 
+    QStringList naredbe;
     std::optional<QString> imeRačunala = QStringLiteral("RACUNALO");
     std::optional<QString> imeKorisnika = QStringLiteral("operater");
     QHash<QString, QString> okolina;

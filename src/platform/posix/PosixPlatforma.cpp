@@ -1,4 +1,5 @@
 #include "platform/Platforma.h"
+#include "platform/posix/PosixProcesi.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -35,6 +36,14 @@ public:
     std::unique_ptr<QSettings> OtvoriPostavke() override {
         return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                            QStringLiteral("Velkor"), QStringLiteral("Velkor"));
+    }
+
+    IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override {
+        return posix::PokreniIČekaj(naredbenaLinija);
+    }
+
+    IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override {
+        return posix::PokreniBezČekanja(naredbenaLinija);
     }
 };
 
