@@ -7,8 +7,7 @@
 namespace velkor::test {
 
 struct ZapisnaKonzola {
-    QStringList izlaz;
-    QStringList greške;
+    QStringList izlaz, greške;
     Konzola konzola{[this](const QString& t) { izlaz << t; },
                     [this](const QString& t) { greške << t; }};
 };
