@@ -28,27 +28,24 @@ Obračun.exe;22;1;0;500;$(velicina "$instalacija/Obračun.exe");
 VelkorZideZizodu22.exe;22;1;1;900;2100;
 EOT
 
-# What is published: newer programs as 7-Zip packages beside the new list.
+# What is published: a release folder with its manifest, published by the
+# publisher as the maker publishes (packages, then the new list).
 izvor="$demo/objava/izvor"
 mkdir -p "$izvor"
 printf 'Velkor program v22.1.5\n' > "$izvor/Velkor.exe"
 printf 'Ispis v22.1.2\n' > "$izvor/VelkorIspis.dll"
 printf 'Obračun v22.2.0\n' > "$izvor/Obračun.exe"
 printf 'Izmjena baze 1\n' > "$izvor/Izmjena0001.enc"
-for f in Velkor.exe VelkorIspis.dll Obračun.exe; do
-    paket="${f%???}7z"
-    paket="${paket//č/c}"
-    (cd "$izvor" && 7za a -bd -y "$objava/$paket" "$f" >/dev/null)
-done
-cp "$izvor/Izmjena0001.enc" "$objava/Izmjena0001.enc"
-printf 'demo\n' > "$objava/TeamViewerQS.exe"
-cat <<EOT | lista > "$objava/Verzije.txt"
-Velkor.exe;22;1;5;$(velicina "$objava/Velkor.7z");$(velicina "$izvor/Velkor.exe");
-VelkorIspis.dll;22;1;2;$(velicina "$objava/VelkorIspis.7z");$(velicina "$izvor/VelkorIspis.dll");
-Obračun.exe;22;2;0;$(velicina "$objava/Obracun.7z");$(velicina "$izvor/Obračun.exe");
-Izmjena0001.enc;22;1;0;$(velicina "$objava/Izmjena0001.enc");$(velicina "$izvor/Izmjena0001.enc");
-VelkorZideZizodu22.exe;22;1;2;900;2100;
+printf 'Velkor Live Update v22.1.2\n' > "$izvor/VelkorZideZizodu22.exe"
+cat > "$izvor/Objava.txt" <<EOT
+Velkor.exe;22;1;5
+VelkorIspis.dll;22;1;2
+Obračun.exe;22;2;0
+Izmjena0001.enc;22;1;0
+VelkorZideZizodu22.exe;22;1;2
 EOT
+build/src/velkor-objava "$izvor" "$objava"
+printf 'demo\n' > "$objava/TeamViewerQS.exe"
 
 # The local update server, on loopback, ended with the program.
 build/tests/velkor_posluzitelj --dir "$demo/objava/download/Verzija22" > "$demo/port.txt" &
