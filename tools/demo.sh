@@ -13,6 +13,17 @@ rm -rf "$demo/objava"
 mkdir -p "$instalacija" "$demo/config" "$objava"
 cp build/src/VelkorZideZizodu22 "$instalacija/"
 
+# A distribution directory for the other computers, in the distribution tab's
+# box (the rest of the settings stay as the demo left them), and the second
+# list that the server publishes beside the first.
+distribucija="$demo/distribucija/"
+ini="$demo/config/Velkor/Velkor.ini"
+mkdir -p "$distribucija" "$(dirname "$ini")" && touch "$ini"
+sed -i '/^UpdateLokDirMr22=/d' "$ini"
+grep -q '^\[Settings\]' "$ini" || printf '[Settings]\n' >> "$ini"
+sed -i "/^\[Settings\]/a UpdateLokDirMr22=\"$distribucija\"" "$ini"
+printf 'VelkorZideZizodu22.exe;22;1;2;900;2100;\r\n' > "$objava/VerzijeU.txt"
+
 # Text in Windows-1250 with CR LF, as the suite keeps its lists.
 lista() { sed 's/$/\r/' | iconv -f UTF-8 -t WINDOWS-1250; }
 velicina() { stat -c %s "$1"; }
@@ -49,6 +60,11 @@ Obračun.exe;22;2;0;$(velicina "$objava/Obracun.7z");$(velicina "$izvor/Obračun
 Izmjena0001.enc;22;1;0;$(velicina "$objava/Izmjena0001.enc");$(velicina "$izvor/Izmjena0001.enc");
 VelkorZideZizodu22.exe;22;1;2;900;2100;
 EOT
+
+# Every listed item also under its package name, as the distribution fetches
+# them: the script uncompressed, the updater as a stand-in of its listed size.
+cp "$objava/Izmjena0001.enc" "$objava/Izmjena0001.7z"
+head -c 900 /dev/zero > "$objava/VelkorZideZizodu22.7z"
 
 # The local update server, on loopback, ended with the program.
 build/tests/velkor_posluzitelj --dir "$demo/objava/download/Verzija22" > "$demo/port.txt" &
