@@ -13,6 +13,17 @@ rm -rf "$demo/objava"
 mkdir -p "$instalacija" "$demo/config" "$objava"
 cp build/src/VelkorZideZizodu22 "$instalacija/"
 
+# A distribution directory for the other computers, in the distribution tab's
+# box (the rest of the settings stay as the demo left them), and the second
+# list that the server publishes beside the first.
+distribucija="$demo/distribucija/"
+ini="$demo/config/Velkor/Velkor.ini"
+mkdir -p "$distribucija" "$(dirname "$ini")" && touch "$ini"
+sed -i '/^UpdateLokDirMr22=/d' "$ini"
+grep -q '^\[Settings\]' "$ini" || printf '[Settings]\n' >> "$ini"
+sed -i "/^\[Settings\]/a UpdateLokDirMr22=\"$distribucija\"" "$ini"
+printf 'VelkorZideZizodu22.exe;22;1;2;900;2100;\r\n' > "$objava/VerzijeU.txt"
+
 # Text in Windows-1250 with CR LF, as the suite keeps its lists.
 lista() { sed 's/$/\r/' | iconv -f UTF-8 -t WINDOWS-1250; }
 velicina() { stat -c %s "$1"; }

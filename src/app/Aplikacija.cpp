@@ -21,9 +21,9 @@ Aplikacija::Aplikacija(const Okolina& okolina)
       preuzimanje_(stanje_, okolina.prozor, dnevnik_, Domaćini::IzOkoline(okolina.platforma),
                    okolina.platforma.VarijablaOkoline(QStringLiteral("VELKOR_CA_CERTS"))),
       priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, tablice_,
-                plan_, [this](const QString& ime, const QString& direktorija) {
-                    return preuzimanje_.DownloadDatoteke(ime, direktorija);
-                }) {
+                plan_, downloadDatoteke()),
+      distribucija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, tablice_,
+                    downloadDatoteke(), prikazPrijenosa()) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)
         okolina.prozor.PostaviNatpisOpcije(indeks, NatpisOpcije(indeks, domaćini));
@@ -35,6 +35,16 @@ void Aplikacija::Form_Load() {
 
 bool Aplikacija::PripremiVerzijaTXT() {
     return priprema_.PripremiVerzijaTXT();
+}
+
+DownloadDatoteke Aplikacija::downloadDatoteke() {
+    return [this](const QString& ime, const QString& direktorija) {
+        return preuzimanje_.DownloadDatoteke(ime, direktorija);
+    };
+}
+
+PrikazPrijenosa Aplikacija::prikazPrijenosa() {
+    return {[this] { PokreniVrijemePrijenosa(); }, [this] { ZaustaviVrijemePrijenosa(); }};
 }
 
 bool Aplikacija::IzvediOperaciju(const std::function<bool()>& operacija) {
@@ -87,6 +97,13 @@ void Aplikacija::cmdVerzija_Click() {
     IzvediOperaciju([this] { return PripremiVerzijaTXT(); });
 }
 
+void Aplikacija::cmdDownlNaLokaciju_Click() {
+    IzvediOperaciju([this] {
+        distribucija_.PokreniDownloadNaLokaciju(true);
+        return true;
+    });
+}
+
 void Aplikacija::optLokacija_Click(int indeks) {
     postavke_.optLokacija_Click(indeks);
 }
@@ -110,7 +127,15 @@ void Aplikacija::tmrPrijenos_Timer() {
 }
 
 void Aplikacija::tmrUpdate_Timer() {
-    // The scheduled distribution download hooks in here; a running operation skips the tick.
+    const QDateTime sada = okolina.sat.Sada();
+    if (!raspored_.NaRedu(okolina.prozor.VrijemeDownloada(), sada))
+        return;
+    // A running operation skips the tick; a later tick in the same minute may still start it.
+    IzvediOperaciju([this, sada] {
+        raspored_.Zabilježi(sada);
+        distribucija_.PokreniDownloadNaLokaciju(false);
+        return true;
+    });
 }
 
 } // namespace velkor

@@ -10,6 +10,8 @@
 #include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/PripremiVerzijaTXT.h"
 #include "catalogue/UcitajMatricu.h"
+#include "distribute/PunjenjeLokacije.h"
+#include "distribute/RasporedDownloada.h"
 
 #include <QString>
 
@@ -53,6 +55,7 @@ public:
     bool Form_Unload() override;
     void cmdIzlaz_Click() override;
     void cmdVerzija_Click() override;
+    void cmdDownlNaLokaciju_Click() override;
     void optLokacija_Click(int indeks) override;
     void cmdLokacija_Click(int indeks) override;
     void txtLokacija_Validate(int indeks) override;
@@ -70,6 +73,9 @@ public:
     PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
 
 private:
+    DownloadDatoteke downloadDatoteke();
+    PrikazPrijenosa prikazPrijenosa();
+
     Okolina okolina;
     Stanje stanje_;
     Dnevnik dnevnik_;
@@ -80,6 +86,8 @@ private:
     PlanAžuriranja plan_;
     PreuzimanjeDatoteke preuzimanje_;
     PripremaVerzija priprema_;
+    PunjenjeLokacije distribucija_;
+    RasporedDownloada raspored_;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

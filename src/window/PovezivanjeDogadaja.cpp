@@ -25,6 +25,10 @@ void frmZideZizodu::povežiKontrole() {
         if (događaji)
             događaji->cmdVerzija_Click();
     });
+    connect(cmdDownlNaLokaciju, &QPushButton::clicked, this, [this] {
+        if (događaji)
+            događaji->cmdDownlNaLokaciju_Click();
+    });
     for (int indeks = 0; indeks < int(optLokacija.size()); ++indeks) {
         // Only a selection by the user; the program runs the handler itself.
         connect(optLokacija[indeks], &QRadioButton::toggled, this, [this, indeks](bool odabrana) {

@@ -1,0 +1,191 @@
+// The run around the rows: the location checked, the new lists fetched, the
+// location's own list read, and at the end the new lists put in its place.
+#include "distribute/PunjenjeLokacije.h"
+
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
+#include "catalogue/UcitajMatricu.h"
+#include "catalogue/ZapisVerzije.h"
+
+#include <QDir>
+
+namespace velkor {
+
+namespace {
+
+const QString Prefiks = QStringLiteral("Download na lokaciju- ");
+const QString Verzije = QStringLiteral("Verzije.txt");
+const QString VerzijeU = QStringLiteral("VerzijeU.txt");
+const QString TeamViewer = QStringLiteral("TeamViewerQS.exe");
+const QString CrLf = QStringLiteral("\r\n");
+const QString Provjerite = QStringLiteral("Provjerite vezu sa internetom i pokušajte ponovno!");
+const QString GreškaMatrice =
+    QStringLiteral("DownloadNaLokaciju - Desila se greška u čitanju zapisa u matricu.");
+
+} // namespace
+
+PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
+                                   Dnevnik& dnevnik, TablicneDatoteke& tablice,
+                                   DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz)
+    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
+      downloadDatoteke(std::move(downloadDatoteke)), prikaz(std::move(prikaz)) {}
+
+bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke) {
+    prikažiPoruke = PrikažiPoruke;
+    krajPrograma = false;
+    if (!pripremi())
+        return false;
+    započniPrikaz();
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        if (!stanje.NoveVerzije.tekst(red, Stupac::Ime).isEmpty() && !obradiRed(red))
+            return false;
+    }
+    kopirajPopis(Verzije);
+    kopirajPopis(VerzijeU);
+    završi();
+    return true;
+}
+
+bool PunjenjeLokacije::pripremi() {
+    lokacija = prozor.TekstLokacije(1);
+    // An empty box stays empty: with a separator alone the root would be the location.
+    if (!lokacija.isEmpty() && !lokacija.endsWith(QDir::separator())) {
+        lokacija += QDir::separator();
+        prozor.PostaviTekstLokacije(1, lokacija);
+    }
+    if (lokacija.isEmpty() || !datoteke.PostojiDirektorija(lokacija)) {
+        poruka(QStringLiteral("Ne postoji unesena lokacija za download programa: ") + lokacija +
+                   CrLf +
+                   QStringLiteral("Program ne može nastaviti sa presnimavanjem programa na "
+                                  "zadanu lokaciju!"),
+               true);
+        return false;
+    }
+    update = lokacija + QStringLiteral("Update") + QDir::separator();
+    if (!datoteke.PostojiDirektorija(update) && datoteke.NapraviDirektoriju(update)) {
+        poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije! Program za "
+                              "skidanje novih programa mora prestati sa radom. Vjerojatno nemate "
+                              "administratorska prava."),
+               true);
+        krajPrograma = true;
+        prozor.ZavršiProgram();
+        return false;
+    }
+    if (!dohvatiPopise())
+        return false;
+    dohvatiTeamViewer();
+    if (!tablice.UčitajMatricu(stanje.NoveVerzije, update + Verzije))
+        return prekini(QString(), GreškaMatrice + QStringLiteral(" Prekida se ažuriranje!"));
+    if (!datoteke.PostojiDirektorija(lokacija)) {
+        poruka(QStringLiteral("Ne postoji direktorija: ") + lokacija +
+                   QStringLiteral(" ili niste spojeni!") + CrLf +
+                   QStringLiteral("Prekida se sa prebacivanjem!"),
+               false);
+        return false;
+    }
+    return učitajPopisLokacije();
+}
+
+bool PunjenjeLokacije::dohvatiPopise() {
+    const QString prekida = QStringLiteral(" Prekida se ažuriranje!");
+    if (!downloadDatoteke(Verzije, update))
+        return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
+                                               "interneta! ") +
+                                    Provjerite + prekida);
+    if (!datoteke.PostojiDatoteka(update + Verzije)) {
+        logiraj(Prefiks,
+                QStringLiteral("Učitao sa interneta Verzije.txt ali one ne postoje u ") + update);
+        poruka(QStringLiteral("Podaci o novim verzijama na postoje na lokaciji: ") + update, false);
+        return false;
+    }
+    if (!downloadDatoteke(VerzijeU, update))
+        return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
+                                               "interneta VerzijeU! ") +
+                                    Provjerite + prekida);
+    if (!datoteke.PostojiDatoteka(update + VerzijeU))
+        logiraj(Prefiks,
+                QStringLiteral("Učitao sa interneta VerzijeU.txt ali one ne postoje u ") + update);
+    return true;
+}
+
+void PunjenjeLokacije::dohvatiTeamViewer() {
+    if (datoteke.PostojiDatoteka(lokacija + TeamViewer))
+        return;
+    if (!downloadDatoteke(TeamViewer, lokacija))
+        prekini(Prefiks,
+                QStringLiteral("Nije moguće učitati TeamViewerQS.exe sa interneta! ") + Provjerite);
+    else if (!datoteke.PostojiDatoteka(lokacija + TeamViewer))
+        logiraj(Prefiks, QStringLiteral("Učitao sa interneta TeamViewerQS.exe, ali one ne "
+                                        "postoje u ") +
+                             lokacija);
+}
+
+bool PunjenjeLokacije::učitajPopisLokacije() {
+    kopirajSve = false;
+    const QString put = lokacija + Verzije;
+    if (!datoteke.PostojiDatoteka(put)) {
+        // Asked also in a scheduled run: copying everything is a decision to make.
+        const Odgovor odgovor =
+            prozor.Poruka(QStringLiteral("Ne postoji datoteka: ") + put +
+                              QStringLiteral(". Kopiraju se sve datoteke. Želite li nastaviti "
+                                             "sa download-om?"),
+                          Ikona::Upitnik, Gumbi::DaNe);
+        if (odgovor != Odgovor::Da)
+            return false;
+        kopirajSve = true;
+        OčistiMatricu(stanje.StareVerzije);
+    } else if (!tablice.UčitajMatricu(stanje.StareVerzije, put)) {
+        stanje.ZadnjaGreška =
+            GreškaMatrice + QStringLiteral(" Kopiraju se sve datoteke! Želite li nastaviti? ");
+        logiraj(QString(), stanje.ZadnjaGreška);
+        kopirajSve = true;
+    }
+    return true;
+}
+
+void PunjenjeLokacije::započniPrikaz() {
+    prikaz.Pokreni();
+    prozor.PrikažiProgres(0, 30);
+    stanje.IzvještajRada.clear();
+    stanje.PopisGrešaka.clear();
+    stanje.UkupnoPreneseno = 0;
+    dohvaćeno = false;
+    bazaDohvaćena = false;
+}
+
+void PunjenjeLokacije::kopirajPopis(const QString& ime) {
+    // Other computers read the lists at any moment: the copy is written beside
+    // and renamed over, so they find the old list or the new one, never half.
+    if (const Ishod greška = datoteke.Kopiraj(update + ime, lokacija + ime))
+        stanje.PopisGrešaka +=
+            CrLf + QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') + greška->opis;
+    else
+        stanje.IzvještajRada += CrLf + QStringLiteral("Kopirano ") + ime;
+}
+
+void PunjenjeLokacije::završi() {
+    prikaz.Zaustavi();
+    prozor.SakrijProgres();
+    prozor.PrikažiIzvještajRada(stanje.IzvještajRada);
+    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+}
+
+void PunjenjeLokacije::logiraj(const QString& prefiks, const QString& poruka) {
+    dnevnik.LogirajGrešku(prefiks + poruka);
+}
+
+void PunjenjeLokacije::poruka(const QString& tekst, bool uskličnik) {
+    if (prikažiPoruke)
+        prozor.Poruka(tekst, uskličnik ? Ikona::Usklicnik : Ikona::Nema);
+}
+
+bool PunjenjeLokacije::prekini(const QString& prefiks, const QString& tekst) {
+    stanje.ZadnjaGreška = tekst;
+    logiraj(prefiks, tekst);
+    poruka(tekst, true);
+    return false;
+}
+
+} // namespace velkor

@@ -1,0 +1,77 @@
+#pragma once
+// Filling a distribution location for the other computers of the network: the
+// packages that changed, the remote-support program and both versions lists.
+#include "catalogue/PripremiVerzijaTXT.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace velkor {
+
+class Datoteke;
+class Dnevnik;
+class Prozor;
+class TablicneDatoteke;
+struct Stanje;
+
+// The transfer-time display, switched on and off by the run.
+struct PrikazPrijenosa {
+    std::function<void()> Pokreni;
+    std::function<void()> Zaustavi;
+};
+
+class PunjenjeLokacije {
+public:
+    PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+                     TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
+                     PrikazPrijenosa prikaz);
+
+    // The run and its closing box (the box only when the user started it).
+    void PokreniDownloadNaLokaciju(bool PrikažiPoruke);
+    // True when every row has been handled and the lists copied; false when it stopped early.
+    bool DownloadNaLokaciju(bool PrikažiPoruke);
+
+private:
+    // Steps before the rows: the location, Update/, the fetched files, both lists.
+    bool pripremi();
+    bool dohvatiPopise();
+    void dohvatiTeamViewer();
+    bool učitajPopisLokacije();
+    void započniPrikaz();
+    // One row of the new list; false when the run must stop.
+    bool obradiRed(int red);
+    // Rows by number: red in the new list, redStarog in the location's.
+    bool novije(int red, int redStarog, const QString& paket);
+    bool paketSeRazlikuje(int red, const QString& paket);
+    bool dohvatiPaket(int red, const QString& paket);
+    bool provjeriVeličinu(int red, const QString& paket);
+    void pomakniProgres();
+    void kopirajPopis(const QString& ime);
+    void završi();
+
+    int nađiStaruVerziju(const QString& ime) const;
+    QString tekstVeličine(int red) const;
+    void logiraj(const QString& prefiks, const QString& poruka);
+    void poruka(const QString& tekst, bool uskličnik);
+    bool prekini(const QString& prefiks, const QString& poruka);
+
+    Stanje& stanje;
+    Prozor& prozor;
+    Datoteke& datoteke;
+    Dnevnik& dnevnik;
+    TablicneDatoteke& tablice;
+    DownloadDatoteke downloadDatoteke;
+    PrikazPrijenosa prikaz;
+
+    // Per run.
+    bool prikažiPoruke = false;
+    bool krajPrograma = false;
+    QString lokacija;
+    QString update;
+    bool kopirajSve = false;
+    bool dohvaćeno = false;
+    bool bazaDohvaćena = false;
+};
+
+} // namespace velkor
