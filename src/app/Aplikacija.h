@@ -1,5 +1,6 @@
 #pragma once
 // Wires the operations together and answers the window's events.
+#include "acquire/Akvizicija.h"
 #include "acquire/DownloadDatoteke.h"
 #include "app/DogadajiProzora.h"
 #include "app/Pokretanje.h"
@@ -29,7 +30,7 @@ struct Okolina {
     Datoteke& datoteke;
     Platforma& platforma;
     SpremištePostavki& spremište;
-    const Sat& sat;
+    Sat& sat;
     const Regionalno& regionalno;
 };
 
@@ -68,6 +69,7 @@ public:
     TablicneDatoteke& tablice() { return tablice_; }
     PlanAžuriranja& plan() { return plan_; }
     PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
+    Akvizicija& akvizicija() { return akvizicija_; }
 
 private:
     Okolina okolina;
@@ -80,6 +82,7 @@ private:
     PlanAžuriranja plan_;
     PreuzimanjeDatoteke preuzimanje_;
     PripremaVerzija priprema_;
+    Akvizicija akvizicija_;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace velkor::test {
@@ -18,6 +19,11 @@ namespace velkor::test {
 class FiksniSat : public Sat {
 public:
     QDateTime Sada() const override { return sada; }
+    // Returns at once; the clock moves on by the seconds asked for.
+    void Pričekaj(int sekunde) override;
+    QList<int> čekanja;
+    // Called after each wait.
+    std::function<void()> poČekanju;
     QDateTime sada{QDate(2026, 12, 5), QTime(1, 15, 0)};
 };
 
