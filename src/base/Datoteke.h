@@ -36,7 +36,8 @@ public:
     // Size in bytes, or the error when the file cannot be read.
     virtual std::optional<qint64> Veličina(const QString& put, Greška* greška = nullptr) = 0;
 
-    // Copies over an existing file.
+    // Copies over an existing file: written beside it and put in place whole,
+    // so a failure leaves the old file as it was.
     virtual Ishod Kopiraj(const QString& od, const QString& na) = 0;
     // Moves a file; number 53 when the source is missing.
     virtual Ishod Premjesti(const QString& od, const QString& na) = 0;
