@@ -21,9 +21,14 @@ Aplikacija::Aplikacija(const Okolina& okolina)
       preuzimanje_(stanje_, okolina.prozor, dnevnik_, Domaćini::IzOkoline(okolina.platforma),
                    okolina.platforma.VarijablaOkoline(QStringLiteral("VELKOR_CA_CERTS"))),
       priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, tablice_,
-                plan_, [this](const QString& ime, const QString& direktorija) {
+                plan_,
+                [this](const QString& ime, const QString& direktorija) {
                     return preuzimanje_.DownloadDatoteke(ime, direktorija);
-                }) {
+                }),
+      akvizicija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, okolina.platforma,
+                  okolina.sat, plan_, [this](const QString& ime, const QString& direktorija) {
+                      return preuzimanje_.DownloadDatoteke(ime, direktorija);
+                  }) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)
         okolina.prozor.PostaviNatpisOpcije(indeks, NatpisOpcije(indeks, domaćini));
