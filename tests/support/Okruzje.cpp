@@ -11,13 +11,6 @@
 
 namespace velkor::test {
 
-void FiksniSat::Pričekaj(int sekunde) {
-    čekanja << sekunde;
-    sada = sada.addSecs(qMax(0, sekunde));
-    if (poČekanju)
-        poČekanju();
-}
-
 QString FiksnoRegionalno::DatumTekst(QDate datum) const {
     return datum.toString(QStringLiteral("dd.MM.yyyy"));
 }

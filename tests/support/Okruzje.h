@@ -11,7 +11,6 @@
 
 #include <QHash>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 namespace velkor::test {
@@ -19,11 +18,13 @@ namespace velkor::test {
 class FiksniSat : public Sat {
 public:
     QDateTime Sada() const override { return sada; }
-    // Returns at once; the clock moves on by the seconds asked for.
-    void Pričekaj(int sekunde) override;
+    // Returns at once, keeping the seconds asked for; then calls poČekanju.
+    void Pričekaj(int sekunde) override {
+        čekanja << sekunde;
+        poČekanju();
+    }
     QList<int> čekanja;
-    // Called after each wait.
-    std::function<void()> poČekanju;
+    std::function<void()> poČekanju = [] {};
     QDateTime sada{QDate(2026, 12, 5), QTime(1, 15, 0)};
 };
 
