@@ -23,7 +23,9 @@ Aplikacija::Aplikacija(const Okolina& okolina)
       priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, tablice_,
                 plan_, downloadDatoteke()),
       distribucija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, tablice_,
-                    downloadDatoteke(), prikazPrijenosa()) {
+                    downloadDatoteke(), prikazPrijenosa()),
+      akvizicija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, okolina.platforma,
+                  okolina.sat, plan_, downloadDatoteke()) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)
         okolina.prozor.PostaviNatpisOpcije(indeks, NatpisOpcije(indeks, domaćini));

@@ -1,5 +1,6 @@
 #pragma once
 // Wires the operations together and answers the window's events.
+#include "acquire/Akvizicija.h"
 #include "acquire/DownloadDatoteke.h"
 #include "app/DogadajiProzora.h"
 #include "app/Pokretanje.h"
@@ -31,7 +32,7 @@ struct Okolina {
     Datoteke& datoteke;
     Platforma& platforma;
     SpremištePostavki& spremište;
-    const Sat& sat;
+    Sat& sat;
     const Regionalno& regionalno;
 };
 
@@ -71,6 +72,7 @@ public:
     TablicneDatoteke& tablice() { return tablice_; }
     PlanAžuriranja& plan() { return plan_; }
     PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
+    Akvizicija& akvizicija() { return akvizicija_; }
 
 private:
     DownloadDatoteke downloadDatoteke();
@@ -88,6 +90,7 @@ private:
     PripremaVerzija priprema_;
     PunjenjeLokacije distribucija_;
     RasporedDownloada raspored_;
+    Akvizicija akvizicija_;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

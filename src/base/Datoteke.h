@@ -37,7 +37,8 @@ public:
     virtual std::optional<qint64> Veličina(const QString& put, Greška* greška = nullptr) = 0;
 
     // Copies over an existing file in one step: written beside it and renamed
-    // over, so a reader finds the old file or the new one, never half of either.
+    // over, so a reader finds the old file or the new one, never half of either,
+    // and a failure leaves the old file as it was.
     virtual Ishod Kopiraj(const QString& od, const QString& na) = 0;
     // Moves a file; number 53 when the source is missing.
     virtual Ishod Premjesti(const QString& od, const QString& na) = 0;

@@ -1,6 +1,8 @@
 #include "base/Sat.h"
 
+#include <QEventLoop>
 #include <QLocale>
+#include <QTimer>
 
 namespace velkor {
 
@@ -16,6 +18,17 @@ QString formatSaSekundama(const QLocale& lokal) {
 }
 
 } // namespace
+
+// A local loop that a timer ends: the window repaints and its timers fire
+// meanwhile, and the thread sleeps between events instead of spinning. Qt's
+// timers run on a monotonic clock, so midnight or a changed clock does not matter.
+void SistemskiSat::Pričekaj(int sekunde) {
+    if (sekunde <= 0)
+        return;
+    QEventLoop petlja;
+    QTimer::singleShot(std::chrono::seconds(sekunde), Qt::PreciseTimer, &petlja, &QEventLoop::quit);
+    petlja.exec();
+}
 
 RegionalnoPoLokalu::RegionalnoPoLokalu() : RegionalnoPoLokalu(QLocale::system()) {}
 

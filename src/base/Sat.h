@@ -11,6 +11,9 @@ class Sat {
 public:
     virtual ~Sat() = default;
     virtual QDateTime Sada() const = 0;
+    // Lets the seconds pass while the window keeps processing its events;
+    // zero or less returns at once.
+    virtual void Pričekaj(int sekunde) = 0;
 };
 
 class Regionalno {
@@ -27,6 +30,7 @@ public:
 class SistemskiSat : public Sat {
 public:
     QDateTime Sada() const override { return QDateTime::currentDateTime(); }
+    void Pričekaj(int sekunde) override;
 };
 
 // The formats of a locale, by default the user's own.

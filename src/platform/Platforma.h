@@ -14,6 +14,8 @@ struct IshodProcesa {
     bool pokrenut = false;
     qint64 id = 0;
     QString greška;
+    // Of a process waited for: its exit code; -1 when it crashed.
+    int izlazniKod = 0;
 };
 
 class Platforma {
@@ -31,7 +33,7 @@ public:
 
     // A process started with its window hidden from a command line exactly as
     // formed (where the system wants arguments, split as a shell would).
-    // Waited for until it ends; its exit code is not looked at.
+    // Waited for until it ends.
     virtual IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) = 0;
     // Started and left running.
     virtual IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) = 0;

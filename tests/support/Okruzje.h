@@ -18,6 +18,13 @@ namespace velkor::test {
 class FiksniSat : public Sat {
 public:
     QDateTime Sada() const override { return sada; }
+    // Returns at once, keeping the seconds asked for; then calls poČekanju.
+    void Pričekaj(int sekunde) override {
+        čekanja << sekunde;
+        poČekanju();
+    }
+    QList<int> čekanja;
+    std::function<void()> poČekanju = [] {};
     QDateTime sada{QDate(2026, 12, 5), QTime(1, 15, 0)};
 };
 

@@ -33,12 +33,15 @@ IshodProcesa PokreniIČekaj(const QString& naredbenaLinija) {
     QProcess proces;
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     proces.setStandardOutputFile(QProcess::nullDevice());
+    // Hidden: nobody could answer a question it asks.
+    proces.setStandardInputFile(QProcess::nullDevice());
     proces.start(program, argumenti);
     if (!proces.waitForStarted(-1))
         return neuspjeh(program, proces.errorString());
     const qint64 id = proces.processId();
     proces.waitForFinished(-1);
-    return {true, id, QString()};
+    const bool srušen = proces.exitStatus() == QProcess::CrashExit;
+    return {true, id, QString(), srušen ? -1 : proces.exitCode()};
 }
 
 IshodProcesa PokreniBezČekanja(const QString& naredbenaLinija) {

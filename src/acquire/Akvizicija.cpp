@@ -1,0 +1,168 @@
+#include "acquire/Akvizicija.h"
+
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Sat.h"
+#include "base/Stanje.h"
+#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/ZapisVerzije.h"
+
+#include <algorithm>
+
+namespace velkor {
+
+namespace {
+
+const QString NoviRed = QStringLiteral("\r\n");
+const QString Prekida = QStringLiteral(" Prekida se ažuriranje!");
+// "Poruke o greškama", where txtPorGr lies.
+constexpr int KarticaGrešaka = 2;
+
+bool označen(const Matrica& matrica, int red) {
+    const qint16* oznaka = std::get_if<qint16>(&matrica(red, Stupac::OznakaAžuriranja));
+    return oznaka && *oznaka == 1;
+}
+
+} // namespace
+
+Akvizicija::Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+                       Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
+                       DownloadDatoteke downloadDatoteke)
+    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
+      downloadDatoteke(std::move(downloadDatoteke)),
+      raspakiranje_(stanje, prozor, datoteke, dnevnik, platforma, sat) {}
+
+bool Akvizicija::započni(const QString& operacija) {
+    prefiks = operacija + QStringLiteral(" - ");
+    stanje.IzvještajRada.clear();
+    stanje.PopisGrešaka.clear();
+    bool imaOznačenih = false;
+    for (int red = 0; red < Matrica::Redaka && !imaOznačenih; ++red)
+        imaOznačenih = označen(stanje.NoveVerzije, red);
+    if (!imaOznačenih) {
+        prozor.Poruka(QStringLiteral("Nema novih verzija progama!"), Ikona::Usklicnik);
+        return false;
+    }
+    prozor.PrikažiProgres(0, stanje.UkupnoDownload);
+    logiraj(QStringLiteral("Početak"));
+    return true;
+}
+
+QList<int> Akvizicija::planiraniRedovi() const {
+    QList<int> redovi;
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        if (ZapisVerzije(stanje.NoveVerzije, red).Planiran())
+            redovi << red;
+    }
+    return redovi;
+}
+
+bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
+    const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
+    if (!veličina)
+        return prekini(QStringLiteral("Greška u provjeri veličine datoteke-dohvatu datoteke ") +
+                           paket + QLatin1Char('.') + Prekida,
+                       true);
+    if (!usporediVeličinu(paket, *veličina, red, Stupac::VeličinaDownload))
+        return false;
+    const ZapisVerzije zapis(stanje.NoveVerzije, red);
+    const qint64 progres = qint64(prozor.Progres()) + zapis.VeličinaDownload().value_or(0);
+    prozor.PostaviProgres(qint32(std::clamp<qint64>(progres, 0, stanje.UkupnoDownload)));
+    plan.OznačiStanjeStavke(zapis.Ime(), 2);
+    if (raspakiranje_.Unzipaj(zapis.Ime()))
+        return true;
+    neuspjeh();
+    prozor.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,
+                  Ikona::Usklicnik);
+    return false;
+}
+
+bool Akvizicija::provjeriDatoteke(bool čekajPrazne) {
+    logiraj(QStringLiteral("Početak provjere veličine datoteka"));
+    // Shared by all files: at most four waits in the whole phase.
+    int čekanja = 0;
+    for (int red : planiraniRedovi()) {
+        if (!provjeriDatoteku(red, čekanja, čekajPrazne))
+            return false;
+    }
+    return true;
+}
+
+bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
+    const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
+    const QString put = stanje.PutanjaUpdate + ime;
+    prozor.PostaviStatus1(QStringLiteral("Provjera veličine datoteka ..."));
+    for (const QString& zapis : {QStringLiteral("Nema fajla, moram čekati 5 s "),
+                                 QStringLiteral("Nema fajla, moram čekati još 5 s ")}) {
+        if (datoteke.PostojiDatoteka(put))
+            break;
+        logiraj(zapis + ime);
+        prozor.PostaviStatus1(QStringLiteral("Čekanje na raspakiravanje ..."));
+        if (čekanja <= 3)
+            sat.Pričekaj(5);
+        ++čekanja;
+    }
+    if (!datoteke.PostojiDatoteka(put))
+        return prekini(QStringLiteral("Nije nađena datoteka: ") + put +
+                           QStringLiteral(", a trebala bi postojati.") + Prekida,
+                       false);
+    std::optional<qint64> veličina = datoteke.Veličina(put);
+    if (!veličina)
+        return prekini(QStringLiteral("Greška u provjeri veličine datoteke ") + ime +
+                           QLatin1Char('.') + Prekida,
+                       true);
+    // A copy from a share may still be on its way: up to two looks more.
+    for (int pokušaj = 0; čekajPrazne && pokušaj < 2 && *veličina == 0; ++pokušaj) {
+        sat.Pričekaj(5);
+        veličina = datoteke.Veličina(put).value_or(0);
+    }
+    return usporediVeličinu(ime, *veličina, red, Stupac::StvarnaVeličina);
+}
+
+bool Akvizicija::usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac) {
+    const QString tekst = stanje.NoveVerzije.tekst(red, stupac);
+    const QString poruka = QStringLiteral("Veličina presnimljene datoteke ") + ime +
+                           QStringLiteral(" je ") + QString::number(veličina) +
+                           QStringLiteral(", a veličina originalne datoteke je ") + tekst;
+    if (double(veličina) != BrojPolja(tekst))
+        return prekini(poruka +
+                           QStringLiteral(" i one nisu iste. Moguća greška u prijenosu datoteke. "
+                                          "Ponovite postupak.") +
+                           Prekida,
+                       true);
+    stanje.ZadnjaGreška = poruka + QStringLiteral(". OK.");
+    logiraj(stanje.ZadnjaGreška);
+    return true;
+}
+
+void Akvizicija::logiraj(const QString& poruka) {
+    dnevnik.LogirajGrešku(prefiks + poruka);
+}
+
+bool Akvizicija::prekini(const QString& poruka, bool sPorukom) {
+    stanje.ZadnjaGreška = poruka;
+    logiraj(poruka);
+    stanje.PopisGrešaka += NoviRed + poruka;
+    neuspjeh();
+    if (sPorukom)
+        prozor.Poruka(poruka, Ikona::Usklicnik);
+    return false;
+}
+
+// Some failures show no box: the error list must be in front, or the user
+// would see nothing at all.
+bool Akvizicija::neuspjeh() {
+    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    prozor.PrikažiKarticu(KarticaGrešaka);
+    return false;
+}
+
+bool Akvizicija::uspjeh() {
+    prozor.PrikažiIzvještajRada(stanje.IzvještajRada);
+    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    prozor.PostaviStatus1(QString());
+    return true;
+}
+
+} // namespace velkor

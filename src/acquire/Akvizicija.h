@@ -1,0 +1,57 @@
+#pragma once
+// Acquisition for an update run: every planned package fetched into `Update/`
+// (from the download host or from the network location), size-checked and
+// unpacked, then every unpacked file checked against the plan.
+#include "acquire/Unzipaj.h"
+#include "catalogue/PripremiVerzijaTXT.h"
+
+#include <QList>
+#include <QString>
+
+namespace velkor {
+
+class PlanAžuriranja;
+
+class Akvizicija {
+public:
+    Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+               Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
+               DownloadDatoteke downloadDatoteke);
+
+    // True only when every planned file lies in PutanjaUpdate with the size of
+    // the plan; the first failure ends it, told to the user and the log.
+    bool SnimitiSaInterneta();
+    // The same from the network location, whose Verzije.txt comes along.
+    bool SnimitiSaMrežneLokacije();
+
+private:
+    // Empties the texts; false, with a box, when nothing is marked.
+    bool započni(const QString& prefiks);
+    QList<int> planiraniRedovi() const;
+    bool dohvatiSaInterneta(const QString& ime, const QString& paket);
+    bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
+    // The fetched package's size, the grid state and the unpacking.
+    bool provjeriIRaspakiraj(int red, const QString& paket);
+    bool provjeriDatoteke(bool čekajPrazne);
+    bool provjeriDatoteku(int red, int& čekanja, bool čekajPrazne);
+    bool usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac);
+    bool kopirajVerzije(const QString& lokacija);
+
+    void logiraj(const QString& poruka);
+    // A failed end: the message kept, logged, listed, the list shown; a box when asked.
+    bool prekini(const QString& poruka, bool sPorukom);
+    bool neuspjeh();
+    bool uspjeh();
+
+    Stanje& stanje;
+    Prozor& prozor;
+    Datoteke& datoteke;
+    Dnevnik& dnevnik;
+    Sat& sat;
+    PlanAžuriranja& plan;
+    DownloadDatoteke downloadDatoteke;
+    Raspakiranje raspakiranje_;
+    QString prefiks;
+};
+
+} // namespace velkor

@@ -1,0 +1,59 @@
+#include "acquire/Akvizicija.h"
+
+#include "base/Datoteke.h"
+#include "base/Prozor.h"
+#include "base/Sat.h"
+#include "base/Stanje.h"
+#include "base/VrijemePrijenosa.h"
+#include "catalogue/ImePaketa.h"
+#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/ZapisVerzije.h"
+
+namespace velkor {
+
+bool Akvizicija::SnimitiSaInterneta() {
+    if (!započni(QStringLiteral("SnimitiSaInterneta")))
+        return false;
+    for (int red : planiraniRedovi()) {
+        const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
+        const QString paket = ImePaketa(ime);
+        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket))
+            return false;
+    }
+    prozor.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
+    sat.Pričekaj(5);
+    stanje.PočetakPrijenosa = SekundeOdPonoći(sat.Sada().time());
+    prozor.SakrijProgres();
+    return provjeriDatoteke(false) && uspjeh();
+}
+
+bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
+    const QString put = stanje.PutanjaUpdate + paket;
+    logiraj(QStringLiteral("Provjera postojanja fajla ") + paket);
+    if (datoteke.PostojiDatoteka(put)) {
+        stanje.ZadnjaGreška =
+            QStringLiteral("Nađena 7z datoteka: ") + put + QStringLiteral(" pa je treba obrisati!");
+        logiraj(stanje.ZadnjaGreška);
+        // Not fatal: the download then meets the file and reports for itself.
+        if (const Ishod greška = datoteke.Obriši(put, true)) {
+            stanje.ZadnjaGreška = QStringLiteral("Nije uspješno izbrisana 7z datoteka: ") + put +
+                                  QStringLiteral(" pa je to problem: ") + greška->opis;
+            logiraj(stanje.ZadnjaGreška);
+        }
+    }
+    logiraj(QStringLiteral("Početak skidanja ") + paket);
+    plan.OznačiStanjeStavke(ime, 1);
+    if (!downloadDatoteke(paket, stanje.PutanjaUpdate)) {
+        // The engine has logged why; the list tells which package stopped the run.
+        stanje.PopisGrešaka += QStringLiteral("\r\nGreška u downloadu datoteke ") + paket +
+                               QStringLiteral(". Prekida se ažuriranje!");
+        return neuspjeh();
+    }
+    if (!datoteke.PostojiDatoteka(put))
+        return prekini(QStringLiteral("Nije nađena 7z datoteka: ") + put +
+                           QStringLiteral(" pa je nije moguće instalirati. Prekida se ažuriranje!"),
+                       false);
+    return true;
+}
+
+} // namespace velkor

@@ -1,0 +1,61 @@
+#include "acquire/Akvizicija.h"
+
+#include "base/Datoteke.h"
+#include "base/Prozor.h"
+#include "base/Sat.h"
+#include "base/Stanje.h"
+#include "catalogue/ImePaketa.h"
+#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/ZapisVerzije.h"
+
+namespace velkor {
+
+namespace {
+const QString Verzije = QStringLiteral("Verzije.txt");
+const QString Prekida = QStringLiteral(". Prekida se ažuriranje!");
+} // namespace
+
+// The network location is a directory that ends in the separator (a mounted
+// share); names are joined to it with nothing between.
+bool Akvizicija::SnimitiSaMrežneLokacije() {
+    if (!započni(QStringLiteral("SnimitiSaMrežneLokacije")))
+        return false;
+    const QString lokacija = prozor.TekstLokacije(0);
+    for (int red : planiraniRedovi()) {
+        const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
+        const QString paket = ImePaketa(ime);
+        plan.OznačiStanjeStavke(ime, 4);
+        if (!kopirajSaLokacije(lokacija, paket) || !provjeriIRaspakiraj(red, paket))
+            return false;
+    }
+    prozor.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
+    prozor.SakrijProgres();
+    if (!provjeriDatoteke(true) || !kopirajVerzije(lokacija))
+        return false;
+    sat.Pričekaj(5);
+    return uspjeh();
+}
+
+bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket) {
+    if (!datoteke.PostojiDatoteka(lokacija + paket))
+        return prekini(QStringLiteral("Nije nađena 7z datoteka: ") + lokacija + paket +
+                           QStringLiteral(" pa je nije moguće instalirati") + Prekida,
+                       false);
+    logiraj(QStringLiteral("Početak kopiranja ") + paket);
+    prozor.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
+    if (datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
+        return prekini(QStringLiteral("Greška u kopiranju ") + paket + Prekida, true);
+    stanje.IzvještajRada += QStringLiteral("\r\nKopirano ") + paket;
+    return true;
+}
+
+// The list is written beside the old one and put in place whole, so a failed
+// copy never leaves half a list in `Update/`.
+bool Akvizicija::kopirajVerzije(const QString& lokacija) {
+    if (datoteke.Kopiraj(lokacija + Verzije, stanje.PutanjaUpdate + Verzije))
+        return prekini(QStringLiteral("Greška u kopiranju ") + Verzije + Prekida, true);
+    stanje.IzvještajRada += QStringLiteral("\r\nKopirano ") + Verzije;
+    return true;
+}
+
+} // namespace velkor

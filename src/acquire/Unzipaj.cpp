@@ -1,0 +1,109 @@
+#include "acquire/Unzipaj.h"
+
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Sat.h"
+#include "base/Stanje.h"
+#include "catalogue/ImePaketa.h"
+#include "platform/Platforma.h"
+#include "platform/VanjskiProgrami.h"
+
+#include <cmath>
+
+namespace velkor {
+
+namespace {
+
+const QString NoviRed = QStringLiteral("\r\n");
+
+// Published uncompressed, under the package name; compared case-sensitively.
+bool samoKopija(const QString& kraj) {
+    return kraj == QLatin1String("chm") || kraj == QLatin1String("enc") ||
+           kraj == QLatin1String("ocx");
+}
+
+// A second per million bytes, to the nearest whole second, a half to the even one.
+int sekundeSlijeganja(qint64 bajtova) {
+    return int(qBound(0.0, std::nearbyint(double(bajtova) / 1e6), 32767.0));
+}
+
+} // namespace
+
+Raspakiranje::Raspakiranje(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+                           Platforma& platforma, Sat& sat)
+    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), platforma(platforma),
+      sat(sat) {}
+
+QString Raspakiranje::naredba7Zip(const QString& paket) const {
+    const QChar navodnik = QLatin1Char('"');
+    return navodnik + stanje.PutanjaPrograma + Program7Zip + navodnik + QStringLiteral(" e ") +
+           navodnik + stanje.PutanjaUpdate + paket + navodnik + QStringLiteral(" -aoa -o") +
+           navodnik + stanje.PutanjaUpdate + navodnik;
+}
+
+bool Raspakiranje::Unzipaj(const QString& fileName) {
+    stanje.ZadnjaGreška = QStringLiteral("Unzip ") + fileName;
+    dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Početak ") + fileName);
+    const QString paket = ImePaketa(fileName);
+    prozor.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
+    const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
+
+    const QString kraj = fileName.right(3);
+    if (samoKopija(kraj))
+        kopiraj(fileName, paket);
+    else if (!raspakiraj(fileName, paket))
+        return false;
+
+    // Gives the disk time to settle; a help file or a script needs none.
+    if (veličina && kraj != QLatin1String("chm") && kraj != QLatin1String("enc"))
+        sat.Pričekaj(sekundeSlijeganja(*veličina));
+    prozor.PostaviStatus1(QString());
+    dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Kraj ") + fileName);
+    return true;
+}
+
+void Raspakiranje::kopiraj(const QString& fileName, const QString& paket) {
+    obrišiStaru(stanje.PutanjaUpdate + fileName);
+    if (datoteke.Kopiraj(stanje.PutanjaUpdate + paket, stanje.PutanjaUpdate + fileName))
+        dnevnik.LogirajGrešku(QStringLiteral("Unzip - samo kopiranje datoteke: ") +
+                              stanje.PutanjaUpdate + paket);
+}
+
+bool Raspakiranje::raspakiraj(const QString& fileName, const QString& paket) {
+    // Only this package may answer the later size check: a file left from an
+    // earlier run would hide an archive that gives nothing.
+    if (fileName != paket)
+        obrišiStaru(stanje.PutanjaUpdate + fileName);
+    const QString naredba = naredba7Zip(paket);
+    dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- ") + naredba);
+    const IshodProcesa ishod = platforma.PokreniSkrivenoIČekaj(naredba);
+    if (!ishod.pokrenut) {
+        stanje.ZadnjaGreška =
+            QStringLiteral("UNZIP: ") + stanje.PutanjaUpdate + paket + ishod.greška;
+        stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
+        dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Greška ") + stanje.ZadnjaGreška);
+        return false;
+    }
+    stanje.IzvještajRada += NoviRed + QStringLiteral("UNZIP: ") + stanje.PutanjaUpdate + paket;
+    return ishod.izlazniKod == 0 || odbaciNeispravno(fileName, paket, ishod.izlazniKod);
+}
+
+// 7-Zip keeps what fails its check (a file whose checksum failed has its full
+// size), so the file is left empty and the size check stops the run. False
+// when that cannot be done: the file must never be installed.
+bool Raspakiranje::odbaciNeispravno(const QString& fileName, const QString& paket, int izlazniKod) {
+    stanje.ZadnjaGreška = QStringLiteral("UNZIP: ") + stanje.PutanjaUpdate + paket +
+                          QStringLiteral(" - 7-Zip javlja grešku u raspakiravanju (izlazni kod ") +
+                          QString::number(izlazniKod) + QLatin1Char(')');
+    stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
+    dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Greška ") + stanje.ZadnjaGreška);
+    return fileName == paket || !datoteke.ZapišiCijelu(stanje.PutanjaUpdate + fileName, {});
+}
+
+void Raspakiranje::obrišiStaru(const QString& put) {
+    if (datoteke.PostojiDatoteka(put) && datoteke.Obriši(put, true))
+        dnevnik.LogirajGrešku(QStringLiteral("Unzip - brisanje datoteke: ") + put);
+}
+
+} // namespace velkor
