@@ -10,6 +10,7 @@
 #include "platform/Platforma.h"
 
 #include <QHash>
+#include <QMap>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -41,8 +42,18 @@ public:
     // Real processes; every command line is kept as it was given.
     IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override;
     IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override;
+    // Windows of other programs from `prozori`; what was done to them is kept by title.
+    RučkaProzora NađiProzor(const QString& naslov) override;
+    void PošaljiPoruku1042(RučkaProzora prozor) override;
+    bool JeMinimiziran(RučkaProzora prozor) override;
+    void PrikažiMinimizirano(RučkaProzora prozor) override;
 
     QStringList naredbe;
+    // Title -> minimised. Looked up without regard to case.
+    QMap<QString, bool> prozori;
+    QStringList traženiNaslovi;
+    // "1042 <title>", "minimizirano <title>".
+    QStringList radnjeSProzorima;
     std::optional<QString> imeRačunala = QStringLiteral("RACUNALO");
     std::optional<QString> imeKorisnika = QStringLiteral("operater");
     QHash<QString, QString> okolina;
