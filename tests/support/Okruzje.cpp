@@ -34,26 +34,12 @@ IshodProcesa LažnaPlatforma::PokreniSkriveno(const QString& naredbenaLinija) {
 }
 
 RučkaProzora LažnaPlatforma::NađiProzor(const QString& naslov) {
-    traženiNaslovi << naslov;
     const QStringList naslovi = prozori.keys();
     for (qsizetype i = 0; i < naslovi.size(); ++i) {
         if (naslovi[i].compare(naslov, Qt::CaseInsensitive) == 0)
             return RučkaProzora(i + 1);
     }
     return 0;
-}
-
-void LažnaPlatforma::PošaljiPoruku1042(RučkaProzora prozor) {
-    radnjeSProzorima << QStringLiteral("1042 ") + prozori.keys().value(qsizetype(prozor) - 1);
-}
-
-bool LažnaPlatforma::JeMinimiziran(RučkaProzora prozor) {
-    return prozori.value(prozori.keys().value(qsizetype(prozor) - 1));
-}
-
-void LažnaPlatforma::PrikažiMinimizirano(RučkaProzora prozor) {
-    radnjeSProzorima << QStringLiteral("minimizirano ") +
-                            prozori.keys().value(qsizetype(prozor) - 1);
 }
 
 Okruženje::Okruženje(bool stvoriUpdate) {

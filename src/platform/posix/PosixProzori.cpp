@@ -16,7 +16,7 @@ namespace velkor::posix {
 namespace {
 
 constexpr quint32 IconicState = 3;
-// Longer titles than this are not the suite's.
+// Properties are read up to 4 KiB: no title of the suite comes near it.
 constexpr quint32 NajvišeRiječi = 1024;
 
 template <typename T> using Odgovor = std::unique_ptr<T, decltype(&std::free)>;
@@ -138,19 +138,23 @@ QList<xcb_window_t> prozoriPrograma(VezaX& x, xcb_atom_t wmState) {
         if (!vrhIma[i])
             okviri << vrh[i];
     const QList<QList<xcb_window_t>> unutar = x.djeca(okviri);
+    QList<xcb_window_t> sviUnutar;
+    for (const QList<xcb_window_t>& d : unutar)
+        sviUnutar += d;
+    const QList<bool> unutarIma = imajuStanje(x, sviUnutar, wmState);
 
     QList<xcb_window_t> prozori;
-    for (qsizetype i = 0, okvir = 0; i < vrh.size(); ++i) {
+    for (qsizetype i = 0, okvir = 0, k = 0; i < vrh.size(); ++i) {
         if (vrhIma[i]) {
             prozori << vrh[i];
             continue;
         }
         const QList<xcb_window_t>& djeca = unutar[okvir++];
-        const QList<bool> djecaIma = imajuStanje(x, djeca, wmState);
         const qsizetype prije = prozori.size();
         for (qsizetype j = djeca.size() - 1; j >= 0; --j)
-            if (djecaIma[j])
+            if (unutarIma[k + j])
                 prozori << djeca[j];
+        k += djeca.size();
         if (prozori.size() == prije)
             prozori << vrh[i];
     }
