@@ -3,6 +3,7 @@
 // stands behind it; tests put a double in front that fails on request.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace velkor {
@@ -58,6 +59,9 @@ public:
     // so a failure never leaves a half-written or missing file.
     virtual Ishod ZapišiCijelu(const QString& put, const QByteArray& bajtovi) = 0;
     virtual std::optional<QByteArray> Pročitaj(const QString& put, Greška* greška = nullptr) = 0;
+    // The names of the files directly in a directory (hidden ones too), in the
+    // listing's order; none when it cannot be read.
+    virtual QStringList DatotekeDirektorije(const QString& put) = 0;
 };
 
 } // namespace velkor

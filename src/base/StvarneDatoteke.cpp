@@ -187,4 +187,8 @@ std::optional<QByteArray> StvarneDatoteke::Pročitaj(const QString& put, Greška
     return datoteka.readAll();
 }
 
+QStringList StvarneDatoteke::DatotekeDirektorije(const QString& put) {
+    return QDir(put).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 } // namespace velkor

@@ -18,6 +18,7 @@ public:
     Ishod DodajNaKraj(const QString& put, const QByteArray& bajtovi) override;
     Ishod ZapišiCijelu(const QString& put, const QByteArray& bajtovi) override;
     std::optional<QByteArray> Pročitaj(const QString& put, Greška* greška) override;
+    QStringList DatotekeDirektorije(const QString& put) override;
 };
 
 } // namespace velkor

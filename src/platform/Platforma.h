@@ -18,6 +18,8 @@ struct IshodProcesa {
     int izlazniKod = 0;
 };
 
+using RučkaProzora = quint64; // 0: none
+
 class Platforma {
 public:
     virtual ~Platforma() = default;
@@ -37,6 +39,16 @@ public:
     virtual IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) = 0;
     // Started and left running.
     virtual IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) = 0;
+
+    // The first top-level window of another program whose whole title equals naslov, letter case
+    // aside.
+    virtual RučkaProzora NađiProzor(const QString& naslov) = 0;
+    // Message 1042 (WM_USER + 18), waited for at most a few seconds; a window that does not answer
+    // is left.
+    virtual void PošaljiPoruku1042(RučkaProzora prozor) = 0;
+    virtual bool JeMinimiziran(RučkaProzora prozor) = 0;
+    // Shown minimised (and activated), as the system's show-minimised command.
+    virtual void PrikažiMinimizirano(RučkaProzora prozor) = 0;
 };
 
 // The implementation for the platform the program was built for.

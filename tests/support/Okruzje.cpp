@@ -33,6 +33,15 @@ IshodProcesa LažnaPlatforma::PokreniSkriveno(const QString& naredbenaLinija) {
     return posix::PokreniBezČekanja(naredbenaLinija);
 }
 
+RučkaProzora LažnaPlatforma::NađiProzor(const QString& naslov) {
+    const QStringList naslovi = prozori.keys();
+    for (qsizetype i = 0; i < naslovi.size(); ++i) {
+        if (naslovi[i].compare(naslov, Qt::CaseInsensitive) == 0)
+            return RučkaProzora(i + 1);
+    }
+    return 0;
+}
+
 Okruženje::Okruženje(bool stvoriUpdate) {
     QDir(dir.path()).mkpath(QStringLiteral("Velkor"));
     if (stvoriUpdate)

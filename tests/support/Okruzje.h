@@ -10,6 +10,7 @@
 #include "platform/Platforma.h"
 
 #include <QHash>
+#include <QMap>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -48,8 +49,20 @@ public:
     // Real processes; every command line is kept as it was given.
     IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override;
     IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override;
+    // Windows of other programs from `prozori`; what is done to them is kept by title.
+    RučkaProzora NađiProzor(const QString& naslov) override;
+    void PošaljiPoruku1042(RučkaProzora p) override { radnjeSProzorima << "1042 " + naslov(p); }
+    bool JeMinimiziran(RučkaProzora p) override { return prozori.value(naslov(p)); }
+    void PrikažiMinimizirano(RučkaProzora p) override {
+        radnjeSProzorima << "minimizirano " + naslov(p);
+    }
+    QString naslov(RučkaProzora p) const { return prozori.keys().value(qsizetype(p) - 1); }
 
     QStringList naredbe;
+    // Title -> minimised. Looked up without regard to case.
+    QMap<QString, bool> prozori;
+    // "1042 <title>", "minimizirano <title>".
+    QStringList radnjeSProzorima;
     std::optional<QString> imeRačunala = QStringLiteral("RACUNALO");
     std::optional<QString> imeKorisnika = QStringLiteral("operater");
     QHash<QString, QString> okolina;

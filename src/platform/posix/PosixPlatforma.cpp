@@ -1,5 +1,6 @@
 #include "platform/Platforma.h"
 #include "platform/posix/PosixProcesi.h"
+#include "platform/posix/PosixProzori.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -45,6 +46,16 @@ public:
     IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override {
         return posix::PokreniBezČekanja(naredbenaLinija);
     }
+
+    RučkaProzora NađiProzor(const QString& naslov) override { return posix::NađiProzorNaX(naslov); }
+
+    // X has no counterpart of the message: programs here do not wait for it.
+    void PošaljiPoruku1042(RučkaProzora) override {}
+
+    bool JeMinimiziran(RučkaProzora prozor) override { return posix::JeIkonaNaX(prozor); }
+
+    // Nor of showing a window minimised from another program; an icon stays an icon.
+    void PrikažiMinimizirano(RučkaProzora) override {}
 };
 
 } // namespace

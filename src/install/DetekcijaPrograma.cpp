@@ -1,0 +1,62 @@
+#include "install/DetekcijaPrograma.h"
+
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "install/AppJeStartana.h"
+
+namespace velkor {
+
+namespace {
+
+const QString Crlf = QStringLiteral("\r\n");
+
+QString pitanjeOPokrenutima(const QString& popis) {
+    return QStringLiteral("Postoje pokrenuti programi:") + Crlf + popis + Crlf +
+           QStringLiteral("Da bi nastavili sa daljom instalacijom moraju se zatvoriti svi "
+                          "otvoreni programi!") +
+           Crlf +
+           QStringLiteral("Za nastavak rada (i ponovnu provjeru) pritisnite Da (Yes), za prekid "
+                          "instalacije pritisnuti Ne (No) ?");
+}
+
+const QString PitanjeOOdustajanju =
+    QStringLiteral("Ukoliko prekinete sa ažuriranjem novih verzija, izgubiće se svi novi učitani "
+                   "programi, pa će se to morati ponoviti.") +
+    Crlf + QStringLiteral("Želite li zaista prekinuti sa ažuriranjem programa sa novim verzijama?");
+
+} // namespace
+
+DetekcijaPrograma::DetekcijaPrograma(Platforma& platforma, Prozor& prozor, Dnevnik& dnevnik)
+    : platforma(platforma), prozor(prozor), dnevnik(dnevnik), tabela(TabelaProzoraPrograma()) {}
+
+QString DetekcijaPrograma::NađiPokrenutePrograme() {
+    QString popis;
+    for (const ProzorPrograma& red : tabela) {
+        if (AppJeStartana(platforma, red.naslov))
+            popis += red.ime + Crlf;
+    }
+    return popis;
+}
+
+bool DetekcijaPrograma::DijalogPokrenutihPrograma() {
+    for (;;) {
+        const QString popis = NađiPokrenutePrograme();
+        if (popis.isEmpty())
+            return true;
+        const Odgovor odgovor =
+            prozor.Poruka(pitanjeOPokrenutima(popis), Ikona::Upitnik, Gumbi::DaNe);
+        dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- Postoje startovani programi ") +
+                              popis);
+        if (odgovor == Odgovor::Ne && potvrđenoOdustajanje())
+            return false;
+    }
+}
+
+bool DetekcijaPrograma::potvrđenoOdustajanje() {
+    if (prozor.Poruka(PitanjeOOdustajanju, Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
+        return false;
+    dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- Korisnik odustaje"));
+    return true;
+}
+
+} // namespace velkor

@@ -1,0 +1,97 @@
+#include "install/Povrat.h"
+
+#include "base/Datoteke.h"
+#include "base/LogirajGresku.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
+#include "install/Registracija.h"
+
+namespace velkor {
+
+namespace {
+
+const QString Crlf = QStringLiteral("\r\n");
+
+// Closing sentence of a box whose step the installation could not finish.
+const QString ZaključakNeuspjeha = QStringLiteral(
+    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
+    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
+const QString ZaključakPrograma =
+    QStringLiteral("Program ne može razriješiti problem pa ćete morati reinstalirati program!");
+const QString ZaključakDatoteke =
+    QStringLiteral("Program ne može razriješiti problem te ćete morati reinstalirati program!");
+
+} // namespace
+
+Povrat::Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+               Registracija& registracija)
+    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+      registracija(registracija) {}
+
+void Povrat::PokušajVratitiSveNaPočetak() {
+    const QStringList imena = datoteke.DatotekeDirektorije(stanje.PutanjaUpdateBackup);
+    logiraj(QStringLiteral("početak. U direktoriji Backup fajlova:") +
+            QString::number(imena.size()));
+    const Način program{stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad programa: "),
+                        QStringLiteral("Nastala je greška u kopiranju nazad programa: "),
+                        ZaključakPrograma};
+    const auto datoteka = [](const QString& direktorija) {
+        return Način{direktorija, QStringLiteral("Kopiranje nazad datoteke: "),
+                     QStringLiteral("Nastala je greška u kopiranju nazad datoteke: "),
+                     ZaključakDatoteke};
+    };
+    // The kind is in the last three characters, lower case only.
+    for (const QString& ime : imena) {
+        const QString kraj = ime.right(3);
+        if (kraj == QLatin1String("exe") || kraj == QLatin1String("txt"))
+            kopirajNazad(ime, program);
+        else if (kraj == QLatin1String("dll") || kraj == QLatin1String("ocx"))
+            vratiKomponentu(ime);
+        else if (kraj == QLatin1String("enc"))
+            kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
+        else if (kraj == QLatin1String("chm"))
+            kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
+        else
+            logiraj(QStringLiteral("nepoznata ekstenzija: ") + kraj);
+    }
+    logiraj(QStringLiteral("Kraj"));
+}
+
+// Unregistering, copying back and registering are each attempted, whatever
+// became of the one before.
+void Povrat::vratiKomponentu(const QString& ime) {
+    stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
+    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime))
+        prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
+                          Crlf + stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha,
+                      Ikona::Kriticno);
+
+    kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
+                       QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
+                       ZaključakPrograma});
+
+    stanje.ZadnjaGreška = QStringLiteral("Registracija stare komponente: ") + ime;
+    prozor.PostaviStatus1(stanje.ZadnjaGreška);
+    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
+        prozor.Poruka(stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha, Ikona::Kriticno);
+}
+
+void Povrat::kopirajNazad(const QString& ime, const Način& način) {
+    stanje.ZadnjaGreška = način.korak + ime;
+    prozor.PostaviStatus1(stanje.ZadnjaGreška);
+    logiraj(stanje.ZadnjaGreška);
+    const Ishod greška =
+        datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
+    if (!greška)
+        return;
+    stanje.ZadnjaGreška =
+        način.greškaKopiranja + ime + Crlf + QStringLiteral("Poruka o grešci je: ") + greška->opis;
+    logiraj(stanje.ZadnjaGreška);
+    prozor.Poruka(stanje.ZadnjaGreška + Crlf + način.zaključak, Ikona::Kriticno);
+}
+
+void Povrat::logiraj(const QString& poruka) {
+    dnevnik.LogirajGrešku(QStringLiteral("PokušajVratitiSveNaPočetak - ") + poruka);
+}
+
+} // namespace velkor

@@ -1,0 +1,42 @@
+#pragma once
+// The rollback of a failed installation: every file moved aside into the backup
+// directory is copied back where its kind lives, components unregistered before
+// and registered after. Each failure is told and the next file still restored.
+#include <QString>
+
+namespace velkor {
+
+class Datoteke;
+class Dnevnik;
+class Prozor;
+class Registracija;
+struct Stanje;
+
+class Povrat {
+public:
+    Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+           Registracija& registracija);
+
+    void PokušajVratitiSveNaPočetak();
+
+private:
+    struct Način {
+        QString direktorija;
+        QString korak;
+        QString greškaKopiranja;
+        QString zaključak;
+    };
+
+    void vratiKomponentu(const QString& ime);
+    // Copied, never moved: the backup stays until the next installation.
+    void kopirajNazad(const QString& ime, const Način& način);
+    void logiraj(const QString& poruka);
+
+    Stanje& stanje;
+    Prozor& prozor;
+    Datoteke& datoteke;
+    Dnevnik& dnevnik;
+    Registracija& registracija;
+};
+
+} // namespace velkor
