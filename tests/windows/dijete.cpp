@@ -1,12 +1,12 @@
-// The child of the process checks: writes how it was asked to show itself (-1: not
-// asked) and its command line as it arrived, into the file named by VELKOR_ZAPIS;
-// with VELKOR_PROZOR, it first opens a window of that title and leaves it unanswered.
+// The child of the process checks: writes how it was asked to show itself (-1: not asked)
+// and its command line as it arrived into the file VELKOR_ZAPIS names; with VELKOR_PROZOR,
+// it first opens a window of that title and, waiting, leaves it unanswered.
+#include <cstdio>
 #include <string>
 #include <windows.h>
 
 int main() {
-    // A window of a thread that will not answer while the child waits.
-    if (wchar_t naslov[64]; GetEnvironmentVariableW(L"VELKOR_PROZOR", naslov, 64)) {
+    if (const wchar_t* naslov = _wgetenv(L"VELKOR_PROZOR")) {
         CreateWindowExW(0, L"STATIC", naslov, WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
                         nullptr, nullptr);
         SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, L"VelkorProzor"));
@@ -15,14 +15,9 @@ int main() {
         WaitForSingleObject(znak, 20000);
     STARTUPINFOW postava = {};
     GetStartupInfoW(&postava);
-    const bool traženo = postava.dwFlags & STARTF_USESHOWWINDOW;
-    const std::wstring zapis =
-        std::to_wstring(traženo ? postava.wShowWindow : -1) + L"|" + GetCommandLineW();
-    wchar_t put[MAX_PATH] = {};
-    GetEnvironmentVariableW(L"VELKOR_ZAPIS", put, MAX_PATH);
-    HANDLE datoteka = CreateFileW(put, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD zapisano = 0;
-    WriteFile(datoteka, zapis.data(), static_cast<DWORD>(zapis.size() * sizeof(wchar_t)), &zapisano,
-              nullptr);
-    CloseHandle(datoteka);
+    const int prikaz = postava.dwFlags & STARTF_USESHOWWINDOW ? postava.wShowWindow : -1;
+    const std::wstring zapis = std::to_wstring(prikaz) + L"|" + GetCommandLineW();
+    FILE* datoteka = _wfopen(_wgetenv(L"VELKOR_ZAPIS"), L"wb");
+    std::fwrite(zapis.data(), sizeof(wchar_t), zapis.size(), datoteka);
+    std::fclose(datoteka);
 }

@@ -22,18 +22,14 @@ std::optional<std::wstring> ImeKorisnika() {
 }
 
 std::wstring VarijablaOkoline(const std::wstring& ime) {
-    std::wstring vrijednost(256, L'\0');
-    for (;;) {
-        const DWORD duljina = GetEnvironmentVariableW(ime.c_str(), vrijednost.data(),
-                                                      static_cast<DWORD>(vrijednost.size()));
-        if (duljina == 0)
-            return {};
-        if (duljina < vrijednost.size()) {
-            vrijednost.resize(duljina);
-            return vrijednost;
-        }
-        vrijednost.resize(duljina); // too small: duljina is the size it needs
-    }
+    // Asked once for the size it needs (with its NUL), then for the text.
+    const DWORD potrebno = GetEnvironmentVariableW(ime.c_str(), nullptr, 0);
+    if (potrebno == 0)
+        return {};
+    std::wstring vrijednost(potrebno, L'\0');
+    const DWORD duljina = GetEnvironmentVariableW(ime.c_str(), vrijednost.data(), potrebno);
+    vrijednost.resize(duljina < potrebno ? duljina : 0); // changed meanwhile: as if not set
+    return vrijednost;
 }
 
 std::wstring TekstGreške(unsigned long broj) {
