@@ -12,19 +12,13 @@ class TestVrijemePrijenosa : public QObject {
     Q_OBJECT
 
 private slots:
-    void tekst_data() {
-        QTest::addColumn<float>("sekunde");
-        QTest::addColumn<QString>("tekst");
-        QTest::newRow("nula") << 0.0f << "Vrijeme prijenosa: ,00 s";
-        QTest::newRow("četvrtina") << 0.25f << "Vrijeme prijenosa: ,25 s";
-        QTest::newRow("dvanaest i pol") << 12.5f << "Vrijeme prijenosa: 12,50 s";
-        QTest::newRow("sat") << 3600.0f << "Vrijeme prijenosa: 3600,00 s";
-    }
-
+    // "#.00": two decimals, no zero before the separator.
     void tekst() {
-        QFETCH(float, sekunde);
-        QFETCH(QString, tekst);
-        QCOMPARE(TekstVremenaPrijenosa(sekunde, QLatin1Char(',')), tekst);
+        const QList<QPair<float, QString>> slučajevi{
+            {0.0f, ",00"}, {0.25f, ",25"}, {12.5f, "12,50"}, {3600.0f, "3600,00"}};
+        for (const auto& [sekunde, broj] : slučajevi)
+            QCOMPARE(TekstVremenaPrijenosa(sekunde, QLatin1Char(',')),
+                     "Vrijeme prijenosa: " + broj + " s");
     }
 
     void prekoPonoci() {
