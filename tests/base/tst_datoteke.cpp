@@ -19,10 +19,12 @@ class TestStvarneDatoteke : public QObject {
         const QString& op = a[0];
         QFile f(put(1));
         Greška g;
-        if (op == "datoteka" && f.open(QIODevice::WriteOnly))
-            f.write(a.mid(2).join(' ').toUtf8());
+        if (op == "datoteka")
+            return f.open(QIODevice::WriteOnly) && f.write(a.mid(2).join(' ').toUtf8()) >= 0
+                       ? QString()
+                       : "nije zapisana";
         else if (op == "samoCitanje")
-            f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser);
+            return f.setPermissions(QFileDevice::ReadOwner) ? QString() : "bez dozvola";
         else if (op == "sadrzaj")
             return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : "-";
         else if (op == "popis")
@@ -47,7 +49,7 @@ class TestStvarneDatoteke : public QObject {
             const auto v = d.Pročitaj(put(1), &g);
             return v ? QString::fromUtf8(*v) : '#' + QString::number(g.broj);
         }
-        return {};
+        return "nepoznat korak " + op;
     }
 
 private slots:

@@ -41,6 +41,8 @@ private slots:
             a.txtLokacija_Validate(indeks);
         else if (radnja == "BojaIntegratora")
             QCOMPARE(QString::number(a.postavke().BojaIntegratora()), slucaj.jedno("rezultat"));
+        else
+            QVERIFY2(radnja.isEmpty(), qPrintable("nepoznata radnja " + radnja));
 
         const QStringList poslije{QString::number(o.prozor.opcija), o.prozor.lokacije[0],
                                   o.prozor.lokacije[1], QString::number(o.prozor.vrijemeDownloada),
