@@ -1,8 +1,6 @@
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
-#include "base/VrijemePrijenosa.h"
-
 #include <QTest>
 
 using namespace velkor;
@@ -12,37 +10,27 @@ class TestVrijemePrijenosa : public QObject {
     Q_OBJECT
 
 private slots:
-    void tekst_data() {
-        QTest::addColumn<float>("sekunde");
-        QTest::addColumn<QString>("tekst");
-        QTest::newRow("nula") << 0.0f << "Vrijeme prijenosa: ,00 s";
-        QTest::newRow("četvrtina") << 0.25f << "Vrijeme prijenosa: ,25 s";
-        QTest::newRow("dvanaest i pol") << 12.5f << "Vrijeme prijenosa: 12,50 s";
-        QTest::newRow("sat") << 3600.0f << "Vrijeme prijenosa: 3600,00 s";
-    }
-
-    void tekst() {
-        QFETCH(float, sekunde);
-        QFETCH(QString, tekst);
-        QCOMPARE(TekstVremenaPrijenosa(sekunde, QLatin1Char(',')), tekst);
-    }
-
+    // Seconds since the start, across midnight, as "#.00": two decimals, no zero
+    // before the separator, the user's decimal sign, no grouping.
     void prekoPonoci() {
         Okruženje o;
-        o.sat.sada = QDateTime(QDate(2026, 12, 5), QTime(23, 59, 50));
+        const auto u = [&](int h, int m, int s, int ms) {
+            o.sat.sada = QDateTime(QDate(2026, 12, h == 23 ? 5 : 6), QTime(h, m, s, ms));
+            o.aplikacija().tmrPrijenos_Timer();
+            return o.prozor.vrijemePrijenosa;
+        };
+        o.sat.sada = QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59, 750));
         o.aplikacija().PokreniVrijemePrijenosa();
         QVERIFY(o.prozor.tmrPrijenos);
         QCOMPARE(o.prozor.vrijemePrijenosa, QString());
-        o.sat.sada = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 10));
-        o.aplikacija().tmrPrijenos_Timer();
-        QCOMPARE(o.prozor.vrijemePrijenosa, QStringLiteral("Vrijeme prijenosa: 20,00 s"));
+        QCOMPARE(u(23, 59, 59, 750), QStringLiteral("Vrijeme prijenosa: ,00 s"));
+        QCOMPARE(u(0, 0, 0, 0), QStringLiteral("Vrijeme prijenosa: ,25 s"));
+        QCOMPARE(u(0, 0, 20, 0), QStringLiteral("Vrijeme prijenosa: 20,25 s"));
         o.regionalno.decimalni = QLatin1Char('.');
-        o.sat.sada = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 10, 250));
-        o.aplikacija().tmrPrijenos_Timer();
-        QCOMPARE(o.prozor.vrijemePrijenosa, QStringLiteral("Vrijeme prijenosa: 20.25 s"));
+        QCOMPARE(u(1, 0, 0, 0), QStringLiteral("Vrijeme prijenosa: 3600.25 s"));
         o.aplikacija().ZaustaviVrijemePrijenosa();
         QVERIFY(!o.prozor.tmrPrijenos);
-        QCOMPARE(o.prozor.vrijemePrijenosa, QStringLiteral("Vrijeme prijenosa: 20.25 s"));
+        QCOMPARE(o.prozor.vrijemePrijenosa, QStringLiteral("Vrijeme prijenosa: 3600.25 s"));
     }
 };
 

@@ -1,149 +1,211 @@
-// The controls of the main window: captions, tabs, colour, status, progress.
+// The controls of the main window: captions, status, locking, colour, progress
+// and the plan grid.
+#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "window/SlikeStanja.h"
+#include "window/TablicaPlana.h"
 #include "window/frmZideZizodu.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTabWidget>
-#include <QTest>
 
 using namespace velkor;
+using namespace velkor::test;
 
 namespace {
 
-template <typename T = QWidget> T* kontrola(const frmZideZizodu& prozor, const char* ime) {
-    return prozor.findChild<T*>(QLatin1String(ime));
-}
+const QList<QStringList> TriStavke{{"Program.exe", "22", "1", "6", "1000", "2000"},
+                                   {"Kontrola.ocx", "22", "1", "0", "2500", "7300"},
+                                   {"Skripta.enc", "1", "0", "0", "nije broj", ""}};
 
 } // namespace
 
 class TestKontrola : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<frmZideZizodu> prozor;
+    template <typename T = QWidget> T* k(const QString& ime) { return prozor->findChild<T*>(ime); }
+    TablicaPlana* tablica() { return k<TablicaPlana>("fgAzuriranja"); }
+
 private slots:
-    void natpisi_data() {
-        QTest::addColumn<QString>("tekst");
-        const auto red = [](const char* ime, const char* tekst) {
-            QTest::newRow(ime) << QString::fromUtf8(tekst);
-        };
-        red("SSTab1", "&Potrebna &ažuriranja|Poruke o &akcijama|Poruke o &greškama|Kopiranje "
-                      "novih (svih) programa na disk/mrežnu lokaciju");
-        red("cmdVerzija", "Provjeri postoje li nove verzije i pripremi za download/prijenos");
-        red("cmdIzlaz", "Izlaz");
-        red("cmdDownloadAndUpdate", "Download programa i instalacija");
-        red("cmdDownlNaLokaciju", "Presnimavanje datoteka na unesenu lokaciju");
-        red("fraLokacija", "Lokacija ažuriranja - novih verzija");
-        red("optLokacija_1", "Sa mrežne lokacije");
-        red("lblInfo", "Ukoliko ažuriranje ne ide sa jedne web adrese, koristite drugu");
-        red("Label1", "Lokacija za presnimavanje novih programa i komponenti radi distribucije u "
-                      "mreži (prvo treba ažurirati lokalno računalo)");
-        red("lblVrijemeDownloada", "Vrijeme automatskog preuzimanja novih verzija svakih n sati "
-                                   "(0-23) 0-ne preuzimati automatski:");
-        red("lblVrijemePrijenosa", "");
-        red("SBarPanel1", "Trenutna akcija");
-        red("SBarPanel2", "Trenutno stanje");
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Croatian, QLocale::Croatia)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+    void init() { prozor = std::make_unique<frmZideZizodu>(); }
+
+    void natpisi_data() { DodajSlučajeve(QFINDTESTDATA("data/natpisi.txt")); }
 
     void natpisi() {
-        QFETCH(QString, tekst);
-        frmZideZizodu prozor;
-        QWidget* k = kontrola(prozor, QTest::currentDataTag());
-        QVERIFY(k);
-        QString natpis = k->property(k->property("title").isValid() ? "title" : "text").toString();
-        if (auto* kartice = qobject_cast<QTabWidget*>(k)) {
-            for (int i = 0; i < kartice->count(); ++i)
-                natpis += (i ? "|" : "") + kartice->tabText(i);
+        QFETCH(Slučaj, slucaj);
+        QStringList natpisi;
+        for (const QString& natpis : slucaj.sve("natpis")) {
+            QWidget* w =
+                natpis.startsWith("frmZideZizodu=") ? prozor.get() : k(natpis.section('=', 0, 0));
+            QStringList tekst{w->isWindow() ? w->windowTitle()
+                                            : w->property("title").toString() +
+                                                  w->property("text").toString()};
+            if (auto* kartice = qobject_cast<QTabWidget*>(w); kartice) {
+                tekst.clear();
+                for (int i = 0; i < kartice->count(); ++i)
+                    tekst << kartice->tabText(i);
+            }
+            natpisi << w->objectName() + '=' + tekst.join('|');
         }
-        QCOMPARE(natpis, tekst);
+        QCOMPARE(natpisi, slucaj.sve("natpis"));
     }
 
     void naslovIStatus() {
-        frmZideZizodu prozor;
-        QCOMPARE(prozor.windowTitle(),
-                 QStringLiteral("Velkor Live Update - Automatsko ažuriranje Velk-or programa"));
-        prozor.PostaviNaslov(QStringLiteral("Naslov V22.1.1"));
-        QCOMPARE(prozor.windowTitle(), QStringLiteral("Naslov V22.1.1"));
-        prozor.PostaviStatus1(QStringLiteral("Preuzimanje"));
-        prozor.PostaviStatus2(QStringLiteral("Verzije.txt"));
-        QCOMPARE(prozor.Status1(), QStringLiteral("Preuzimanje"));
-        QCOMPARE(prozor.Status2(), QStringLiteral("Verzije.txt"));
-        QCOMPARE(kontrola<QLabel>(prozor, "SBarPanel1")->text(), QStringLiteral("Preuzimanje"));
-        QCOMPARE(kontrola<QLabel>(prozor, "SBarPanel2")->text(), QStringLiteral("Verzije.txt"));
+        prozor->PostaviNaslov(QStringLiteral("Naslov V22.1.1"));
+        prozor->PostaviStatus1(QStringLiteral("Preuzimanje"));
+        prozor->PostaviStatus2(QStringLiteral("Verzije.txt"));
+        QCOMPARE(
+            (QStringList{prozor->windowTitle(), k<QLabel>("SBarPanel1")->text(),
+                         k<QLabel>("SBarPanel2")->text(), prozor->Status1(), prozor->Status2()}),
+            (QStringList{"Naslov V22.1.1", "Preuzimanje", "Verzije.txt", "Preuzimanje",
+                         "Verzije.txt"}));
     }
 
+    // The operation buttons are off while one runs; the update button then
+    // gets the state the operation gave it.
     void zakljucavanjeOperacija() {
-        frmZideZizodu prozor;
-        QWidget* verzija = kontrola(prozor, "cmdVerzija");
-        QWidget* download = kontrola(prozor, "cmdDownloadAndUpdate");
-        QWidget* lokacija = kontrola(prozor, "cmdDownlNaLokaciju");
-        prozor.OmogućiDownload(false);
-        prozor.ZaključajOperacije(true);
-        QVERIFY(!verzija->isEnabled() && !download->isEnabled() && !lokacija->isEnabled());
-        // What the operation sets meanwhile is what comes back.
-        prozor.OmogućiDownload(true);
-        QVERIFY(!download->isEnabled() && prozor.DownloadOmogućen());
-        prozor.ZaključajOperacije(false);
-        QVERIFY(verzija->isEnabled() && download->isEnabled() && lokacija->isEnabled());
-        prozor.OmogućiDownload(false);
-        prozor.ZaključajOperacije(true);
-        prozor.ZaključajOperacije(false);
-        QVERIFY(!download->isEnabled() && verzija->isEnabled());
+        const auto uključeni = [&] {
+            QString u;
+            for (const char* ime : {"cmdVerzija", "cmdDownloadAndUpdate", "cmdDownlNaLokaciju"})
+                u += k(ime)->isEnabled() ? '1' : '0';
+            return u + (prozor->DownloadOmogućen() ? '1' : '0');
+        };
+        prozor->OmogućiDownload(false);
+        prozor->ZaključajOperacije(true);
+        QCOMPARE(uključeni(), "0000");
+        prozor->OmogućiDownload(true);
+        QCOMPARE(uključeni(), "0001");
+        prozor->ZaključajOperacije(false);
+        QCOMPARE(uključeni(), "1111");
+        prozor->OmogućiDownload(false);
+        prozor->ZaključajOperacije(true);
+        prozor->ZaključajOperacije(false);
+        QCOMPARE(uključeni(), "1010");
     }
 
+    // Behind an option's text too, which buttons fill from their own role.
     void boja() {
-        frmZideZizodu prozor;
-        prozor.PostaviBoju(14277323); // 0xD9DACB: red in the lowest byte
+        prozor->PostaviBoju(14277323); // 0xD9DACB: red in the lowest byte
         const QColor boja(0xCB, 0xDA, 0xD9);
-        QCOMPARE(kontrola(prozor, "fgAzuriranja")->palette().color(QPalette::Base), boja);
-        QList<QWidget*> obojene{&prozor};
+        QCOMPARE(tablica()->palette().color(QPalette::Base), boja);
+        QList<QWidget*> obojene{prozor.get()};
         for (const char* ime : {"optLokacija_0", "optLokacija_1", "optLokacija_2", "SSTab1",
                                 "fraLokacija", "fgAzuriranja", "lblInfo"})
-            obojene << kontrola(prozor, ime);
-        auto* kartice = kontrola<QTabWidget>(prozor, "SSTab1");
-        for (int i = 0; i < kartice->count(); ++i)
-            obojene << kartice->widget(i);
-        // Behind an option's text too, which buttons fill from their own role.
-        for (QWidget* k : obojene) {
-            QVERIFY2(k->autoFillBackground(), qPrintable(k->objectName()));
-            QCOMPARE(k->palette().color(k->backgroundRole()), boja);
-            QCOMPARE(k->palette().color(QPalette::Window), boja);
-        }
+            obojene << k(ime);
+        for (int i = 0; i < 4; ++i)
+            obojene << k<QTabWidget>("SSTab1")->widget(i);
+        for (QWidget* w : obojene)
+            QVERIFY2(w->autoFillBackground() && w->palette().color(w->backgroundRole()) == boja &&
+                         w->palette().color(QPalette::Window) == boja,
+                     qPrintable(w->objectName()));
         for (const char* ime : {"cmdIzlaz", "cmdVerzija", "txtPor", "Label1", "SBar"}) {
-            const QWidget* k = kontrola(prozor, ime);
-            QVERIFY2(!k->autoFillBackground(), ime);
-            QVERIFY2(k->palette().color(QPalette::Base) != boja, ime);
-            QVERIFY2(k->palette().color(QPalette::Button) != boja, ime);
+            const QPalette p = k(ime)->palette();
+            QVERIFY2(!k(ime)->autoFillBackground() && p.color(QPalette::Base) != boja &&
+                         p.color(QPalette::Button) != boja,
+                     ime);
         }
     }
 
+    // The progress bar stands over cmdVerzija, in front of it, as long as it shows.
     void progresPrekrivaGumb() {
-        frmZideZizodu prozor;
-        prozor.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&prozor));
-        QWidget* gumb = kontrola(prozor, "cmdVerzija");
-        auto* traka = kontrola<QProgressBar>(prozor, "progBar");
-        QVERIFY(gumb && traka && !traka->isVisible());
-        prozor.move(40, 30);
-        prozor.resize(980, 700);
+        prozor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(prozor.get()));
+        QWidget* gumb = k("cmdVerzija");
+        auto* traka = k<QProgressBar>("progBar");
+        QVERIFY(!traka->isVisible());
+        prozor->resize(980, 700);
         QCoreApplication::processEvents();
         gumb->raise();
-        prozor.PrikažiProgres(0, 30);
-        prozor.PostaviProgres(17);
-        QCOMPARE(prozor.Progres(), 17);
-        prozor.PrikažiProgres(0, 30);
+        prozor->PrikažiProgres(0, 30);
+        prozor->PostaviProgres(17);
+        QCOMPARE(prozor->Progres(), 17);
+        prozor->PrikažiProgres(0, 30);
+        QCOMPARE((QList<int>{traka->minimum(), traka->maximum(), traka->value()}),
+                 (QList<int>{0, 30, 0}));
         QVERIFY(traka->isVisible());
-        QCOMPARE(traka->parentWidget(), gumb->parentWidget());
         QCOMPARE(traka->geometry(), gumb->geometry());
-        QCOMPARE((QList<int>{traka->minimum(), traka->maximum(), traka->value(), prozor.Progres()}),
-                 (QList<int>{0, 30, 0, 0}));
-        // In front of the button: it is what the user sees there.
         QCOMPARE(gumb->parentWidget()->childAt(gumb->geometry().center()), traka);
-        // It stays over the button when the layout moves it.
-        prozor.resize(820, 600);
+        prozor->resize(820, 600);
         QTRY_COMPARE(traka->geometry(), gumb->geometry());
-        prozor.SakrijProgres();
-        QVERIFY(!traka->isVisible());
+        prozor->SakrijProgres();
         QCOMPARE(gumb->parentWidget()->childAt(gumb->geometry().center()), gumb);
+    }
+
+    // Header, the total row, the items numbered; sizes grouped as the locale does;
+    // text left, versions centred, sizes right; the total stands out.
+    void plan() {
+        prozor->PrikažiPlan(TriStavke);
+        TablicaPlana* t = tablica();
+        QVERIFY(t->verticalHeader()->isHidden());
+        QStringList redovi{QString()};
+        for (int stupac = 0; stupac < t->columnCount(); ++stupac)
+            redovi[0] += '|' + t->horizontalHeaderItem(stupac)->text();
+        const QList<int> poravnanja{0x81, 0x81, 0x84, 0x84, 0x84, 0x82, 0x82};
+        for (int red = 0; red < t->rowCount(); ++red) {
+            redovi << QString();
+            for (int stupac = 0; stupac < t->columnCount(); ++stupac) {
+                const QTableWidgetItem* ćelija = t->item(red, stupac);
+                redovi.last() += '|' + ćelija->text();
+                QCOMPARE(ćelija->textAlignment(), poravnanja[stupac]);
+                QCOMPARE(ćelija->font().bold(), red == 0);
+                QCOMPARE(ćelija->foreground(), red ? QBrush() : QBrush(Qt::black));
+                QCOMPARE(ćelija->background(), red ? QBrush() : QBrush(QColor(192, 192, 255)));
+            }
+        }
+        QCOMPARE(
+            redovi,
+            (QStringList{"||Ime programa/komponente|Ver_Gl|Ver_Pom|Ver_Rev|"
+                         "VeličinaDownload|StvarnaVeličina",
+                         "||UKUPNO: ||||3.500|9.300", "|1|Program.exe|22|1|6|1.000|2.000",
+                         "|2|Kontrola.ocx|22|1|0|2.500|7.300", "|3|Skripta.enc|1|0|0|nije broj|"}));
+        // A hyphen where the locale signs otherwise; grouped where it would leave it out.
+        QCOMPARE(TablicaPlana::FormatBroja("-1500", QLocale()), "-1.500");
+        QCOMPARE(TablicaPlana::FormatBroja("1000", QLocale::c()), "1,000");
+        QCOMPARE(t->columnWidth(0), qRound(400 * t->logicalDpiX() / 1440.0));
+        QCOMPARE(t->columnWidth(1), qRound(3000 * t->logicalDpiX() / 1440.0));
+        // Grid row 1 is the total, items from row 2 on; the first of equal names.
+        t->item(2, 1)->setText(QStringLiteral("Program.exe"));
+        QCOMPARE((QList<int>{prozor->RedStavke("UKUPNO: "), prozor->RedStavke("Program.exe"),
+                             prozor->RedStavke("Skripta.enc"), prozor->RedStavke("program.exe")}),
+                 (QList<int>{1, 2, 4, -1}));
+    }
+
+    // Row 3 (Kontrola.ocx) is fetched at 50 % before each change: {row, picture,
+    // share, then the picture and the fill it shows}.
+    void stanjeReda_data() {
+        QTest::addColumn<QList<int>>("s");
+        QTest::newRow("preuzimanje") << QList<int>{3, 1, 25, 1, 25};
+        QTest::newRow("instalirano") << QList<int>{3, 3, 100, 3, 100};
+        QTest::newRow("iznad 100") << QList<int>{3, 3, 150, 3, 100};
+        QTest::newRow("bez popune") << QList<int>{3, 5, -1, 5, 50};
+        QTest::newRow("slika 0") << QList<int>{3, 0, -1, 2, 50};
+        QTest::newRow("slika 7") << QList<int>{3, 7, -1, 2, 50};
+        QTest::newRow("red 0") << QList<int>{0, 3, 100, 2, 50};
+        QTest::newRow("iza zadnjeg") << QList<int>{5, 3, 100, 2, 50};
+    }
+
+    void stanjeReda() {
+        QFETCH(QList<int>, s);
+        prozor->PrikažiPlan(TriStavke);
+        prozor->PostaviStanjeReda(3, SlikaPreuzeto, 50);
+        prozor->PostaviStanjeReda(s[0], s[1], s[2]);
+        QCOMPARE(tablica()->rowCount(), 4);
+        for (int r = 0; r < 4; ++r) {
+            const QTableWidgetItem* ime = tablica()->item(r, 1);
+            const int slika = r == 2 ? s[3] : r == 0 ? 0 : int(SlikaPlanirano);
+            QCOMPARE(ime->data(TablicaPlana::RolaSlike).toInt(), slika);
+            QCOMPARE(ime->data(Qt::DecorationRole).value<QPixmap>().toImage(),
+                     SlikaIzListe(slika).toImage());
+            QVERIFY(!ime->data(TablicaPlana::RolaPostotka).isValid());
+            for (int stupac = 2; stupac < 7; ++stupac)
+                QCOMPARE(tablica()->item(r, stupac)->data(TablicaPlana::RolaPostotka),
+                         r == 2 ? QVariant(s[4]) : QVariant());
+        }
     }
 };
 
