@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need, when it is missing.
 set -euo pipefail
-paketi=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev p7zip-full curl openssl python3 clang-format)
+paketi=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev p7zip-full curl libcurl4-openssl-dev squid openssl python3 clang-format)
 nedostaju=()
 for p in "${paketi[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || nedostaju+=("$p")
