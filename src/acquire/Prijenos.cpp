@@ -15,6 +15,8 @@ namespace velkor {
 
 namespace {
 
+using Vrsta = IshodPrijenosa::Vrsta;
+
 // What libcurl reads from a plain socket at once and hands on in one piece.
 constexpr long VeličinaMeđuspremnika = 256 * 1024;
 
@@ -26,30 +28,16 @@ const QByteArray KorisničkiAgent =
 char Identitet[] = "Accept-Encoding: identity";
 curl_slist Zaglavlja{Identitet, nullptr};
 
-bool jeUspjeh(long status) {
-    return status >= 200 && status <= 299;
+QString adresa(CURL* easy) {
+    char* url = nullptr;
+    curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &url);
+    return QString::fromUtf8(url);
 }
 
 // One transfer's state, reached from libcurl's callbacks.
-class Razmjena {
-public:
-    Razmjena(CURL* easy, const QString& lokalniPut, const PostavkePrijenosa& postavke,
-             const TijekPrijenosa& tijek)
-        : easy(easy), datoteka(lokalniPut), postavke(postavke), tijek(tijek) {}
-    ~Razmjena() { curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr); }
-
-    void Postavi(const QUrl& url);
-    IshodPrijenosa Izvrši(PetljaCurla& petljaCurla);
-
-private:
-    static int prijeZahtjeva(void* ja, char*, char*, int, int);
-    static size_t zaglavlje(char* podaci, size_t, size_t dužina, void* ja);
-    static size_t tijelo(char* podaci, size_t, size_t dužina, void* ja);
-    int zahtjev();
-    size_t piši(const char* podaci, size_t dužina);
-    std::optional<IshodPrijenosa> provjeriStatus() const;
-    IshodPrijenosa ishodGreške(CURLcode kôd) const;
-    IshodPrijenosa dovrši();
+struct Razmjena {
+    Razmjena(CURL* easy, const QString& cilj, const PostavkePrijenosa& p, const TijekPrijenosa& t)
+        : easy(easy), datoteka(cilj), postavke(p), tijek(t) {}
 
     CURL* easy;
     DatotekaUNastajanju datoteka;
@@ -65,43 +53,64 @@ private:
     // Ended by us rather than by libcurl: a status, the file, a stall.
     std::optional<IshodPrijenosa> prekid;
     char greška[CURL_ERROR_SIZE] = {};
+
+    void postavi(const QUrl& url);
+    IshodPrijenosa izvrši(PetljaCurla& petljaCurla);
+    int zahtjev();
+    size_t zaglavlje(const char* podaci, size_t dužina);
+    size_t piši(const char* podaci, size_t dužina);
+    std::optional<IshodPrijenosa> provjeriStatus() const;
+    IshodPrijenosa ishodGreške(CURLcode kôd) const;
+    IshodPrijenosa dovrši();
 };
 
-void Razmjena::Postavi(const QUrl& url) {
-    curl_easy_setopt(easy, CURLOPT_URL, url.toEncoded().constData());
-    curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    const bool sigurna = url.scheme() == QLatin1String("https");
-    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, sigurna ? "https" : "http,https");
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, long(NajvišePreusmjeravanja));
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, KorisničkiAgent.constData());
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, &Zaglavlja);
-    curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, VeličinaMeđuspremnika);
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, greška);
-    curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &Razmjena::prijeZahtjeva);
-    curl_easy_setopt(easy, CURLOPT_PREREQDATA, this);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Razmjena::zaglavlje);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Razmjena::tijelo);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+void Razmjena::postavi(const QUrl& url) {
+    const auto set = [this](CURLoption opcija, auto vrijednost) {
+        curl_easy_setopt(easy, opcija, vrijednost);
+    };
+    set(CURLOPT_URL, url.toEncoded().constData());
+    set(CURLOPT_HTTPGET, 1L);
+    set(CURLOPT_PROTOCOLS_STR, "http,https");
+    set(CURLOPT_REDIR_PROTOCOLS_STR,
+        url.scheme() == QLatin1String("https") ? "https" : "http,https");
+    set(CURLOPT_FOLLOWLOCATION, 1L);
+    set(CURLOPT_MAXREDIRS, long(NajvišePreusmjeravanja));
+    set(CURLOPT_USERAGENT, KorisničkiAgent.constData());
+    set(CURLOPT_HTTPHEADER, &Zaglavlja);
+    set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    set(CURLOPT_NOSIGNAL, 1L);
+    set(CURLOPT_BUFFERSIZE, VeličinaMeđuspremnika);
+    set(CURLOPT_ERRORBUFFER, greška);
+    set(CURLOPT_PREREQDATA, this);
+    set(CURLOPT_HEADERDATA, this);
+    set(CURLOPT_WRITEDATA, this);
+    set(
+        CURLOPT_PREREQFUNCTION,
+        +[](void* r, char*, char*, int, int) { return static_cast<Razmjena*>(r)->zahtjev(); });
+    set(
+        CURLOPT_HEADERFUNCTION, +[](char* podaci, size_t, size_t dužina, void* r) {
+            return static_cast<Razmjena*>(r)->zaglavlje(podaci, dužina);
+        });
+    set(
+        CURLOPT_WRITEFUNCTION, +[](char* podaci, size_t, size_t dužina, void* r) {
+            return static_cast<Razmjena*>(r)->piši(podaci, dužina);
+        });
 }
 
-IshodPrijenosa Razmjena::Izvrši(PetljaCurla& petljaCurla) {
+IshodPrijenosa Razmjena::izvrši(PetljaCurla& petljaCurla) {
     // Activity only stamps the time; a coarse check looks at it now and then.
     QTimer provjera;
     provjera.setInterval(qMax(postavke.zastojMs / 4, 10));
     QObject::connect(&provjera, &QTimer::timeout, &petlja, [this] {
         if (!tišina.hasExpired(postavke.zastojMs))
             return;
-        prekid = {IshodPrijenosa::Vrsta::Zastoj, OpisZastoja(postavke.zastojMs)};
+        prekid = {Vrsta::Zastoj, OpisZastoja(postavke.zastojMs)};
         petlja.quit();
     });
     tišina.start();
     provjera.start();
     const std::optional<CURLcode> kôd = petljaCurla.Izvrši(easy, petlja);
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
     if (prekid)
         return *prekid;
     if (kôd != CURLE_OK)
@@ -111,19 +120,13 @@ IshodPrijenosa Razmjena::Izvrši(PetljaCurla& petljaCurla) {
     return dovrši();
 }
 
-int Razmjena::prijeZahtjeva(void* ja, char*, char*, int, int) {
-    return static_cast<Razmjena*>(ja)->zahtjev();
-}
-
 int Razmjena::zahtjev() {
     tišina.start();
-    char* adresa = nullptr;
-    curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &adresa);
-    const bool sigurna = adresa && std::strncmp(adresa, "https:", 6) == 0;
+    const QString url = adresa(easy);
+    const bool sigurna = url.startsWith(QLatin1String("https:"));
     // Up to https and then down again would be as bad as the first step down.
     if (bilaSigurna && !sigurna) {
-        prekid = {IshodPrijenosa::Vrsta::GreskaMreze,
-                  OpisPreusmjeravanjaNaHttp(QString::fromUtf8(adresa))};
+        prekid = {Vrsta::GreskaMreze, OpisPreusmjeravanjaNaHttp(url)};
         return CURL_PREREQFUNC_ABORT;
     }
     bilaSigurna = sigurna;
@@ -133,20 +136,15 @@ int Razmjena::zahtjev() {
     return CURL_PREREQFUNC_OK;
 }
 
-size_t Razmjena::zaglavlje(char* podaci, size_t, size_t dužina, void* ja) {
-    auto& r = *static_cast<Razmjena*>(ja);
-    r.tišina.start();
+size_t Razmjena::zaglavlje(const char* podaci, size_t dužina) {
+    tišina.start();
     if (dužina >= 5 && std::memcmp(podaci, "HTTP/", 5) == 0) {
-        r.statusnaLinija = QByteArray(podaci, qsizetype(dužina)).trimmed();
-        if (!r.odgovorJavljen && r.tijek.odgovorStiže)
-            r.tijek.odgovorStiže();
-        r.odgovorJavljen = true;
+        statusnaLinija = QByteArray(podaci, qsizetype(dužina)).trimmed();
+        if (!odgovorJavljen && tijek.odgovorStiže)
+            tijek.odgovorStiže();
+        odgovorJavljen = true;
     }
     return dužina;
-}
-
-size_t Razmjena::tijelo(char* podaci, size_t, size_t dužina, void* ja) {
-    return static_cast<Razmjena*>(ja)->piši(podaci, dužina);
 }
 
 // A body that reaches us is the final response's: libcurl skips those of the
@@ -161,13 +159,9 @@ size_t Razmjena::piši(const char* podaci, size_t dužina) {
         najavljeno = duljina;
         if (tijek.podaciStižu)
             tijek.podaciStižu();
-        if (!datoteka.Otvori()) {
-            prekid = {IshodPrijenosa::Vrsta::GreskaDatoteke, datoteka.Greška()};
-            return 0;
-        }
     }
-    if (!datoteka.Piši(podaci, qint64(dužina))) {
-        prekid = {IshodPrijenosa::Vrsta::GreskaDatoteke, datoteka.Greška()};
+    if (!(datoteka.Otvorena() || datoteka.Otvori()) || !datoteka.Piši(podaci, qint64(dužina))) {
+        prekid = {Vrsta::GreskaDatoteke, datoteka.Greška()};
         return 0;
     }
     primljeno += qint64(dužina);
@@ -180,16 +174,15 @@ std::optional<IshodPrijenosa> Razmjena::provjeriStatus() const {
     long status = 0;
     curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
     if (status == 407)
-        return IshodPrijenosa{IshodPrijenosa::Vrsta::ProxyPrijava, OpisPrijaveNaProxy()};
-    if (jeUspjeh(status))
+        return IshodPrijenosa{Vrsta::ProxyPrijava, OpisPrijaveNaProxy()};
+    if (status >= 200 && status <= 299)
         return std::nullopt;
     // "HTTP/1.1 404 Not Found": the words after the code.
     const QString razlog = QString::fromLatin1(statusnaLinija).section(QLatin1Char(' '), 2);
-    return IshodPrijenosa{IshodPrijenosa::Vrsta::StatusHttp, OpisStatusa(int(status), razlog)};
+    return IshodPrijenosa{Vrsta::StatusHttp, OpisStatusa(int(status), razlog)};
 }
 
 IshodPrijenosa Razmjena::ishodGreške(CURLcode kôd) const {
-    using Vrsta = IshodPrijenosa::Vrsta;
     long tunel = 0, preusmjereno = 0;
     curl_easy_getinfo(easy, CURLINFO_HTTP_CONNECTCODE, &tunel);
     curl_easy_getinfo(easy, CURLINFO_REDIRECT_COUNT, &preusmjereno);
@@ -201,26 +194,20 @@ IshodPrijenosa Razmjena::ishodGreške(CURLcode kôd) const {
         return {Vrsta::GreskaMreze, OpisPrevišePreusmjeravanja(NajvišePreusmjeravanja)};
     if (kôd == CURLE_UNSUPPORTED_PROTOCOL && preusmjereno > 0) {
         // Led to a scheme this engine may not follow.
-        char* adresa = nullptr;
-        curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &adresa);
-        const QString kamo = QString::fromUtf8(adresa);
+        const QString kamo = adresa(easy);
         return {Vrsta::GreskaMreze, kamo.startsWith(QLatin1String("http:"))
                                         ? OpisPreusmjeravanjaNaHttp(kamo)
                                         : OpisNeispravnogPreusmjeravanja(kamo)};
     }
-    const QString detalj = QString::fromUtf8(greška[0] ? greška : curl_easy_strerror(kôd));
-    return {Vrsta::GreskaMreze, OpisGreškeCurla(kôd, detalj)};
+    return {Vrsta::GreskaMreze,
+            OpisGreškeCurla(kôd, QString::fromUtf8(greška[0] ? greška : curl_easy_strerror(kôd)))};
 }
 
 IshodPrijenosa Razmjena::dovrši() {
-    if (!datoteka.Otvorena()) {
-        if (!postavke.praznoTijeloJeDatoteka)
-            return {IshodPrijenosa::Vrsta::PraznoTijelo, {}};
-        if (!datoteka.Otvori())
-            return {IshodPrijenosa::Vrsta::GreskaDatoteke, datoteka.Greška()};
-    }
-    if (!datoteka.Zamijeni())
-        return {IshodPrijenosa::Vrsta::GreskaDatoteke, datoteka.Greška()};
+    if (!datoteka.Otvorena() && !postavke.praznoTijeloJeDatoteka)
+        return {Vrsta::PraznoTijelo, {}};
+    if (!(datoteka.Otvorena() || datoteka.Otvori()) || !datoteka.Zamijeni())
+        return {Vrsta::GreskaDatoteke, datoteka.Greška()};
     return {};
 }
 
@@ -236,15 +223,11 @@ IshodPrijenosa Preuzimač::Preuzmi(const QUrl& url, const QString& lokalniPut,
                                   const PostavkePrijenosa& postavke, const TijekPrijenosa& tijek) {
     CURL* easy = petlja->Uzmi();
     if (!easy)
-        return {IshodPrijenosa::Vrsta::GreskaMreze,
-                OpisGreškeCurla(CURLE_FAILED_INIT, QStringLiteral("curl_easy_init"))};
-    IshodPrijenosa ishod;
-    {
-        Razmjena razmjena(easy, lokalniPut, postavke, tijek);
-        razmjena.Postavi(url);
-        mreža->Postavi(easy, url);
-        ishod = razmjena.Izvrši(*petlja);
-    }
+        return {Vrsta::GreskaMreze, OpisGreškeCurla(CURLE_FAILED_INIT, QStringLiteral("curl"))};
+    Razmjena razmjena(easy, lokalniPut, postavke, tijek);
+    razmjena.postavi(url);
+    mreža->Postavi(easy, url);
+    const IshodPrijenosa ishod = razmjena.izvrši(*petlja);
     petlja->Vrati(easy);
     return ishod;
 }
