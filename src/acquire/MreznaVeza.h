@@ -1,10 +1,10 @@
 #pragma once
-// How a download reaches its URL: the authorities it trusts (the system's and
-// any extra ones) and the proxy the system names for the URL.
+// How a download asks for its URL: the request, the redirects it follows, the
+// authorities it trusts (the system's and any extra ones) and the proxy the
+// system names for the URL.
 #include <QByteArray>
 #include <QString>
 #include <curl/curl.h>
-#include <optional>
 
 class QUrl;
 
@@ -18,12 +18,10 @@ public:
     void Postavi(CURL* easy, const QUrl& url);
 
 private:
-    void postaviAutoritete(CURL* easy);
-    static void postaviProxy(CURL* easy, const QUrl& url);
+    const QByteArray& skupAutoriteta(CURL* easy);
 
     QString dodatniCa;
-    // The system's bundle with the extra authorities after it, made once.
-    std::optional<QByteArray> skupCa;
+    QByteArray skup; // made once
 };
 
 } // namespace velkor

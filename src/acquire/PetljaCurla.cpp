@@ -7,10 +7,19 @@ namespace velkor {
 PetljaCurla::PetljaCurla() {
     curl_global_init(CURL_GLOBAL_DEFAULT);
     multi = curl_multi_init();
-    curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &PetljaCurla::promjenaUtičnice);
     curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &PetljaCurla::promjenaVremena);
-    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
+    curl_multi_setopt(
+        multi, CURLMOPT_SOCKETFUNCTION, +[](CURL*, curl_socket_t s, int što, void* ja, void*) {
+            static_cast<PetljaCurla*>(ja)->prati(s, što);
+            return 0;
+        });
+    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, &vrijeme);
+    curl_multi_setopt(
+        multi, CURLMOPT_TIMERFUNCTION, +[](CURLM*, long ms, void* vrijeme) {
+            ms < 0 ? static_cast<QTimer*>(vrijeme)->stop()
+                   : static_cast<QTimer*>(vrijeme)->start(int(ms));
+            return 0;
+        });
     vrijeme.setSingleShot(true);
     QObject::connect(&vrijeme, &QTimer::timeout, [this] { djeluj(CURL_SOCKET_TIMEOUT, 0); });
 }
@@ -24,20 +33,15 @@ PetljaCurla::~PetljaCurla() {
 }
 
 CURL* PetljaCurla::Uzmi() {
-    if (!slobodni.empty()) {
-        CURL* easy = slobodni.back();
-        slobodni.pop_back();
+    if (slobodni.empty()) {
+        CURL* easy = curl_easy_init();
+        if (easy)
+            svi.push_back(easy);
         return easy;
     }
-    CURL* easy = curl_easy_init();
-    if (easy)
-        svi.push_back(easy);
+    CURL* easy = slobodni.back();
+    slobodni.pop_back();
     return easy;
-}
-
-void PetljaCurla::Vrati(CURL* easy) {
-    if (easy)
-        slobodni.push_back(easy);
 }
 
 std::optional<CURLcode> PetljaCurla::Izvrši(CURL* easy, QEventLoop& petlja) {
@@ -53,57 +57,35 @@ std::optional<CURLcode> PetljaCurla::Izvrši(CURL* easy, QEventLoop& petlja) {
     return t.kôd;
 }
 
-int PetljaCurla::promjenaUtičnice(CURL*, curl_socket_t s, int što, void* ja, void*) {
-    static_cast<PetljaCurla*>(ja)->prati(s, što);
-    return 0;
-}
-
-int PetljaCurla::promjenaVremena(CURLM*, long ms, void* ja) {
-    auto& petlja = *static_cast<PetljaCurla*>(ja);
-    if (ms < 0)
-        petlja.vrijeme.stop();
-    else
-        petlja.vrijeme.start(int(ms));
-    return 0;
-}
-
 void PetljaCurla::prati(curl_socket_t s, int što) {
-    Utičnica& u = utičnice[s];
-    const auto postavi = [&](std::unique_ptr<QSocketNotifier>& n, QSocketNotifier::Type vrsta,
-                             bool treba, int događaj) {
-        if (treba && !n) {
-            n = std::make_unique<QSocketNotifier>(qintptr(s), vrsta);
-            QObject::connect(n.get(), &QSocketNotifier::activated,
-                             [this, s, događaj] { djeluj(s, događaj); });
-        } else if (!treba && n) {
-            n->setEnabled(false);
-            otpad.push_back(std::move(n));
+    Obavijesti& o = utičnice[s];
+    const int događaji[] = {CURL_CSELECT_IN, CURL_CSELECT_OUT};
+    for (int i : {0, 1}) {
+        const bool treba = što != CURL_POLL_REMOVE && (što & (i ? CURL_POLL_OUT : CURL_POLL_IN));
+        if (treba && !o[i]) {
+            o[i] = std::make_unique<QSocketNotifier>(qintptr(s), i ? QSocketNotifier::Write
+                                                                   : QSocketNotifier::Read);
+            QObject::connect(o[i].get(), &QSocketNotifier::activated,
+                             [this, s, d = događaji[i]] { djeluj(s, d); });
+        } else if (!treba && o[i]) {
+            o[i]->setEnabled(false);
+            otpad.push_back(std::move(o[i]));
         }
-    };
-    const bool ostaje = što != CURL_POLL_REMOVE;
-    postavi(u.čitanje, QSocketNotifier::Read, ostaje && (što & CURL_POLL_IN), CURL_CSELECT_IN);
-    postavi(u.pisanje, QSocketNotifier::Write, ostaje && (što & CURL_POLL_OUT), CURL_CSELECT_OUT);
-    if (!ostaje)
+    }
+    if (što == CURL_POLL_REMOVE)
         utičnice.erase(s);
 }
 
 void PetljaCurla::djeluj(curl_socket_t s, int događaj) {
     int rade = 0;
     curl_multi_socket_action(multi, s, događaj, &rade);
-    pokupiGotove();
-}
-
-void PetljaCurla::pokupiGotove() {
     int ostalo = 0;
-    while (CURLMsg* poruka = curl_multi_info_read(multi, &ostalo)) {
-        if (poruka->msg != CURLMSG_DONE)
-            continue;
+    while (CURLMsg* poruka = curl_multi_info_read(multi, &ostalo))
         for (Tekući* t : tekući)
-            if (t->easy == poruka->easy_handle && !t->kôd) {
+            if (poruka->msg == CURLMSG_DONE && t->easy == poruka->easy_handle) {
                 t->kôd = poruka->data.result;
                 t->petlja->quit();
             }
-    }
 }
 
 } // namespace velkor

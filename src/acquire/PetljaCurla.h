@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <array>
 #include <curl/curl.h>
 #include <map>
 #include <memory>
@@ -22,35 +23,31 @@ public:
     PetljaCurla(const PetljaCurla&) = delete;
     PetljaCurla& operator=(const PetljaCurla&) = delete;
 
-    // A handle for one transfer: one used before when there is one free, so
-    // that its settings and its TLS sessions go on serving.
+    // A handle for one transfer: one used before when one is free, so that its
+    // TLS sessions go on serving. A transfer started while another one runs
+    // (from the window's events) gets one of its own.
     CURL* Uzmi();
-    void Vrati(CURL* easy);
+    void Vrati(CURL* easy) { slobodni.push_back(easy); }
 
     // Runs the transfer inside petlja until it ends; nullopt when the caller
     // quit petlja first, which abandons the transfer.
     std::optional<CURLcode> Izvrši(CURL* easy, QEventLoop& petlja);
 
 private:
-    struct Utičnica {
-        std::unique_ptr<QSocketNotifier> čitanje, pisanje;
-    };
     struct Tekući {
         CURL* easy;
         QEventLoop* petlja;
         std::optional<CURLcode> kôd;
     };
+    using Obavijesti = std::array<std::unique_ptr<QSocketNotifier>, 2>; // reading, writing
 
-    static int promjenaUtičnice(CURL*, curl_socket_t s, int što, void* ja, void*);
-    static int promjenaVremena(CURLM*, long ms, void* ja);
     void prati(curl_socket_t s, int što);
     void djeluj(curl_socket_t s, int događaj);
-    void pokupiGotove();
 
     CURLM* multi;
     QTimer vrijeme;
-    std::map<curl_socket_t, Utičnica> utičnice;
-    // Notifiers let go while one of them may still be signalling; freed later.
+    std::map<curl_socket_t, Obavijesti> utičnice;
+    // Let go of while one of them may still be signalling; freed later.
     std::vector<std::unique_ptr<QSocketNotifier>> otpad;
     QList<Tekući*> tekući;
     std::vector<CURL*> slobodni, svi;

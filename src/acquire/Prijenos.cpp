@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <QUrl>
 #include <cstring>
 
 namespace velkor {
@@ -19,14 +18,6 @@ using Vrsta = IshodPrijenosa::Vrsta;
 
 // What libcurl reads from a plain socket at once and hands on in one piece.
 constexpr long VeličinaMeđuspremnika = 256 * 1024;
-
-const QByteArray KorisničkiAgent =
-    QByteArrayLiteral("VelkorZideZizodu22/") + QByteArray::number(VELKOR_VER_GL) + '.' +
-    QByteArray::number(VELKOR_VER_POM) + '.' + QByteArray::number(VELKOR_VER_REV);
-
-// The bytes on disk must be the server's bytes: no content coding.
-char Identitet[] = "Accept-Encoding: identity";
-curl_slist Zaglavlja{Identitet, nullptr};
 
 QString adresa(CURL* easy) {
     char* url = nullptr;
@@ -54,7 +45,7 @@ struct Razmjena {
     std::optional<IshodPrijenosa> prekid;
     char greška[CURL_ERROR_SIZE] = {};
 
-    void postavi(const QUrl& url);
+    void postavi();
     IshodPrijenosa izvrši(PetljaCurla& petljaCurla);
     int zahtjev();
     size_t zaglavlje(const char* podaci, size_t dužina);
@@ -64,21 +55,10 @@ struct Razmjena {
     IshodPrijenosa dovrši();
 };
 
-void Razmjena::postavi(const QUrl& url) {
+void Razmjena::postavi() {
     const auto set = [this](CURLoption opcija, auto vrijednost) {
         curl_easy_setopt(easy, opcija, vrijednost);
     };
-    set(CURLOPT_URL, url.toEncoded().constData());
-    set(CURLOPT_HTTPGET, 1L);
-    set(CURLOPT_PROTOCOLS_STR, "http,https");
-    set(CURLOPT_REDIR_PROTOCOLS_STR,
-        url.scheme() == QLatin1String("https") ? "https" : "http,https");
-    set(CURLOPT_FOLLOWLOCATION, 1L);
-    set(CURLOPT_MAXREDIRS, long(NajvišePreusmjeravanja));
-    set(CURLOPT_USERAGENT, KorisničkiAgent.constData());
-    set(CURLOPT_HTTPHEADER, &Zaglavlja);
-    set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    set(CURLOPT_NOSIGNAL, 1L);
     set(CURLOPT_BUFFERSIZE, VeličinaMeđuspremnika);
     set(CURLOPT_ERRORBUFFER, greška);
     set(CURLOPT_PREREQDATA, this);
@@ -225,8 +205,8 @@ IshodPrijenosa Preuzimač::Preuzmi(const QUrl& url, const QString& lokalniPut,
     if (!easy)
         return {Vrsta::GreskaMreze, OpisGreškeCurla(CURLE_FAILED_INIT, QStringLiteral("curl"))};
     Razmjena razmjena(easy, lokalniPut, postavke, tijek);
-    razmjena.postavi(url);
     mreža->Postavi(easy, url);
+    razmjena.postavi();
     const IshodPrijenosa ishod = razmjena.izvrši(*petlja);
     petlja->Vrati(easy);
     return ishod;
