@@ -1,17 +1,14 @@
 #pragma once
 // The file a download writes: under a name of its own beside the target, which
 // it replaces only when complete; removed when the download fails.
-#include <QFile>
 #include <QString>
+#include <QTemporaryFile>
 
 namespace velkor {
 
 class DatotekaUNastajanju {
 public:
-    explicit DatotekaUNastajanju(QString cilj);
-    ~DatotekaUNastajanju();
-    DatotekaUNastajanju(const DatotekaUNastajanju&) = delete;
-    DatotekaUNastajanju& operator=(const DatotekaUNastajanju&) = delete;
+    explicit DatotekaUNastajanju(const QString& cilj);
 
     bool Otvori();
     bool Otvorena() const { return datoteka.isOpen(); }
@@ -19,11 +16,9 @@ public:
     bool Piši(const char* podaci, qint64 dužina);
     // Closes the file and puts it in the target's place in one step.
     bool Zamijeni();
-    void Odbaci();
 
     // Why the last step failed, naming the target.
     const QString& Greška() const { return greška; }
-    const QString& Cilj() const { return cilj; }
 
     // What is gathered before it goes to the system.
     static constexpr qint64 VeličinaSpremnika = 256 * 1024;
@@ -33,7 +28,9 @@ private:
     bool ne(const QString& opisSustava);
 
     QString cilj;
-    QFile datoteka;
+    // "Paket.7z.k3Tq9x": beside the target, so that the last step is a rename
+    // within one directory. Removed with this object unless it became the target.
+    QTemporaryFile datoteka;
     QByteArray spremnik;
     QString greška;
 };

@@ -41,6 +41,7 @@ bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& di
         break;
     case IshodPrijenosa::Vrsta::GreskaDatoteke:
     case IshodPrijenosa::Vrsta::Zastoj:
+    case IshodPrijenosa::Vrsta::ProxyPrijava:
         return greškaUDownloadu(fileName, ishod.opis);
     }
     isprazniStatus();

@@ -9,7 +9,7 @@ namespace velkor {
 PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Prozor& prozor, Dnevnik& dnevnik,
                                          Domaćini domaćini, QString dodatniCa)
     : stanje(stanje), prozor(prozor), dnevnik(dnevnik), domaćini(std::move(domaćini)),
-      mreža(std::move(dodatniCa)) {}
+      preuzimač(std::move(dodatniCa)) {}
 
 bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija) {
     if (!stanje.KoristiChilkat)
@@ -43,7 +43,7 @@ IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& loka
     PostavkePrijenosa postavke;
     postavke.zastojMs = zastojMs;
     postavke.praznoTijeloJeDatoteka = praznoTijeloJeDatoteka;
-    return Preuzmi(mreža, url, lokalniPut, postavke, tijek);
+    return preuzimač.Preuzmi(url, lokalniPut, postavke, tijek);
 }
 
 bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QString& opis) {

@@ -1,7 +1,6 @@
 #pragma once
 // Fetching one named file from the selected download host into a directory,
 // through one of two interchangeable engines: https or http.
-#include "acquire/MreznaVeza.h"
 #include "acquire/Prijenos.h"
 #include "base/Domacini.h"
 
@@ -49,7 +48,7 @@ private:
     Prozor& prozor;
     Dnevnik& dnevnik;
     Domaćini domaćini;
-    MrežniPristup mreža;
+    Preuzimač preuzimač;
     int zastojMs = 60000;
     qint32 zadnjiPostotak = -1;
 };

@@ -1,6 +1,41 @@
 #include "acquire/OpisGreske.h"
 
+#include <curl/curl.h>
+
 namespace velkor {
+
+namespace {
+
+struct OpisKoda {
+    CURLcode kôd;
+    const char* opis;
+};
+
+// libcurl's results as the user is told them; any other is "Greška u mreži".
+constexpr OpisKoda Opisi[] = {
+    {CURLE_COULDNT_RESOLVE_HOST, "Udaljena adresa nije pronađena"},
+    {CURLE_COULDNT_RESOLVE_PROXY, "Adresa proxy poslužitelja nije pronađena"},
+    {CURLE_COULDNT_CONNECT, "Udaljeno računalo je odbilo vezu ili nije dostupno"},
+    {CURLE_OPERATION_TIMEDOUT, "Isteklo je vrijeme za odgovor udaljenog računala"},
+    {CURLE_GOT_NOTHING, "Udaljeno računalo je prekinulo vezu prije odgovora"},
+    {CURLE_PARTIAL_FILE, "Udaljeno računalo je prekinulo vezu prije kraja prijenosa"},
+    {CURLE_RECV_ERROR, "Greška pri primanju podataka"},
+    {CURLE_SEND_ERROR, "Greška pri slanju zahtjeva"},
+    {CURLE_PEER_FAILED_VERIFICATION,
+     "Sigurna veza nije uspostavljena: certifikat poslužitelja nije valjan"},
+    {CURLE_SSL_CONNECT_ERROR, "Sigurna veza nije uspostavljena"},
+    {CURLE_SSL_CACERT_BADFILE, "Popis pouzdanih izdavatelja certifikata nije učitan"},
+    {CURLE_WEIRD_SERVER_REPLY, "Neispravan odgovor poslužitelja"},
+    {CURLE_UNSUPPORTED_PROTOCOL, "Neispravan odgovor poslužitelja"},
+    {CURLE_HTTP2, "Neispravan odgovor poslužitelja"},
+    {CURLE_HTTP2_STREAM, "Neispravan odgovor poslužitelja"},
+    {CURLE_BAD_CONTENT_ENCODING, "Neispravan odgovor poslužitelja"},
+    {CURLE_PROXY, "Greška proxy poslužitelja"},
+    {CURLE_LOGIN_DENIED, "Prijava nije prihvaćena"},
+    {CURLE_OUT_OF_MEMORY, "Nema dovoljno memorije"},
+};
+
+} // namespace
 
 QString OpisStatusa(int status, const QString& razlog) {
     QString opis = QStringLiteral("HTTP status ") + QString::number(status);
@@ -9,63 +44,21 @@ QString OpisStatusa(int status, const QString& razlog) {
     return opis;
 }
 
-static QString uzrok(QAbstractSocket::SocketError greška) {
-    switch (greška) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("Udaljeno računalo je odbilo vezu");
-    case QAbstractSocket::RemoteHostClosedError:
-        return QStringLiteral("Udaljeno računalo je prekinulo vezu prije kraja prijenosa");
-    case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("Udaljena adresa nije pronađena");
-    case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("Isteklo je vrijeme za odgovor udaljenog računala");
-    case QAbstractSocket::SslHandshakeFailedError:
-    case QAbstractSocket::SslInternalError:
-    case QAbstractSocket::SslInvalidUserDataError:
-        return QStringLiteral("Sigurna veza nije uspostavljena");
-    case QAbstractSocket::NetworkError:
-    case QAbstractSocket::TemporaryError:
-        return QStringLiteral("Mreža nije dostupna");
-    case QAbstractSocket::ProxyAuthenticationRequiredError:
-    case QAbstractSocket::ProxyConnectionRefusedError:
-    case QAbstractSocket::ProxyConnectionClosedError:
-    case QAbstractSocket::ProxyConnectionTimeoutError:
-    case QAbstractSocket::ProxyNotFoundError:
-    case QAbstractSocket::ProxyProtocolError:
-        return QStringLiteral("Greška proxy poslužitelja");
-    default:
-        return QStringLiteral("Greška u mreži");
-    }
+QString OpisGreškeCurla(int kôd, const QString& detalj) {
+    QString opis = QStringLiteral("Greška u mreži");
+    for (const OpisKoda& o : Opisi)
+        if (o.kôd == kôd)
+            opis = QString::fromUtf8(o.opis);
+    return opis + QStringLiteral(" (") + detalj + QLatin1Char(')');
 }
 
-QString OpisGreškeMreže(QAbstractSocket::SocketError greška, const QString& opisMreže,
-                        const QList<QSslError>& greškeCertifikata) {
-    QString opis = uzrok(greška);
-    if (!greškeCertifikata.isEmpty()) {
-        opis += QStringLiteral(": certifikat poslužitelja nije valjan (");
-        for (qsizetype i = 0; i < greškeCertifikata.size(); ++i)
-            opis += (i ? QStringLiteral("; ") : QString()) + greškeCertifikata[i].errorString();
-        return opis + QLatin1Char(')');
-    }
-    return opis + QStringLiteral(" (") + opisMreže + QLatin1Char(')');
-}
-
-QString OpisPrekinuteVeze(bool odgovorStigao, qint64 primljeno, qint64 najavljeno) {
-    QString koliko;
-    if (!odgovorStigao)
-        koliko = QStringLiteral("odgovor nije primljen");
-    else if (najavljeno >= 0)
-        koliko = QStringLiteral("primljeno ") + QString::number(primljeno) +
-                 QStringLiteral(" od ") + QString::number(najavljeno) + QStringLiteral(" bajtova");
+QString OpisPrekinuteVeze(qint64 primljeno, qint64 najavljeno) {
+    QString koliko = QStringLiteral("primljeno ") + QString::number(primljeno);
+    if (najavljeno >= 0)
+        koliko += QStringLiteral(" od ") + QString::number(najavljeno) + QStringLiteral(" bajtova");
     else
-        koliko = QStringLiteral("primljeno ") + QString::number(primljeno) +
-                 QStringLiteral(" bajtova, kraj podataka nije stigao");
-    return uzrok(QAbstractSocket::RemoteHostClosedError) + QStringLiteral(" (") + koliko +
-           QLatin1Char(')');
-}
-
-QString OpisNeispravnogOdgovora(const QString& razlog) {
-    return QStringLiteral("Neispravan odgovor poslužitelja (") + razlog + QLatin1Char(')');
+        koliko += QStringLiteral(" bajtova, kraj podataka nije stigao");
+    return OpisGreškeCurla(CURLE_PARTIAL_FILE, koliko);
 }
 
 QString OpisPrevišePreusmjeravanja(int najviše) {
@@ -81,6 +74,11 @@ QString OpisPreusmjeravanjaNaHttp(const QString& adresa) {
 
 QString OpisNeispravnogPreusmjeravanja(const QString& adresa) {
     return QStringLiteral("Neispravno preusmjeravanje (") + adresa + QLatin1Char(')');
+}
+
+QString OpisPrijaveNaProxy() {
+    return QStringLiteral(
+        "Proxy poslužitelj traži korisničko ime i lozinku: nisu zadani ili nisu prihvaćeni");
 }
 
 QString OpisGreškeDatoteke(const QString& put, const QString& opisSustava) {

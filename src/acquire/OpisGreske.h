@@ -1,8 +1,5 @@
 #pragma once
-// Failure texts of a transfer, in Croatian, with the network layer's own words appended.
-#include <QAbstractSocket>
-#include <QList>
-#include <QSslError>
+// Failure texts of a transfer, in Croatian, with libcurl's own words appended.
 #include <QString>
 
 namespace velkor {
@@ -10,19 +7,18 @@ namespace velkor {
 // "HTTP status 404 Not Found"
 QString OpisStatusa(int status, const QString& razlog);
 
-QString OpisGreškeMreže(QAbstractSocket::SocketError greška, const QString& opisMreže,
-                        const QList<QSslError>& greškeCertifikata);
+// A libcurl result other than success; detalj: libcurl's own words for it.
+QString OpisGreškeCurla(int kôd, const QString& detalj);
 
-// The connection ended before the response did. primljeno: body bytes so far;
-// najavljeno: the announced length, -1 unknown; odgovorStigao: false before the headers.
-QString OpisPrekinuteVeze(bool odgovorStigao, qint64 primljeno, qint64 najavljeno);
-
-// The server's answer is no HTTP response we can read; razlog says what is wrong.
-QString OpisNeispravnogOdgovora(const QString& razlog);
+// The connection ended inside the body: primljeno bytes so far of najavljeno (-1 unknown).
+QString OpisPrekinuteVeze(qint64 primljeno, qint64 najavljeno);
 
 QString OpisPrevišePreusmjeravanja(int najviše);
 QString OpisPreusmjeravanjaNaHttp(const QString& adresa);
 QString OpisNeispravnogPreusmjeravanja(const QString& adresa);
+
+// The proxy answered 407: no user name and password, or not the right ones.
+QString OpisPrijaveNaProxy();
 
 QString OpisGreškeDatoteke(const QString& put, const QString& opisSustava);
 

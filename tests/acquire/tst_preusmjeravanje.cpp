@@ -118,17 +118,23 @@ private slots:
         QTest::addColumn<bool>("https");
         QTest::addColumn<QByteArray>("location");
         QTest::addColumn<QString>("uzrok");
+        QTest::addColumn<QByteArray>("dalje"); // where Srednji.7z leads, if asked for
+        const QString naHttp =
+            QStringLiteral("Preusmjeravanje sa sigurne veze (https) na nesigurnu (http) nije "
+                           "dopušteno (http://127.0.0.1:{}/download/Verzija22/Novi.7z)");
         QTest::newRow("https na http")
-            << true << "http://127.0.0.1:{}" + Put + "Novi.7z"
-            << QStringLiteral("Preusmjeravanje sa sigurne veze (https) na nesigurnu (http) nije "
-                              "dopušteno (http://127.0.0.1:{}/download/Verzija22/Novi.7z)");
+            << true << "http://127.0.0.1:{}" + Put + "Novi.7z" << naHttp << QByteArray();
+        QTest::newRow("http na https pa na http")
+            << false << "https://127.0.0.1:{}" + Put + "Srednji.7z" << naHttp
+            << "http://127.0.0.1:{}" + Put + "Novi.7z";
         for (bool https : {true, false}) {
             const char* e = https ? "https" : "http";
             QTest::addRow("%s, bez Location", e)
-                << https << QByteArray() << QStringLiteral("HTTP status 302 Found");
+                << https << QByteArray() << QStringLiteral("HTTP status 302 Found") << QByteArray();
             QTest::addRow("%s, druga shema", e)
                 << https << QByteArray("ftp://127.0.0.1/Novi.7z")
-                << QStringLiteral("Neispravno preusmjeravanje (ftp://127.0.0.1/Novi.7z)");
+                << QStringLiteral("Neispravno preusmjeravanje (ftp://127.0.0.1/Novi.7z)")
+                << QByteArray();
         }
     }
 
@@ -137,13 +143,15 @@ private slots:
         QFETCH(bool, https);
         QFETCH(QByteArray, location);
         QFETCH(QString, uzrok);
+        QFETCH(QByteArray, dalje);
         PostavaPreuzimanja p;
         p.objavi(QStringLiteral("Novi.7z"), "novo");
         p.poslužitelj.PostaviPreusmjeravanje(Ime, 302, sPortom(location, p));
+        p.poslužitelj.PostaviPreusmjeravanje("Srednji.7z", 302, sPortom(dalje, p));
 
         QVERIFY(!p.preuzmi(https, Ime));
 
-        QCOMPARE(p.poslužitelj.zahtjevi.size(), 1);
+        QCOMPARE(p.poslužitelj.zahtjevi.size(), dalje.isEmpty() ? 1 : 2);
         uzrok.replace("{}", QString::number(p.poslužitelj.serverPort()));
         provjeriNeuspjeh(p, https, Ime, QRegularExpression::escape(uzrok));
     }

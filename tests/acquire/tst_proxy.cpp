@@ -1,9 +1,10 @@
 #include "PostavaPreuzimanja.h"
+#include "ProxySquid.h"
 #include "support/RegistarTestova.h"
 
 #include <QNetworkProxyFactory>
+#include <QRegularExpression>
 #include <QTest>
-#include <QUrl>
 #include <optional>
 
 using namespace velkor;
@@ -34,49 +35,53 @@ private:
 };
 } // namespace
 
-// The local server stands in for the proxy as well; the URL's own port has
-// nothing listening, so a download that bypassed the proxy would fail.
+// Through a real proxy that asks for Digest authentication, with the user name
+// and password taken from the proxy's address as the system gives it.
 class TestProxyja : public QObject {
     Q_OBJECT
 
+    ProxySquid squid{QStringLiteral("ana"), QStringLiteral("ta@jna")};
+
 private slots:
+    void initTestCase() { QVERIFY2(squid.Pokreni(), qPrintable(squid.greška)); }
+
     void krozProxy_data() {
         QTest::addColumn<bool>("https");
-        QTest::newRow("https: tunel") << true;
-        QTest::newRow("http: proslijeđen zahtjev") << false;
+        QTest::addColumn<QString>("prijava");
+        QTest::addColumn<bool>("uspjeh");
+        for (bool https : {true, false}) {
+            const char* e = https ? "https" : "http";
+            QTest::addRow("%s, s prijavom", e) << https << "ana:ta%40jna@" << true;
+            QTest::addRow("%s, bez prijave", e) << https << QString() << false;
+        }
+        QTest::newRow("http, kriva lozinka") << false << "ana:tajna@" << false;
     }
 
     void krozProxy() {
         QFETCH(bool, https);
+        QFETCH(QString, prijava);
+        QFETCH(bool, uspjeh);
         PostavaPreuzimanja p;
         p.objavi(Ime, "preko proxyja");
-        const QString cilj = QStringLiteral("localhost:1");
-        p.postaviPrimarni(cilj);
-        const ProxyIzOkoline proxy("http://" + p.poslužitelj.Domaćin().toLatin1());
-        const QUrl url((https ? "https://" : "http://") + cilj + "/download/Verzija22/" + Ime);
-        const QList<QNetworkProxy> sustav =
-            QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
-        if (sustav.value(0).type() != QNetworkProxy::HttpProxy)
-            QSKIP("the system's proxy settings do not follow the environment here");
+        const ProxyIzOkoline proxy(squid.Adresa(prijava).toUtf8());
+        const QUrl url((https ? "https://" : "http://") + p.domaćini.primarni);
+        QCOMPARE(QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url)).value(0).type(),
+                 QNetworkProxy::HttpProxy);
 
-        QVERIFY(p.preuzmi(https, Ime));
+        QCOMPARE(p.preuzmi(https, Ime), uspjeh);
 
-        QCOMPARE(p.pročitaj(p.okruženje.update() + Ime), QByteArray("preko proxyja"));
         const QList<PrimljeniZahtjev>& z = p.poslužitelj.zahtjevi;
-        if (https) {
-            QCOMPARE(z.size(), 2);
-            QVERIFY(z[0].prekoProxyja);
-            QVERIFY(z[0].zaglavlja.startsWith("CONNECT localhost:1 HTTP/1."));
-            QVERIFY(z[1].šifrirano);
-            QCOMPARE(z[1].putanja, QByteArray("/download/Verzija22/Verzije.txt"));
-            QCOMPARE(z[1].domaćin, QByteArray("localhost:1"));
-        } else {
-            QCOMPARE(z.size(), 1);
-            QVERIFY(z[0].prekoProxyja);
-            QVERIFY(z[0].zaglavlja.startsWith(
-                "GET http://localhost:1/download/Verzija22/Verzije.txt HTTP/1.1\r\n"));
-            QCOMPARE(z[0].domaćin, QByteArray("localhost:1"));
+        if (!uspjeh) {
+            QVERIFY(z.isEmpty());
+            provjeriNeuspjeh(p, https, Ime, "Proxy poslužitelj traži korisničko ime i lozinku.*",
+                             true);
+            return;
         }
+        QCOMPARE(p.pročitaj(p.okruženje.update() + Ime), QByteArray("preko proxyja"));
+        QCOMPARE(z.size(), 1);
+        QVERIFY2(z[0].odakle.startsWith(ProxySquid::Odlazna + QStringLiteral(":")),
+                 qPrintable(z[0].odakle));
+        QCOMPARE(z[0].šifrirano, https);
     }
 };
 

@@ -19,6 +19,8 @@ struct PrimljeniZahtjev {
     QByteArray zaglavlja; // the request line and the headers, lines joined with CR LF
     // Asked as a proxy: "CONNECT host:port", or a GET with an absolute URL.
     bool prekoProxyja = false;
+    // The peer, "address:port": one connection, one value.
+    QString odakle;
 };
 
 class LokalniPoslužitelj : public QTcpServer {

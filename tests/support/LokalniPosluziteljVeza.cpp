@@ -61,7 +61,13 @@ void VezaPoslužitelja::čitaj() {
 void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
     const QList<QByteArray> linije = zaglavlje.split('\n');
     const QList<QByteArray> prva = linije.value(0).trimmed().split(' ');
-    PrimljeniZahtjev zahtjev{šifrirano, prva.value(1), {}, zaglavlje, false};
+    PrimljeniZahtjev zahtjev{šifrirano,
+                             prva.value(1),
+                             {},
+                             zaglavlje,
+                             false,
+                             utičnica->peerAddress().toString() + QLatin1Char(':') +
+                                 QString::number(utičnica->peerPort())};
     for (const QByteArray& linija : linije) {
         if (linija.toLower().startsWith("host:"))
             zahtjev.domaćin = linija.mid(5).trimmed();
