@@ -34,20 +34,24 @@ private slots:
         QTest::addColumn<int>("opcija");
         QTest::addColumn<bool>("da");
         QTest::addColumn<bool>("bezPaketa");
-        QTest::newRow("instalacija") << 2 << true << false;
-        QTest::newRow("Ne na pitanje, s mrežne lokacije") << 1 << false << false;
-        QTest::newRow("neuspjelo preuzimanje") << 2 << true << true;
+        QTest::addColumn<bool>("registar");
+        QTest::newRow("instalacija") << 2 << true << false << true;
+        QTest::newRow("Ne na pitanje, s mrežne lokacije") << 1 << false << false << true;
+        QTest::newRow("neuspjelo preuzimanje") << 2 << true << true << true;
+        QTest::newRow("registar nedostupan, drugi domaćin") << 0 << true << false << false;
     }
 
     void azuriranje() {
         QFETCH(int, opcija);
         QFETCH(bool, da);
         QFETCH(bool, bezPaketa);
+        QFETCH(bool, registar);
         Okruženje o;
         QTemporaryDir izvor, objava;
         LokalniPoslužitelj poslužitelj(objava.path());
         QVERIFY(poslužitelj.Pokreni());
         o.platforma.okolina = {{"VELKOR_PRIMARNI_HOST", poslužitelj.Domaćin()},
+                               {"VELKOR_SEKUNDARNI_HOST", poslužitelj.DomaćinPoImenu()},
                                {"VELKOR_CA_CERTS", LokalniPoslužitelj::PutanjaCa()}};
         o.spremiPostavku("Settings", "UpdateLok22N", QString::number(opcija));
         o.spremiPostavku("Settings", "UpdateLokDir22", objava.path() + "/");
@@ -74,6 +78,7 @@ private slots:
                 QFileInfo(QFINDTESTDATA("../../tools/RegSvr32.exe")).path().toUtf8() + ":" + path);
         qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(o.dir.filePath("regsvr32.txt")));
 
+        o.platforma.registarRadi = registar;
         Aplikacija& a = o.aplikacija();
         a.Form_Load();
         QCOMPARE(o.prozor.plan.size(), 4);
@@ -83,9 +88,11 @@ private slots:
         a.cmdDownloadAndUpdate_Click();
         qputenv("PATH", path);
 
-        QStringList log = o.porukeLoga();
+        const QStringList log = o.porukeLoga();
         const QStringList izvoz{Izvoz + "Denominator=1", Izvoz + "Numerator=12"};
-        QCOMPARE(o.platforma.registar, da && !bezPaketa ? izvoz : QStringList());
+        QCOMPARE(o.platforma.registar, da && !bezPaketa && registar ? izvoz : QStringList());
+        // Values that cannot be written are logged, and the installation goes on.
+        QCOMPARE(log.filter("u registar: " + Izvoz).size(), registar ? 0 : 2);
         QCOMPARE(poslužitelj.zahtjevi.isEmpty(), opcija == 1);
         if (!da || bezPaketa) {
             // The question only when every package is ready; nothing logged after a No.
