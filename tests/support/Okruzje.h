@@ -59,9 +59,7 @@ public:
     QString naslov(RučkaProzora p) const { return prozori.keys().value(qsizetype(p) - 1); }
     // Kept as "path=value" in the order written; none when writing is made to fail.
     bool ZapišiDWORD(const QString& putanja, quint32 vrijednost) override {
-        if (registarRadi)
-            registar << putanja + u'=' + QString::number(vrijednost);
-        return registarRadi;
+        return registarRadi && (registar << putanja + u'=' + QString::number(vrijednost), true);
     }
 
     QStringList naredbe;
