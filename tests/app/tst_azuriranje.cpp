@@ -37,24 +37,6 @@ public:
     bool jednom = false;
 };
 
-// Every file under the base but the log, with its text; the published list and
-// the packages by name.
-QStringList stablo(const QString& baza, const QByteArray& objavljene) {
-    QStringList s;
-    for (QDirIterator it(baza, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        QFile f(it.next());
-        const QByteArray b = f.open(QIODevice::ReadOnly) ? f.readAll() : "?";
-        if (!f.fileName().endsWith("Update.log"))
-            s << f.fileName().mid(baza.size()) + ": " +
-                     (b == objavljene                ? "objavljene"
-                      : f.fileName().endsWith(".7z") ? "paket"
-                                                     : QString::fromLatin1(b));
-    }
-    s.sort();
-    return s;
-}
-
 } // namespace
 
 class TestAzuriranja : public QObject {
@@ -99,9 +81,8 @@ private slots:
         o.zapiši(b + "Verzije.txt", stare);
         o.zapiši(b + "TeamViewerQS.exe", "tv");
         o.zapiši(izvor.filePath("Objava.txt"), objavi);
-        QCOMPARE(
-            PokreniObjavu({izvor.path(), objava.path()}, "/usr/bin", {[](auto&) {}, [](auto&) {}}),
-            0);
+        const Konzola tiho{[](auto&) {}, [](auto&) {}};
+        QCOMPARE(PokreniObjavu({izvor.path(), objava.path()}, "/usr/bin", tiho), 0);
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
         PrekidneDatoteke datoteke;
@@ -115,19 +96,17 @@ private slots:
                              {k[2].toInt(), "Opis"});
         datoteke.jednom = s["jednom"].toBool();
         datoteke.doPrekida = s["prekid"].toInt(-1);
-        if (s.contains("bezPaketa"))
-            poslužitelj.PostaviPonašanje(s["bezPaketa"].toString(),
-                                         LokalniPoslužitelj::Ponašanje::NijePronadeno);
+        poslužitelj.PostaviPonašanje(s["bezPaketa"].toString(),
+                                     LokalniPoslužitelj::Ponašanje::NijePronadeno);
         for (const QString& naslov : s["otvoreni"].toVariant().toStringList())
             o.platforma.prozori.insert(naslov, false);
         for (QChar z : s["odgovori"].toString("D"))
             o.prozor.odgovori << (z == 'D' ? Odgovor::Da : Odgovor::Ne);
         o.platforma.imeRačunala = s["racunalo"].toString("RACUNALO");
         o.platforma.registarRadi = s["registar"].toBool(true);
-        const QByteArray path = qgetenv("PATH");
-        if (s["alat"].toBool(true))
-            qputenv("PATH", QFileInfo(QFINDTESTDATA("../../tools/RegSvr32.exe")).path().toUtf8() +
-                                ":" + path);
+        static const QByteArray path = qgetenv("PATH");
+        const QString alati = QFileInfo(QFINDTESTDATA("../../tools/RegSvr32.exe")).path() + ":";
+        qputenv("PATH", (s["alat"].toBool(true) ? alati.toUtf8() : "") + path);
         qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(o.dir.filePath("regsvr32.txt")));
 
         Aplikacija a({o.okolina().aplikacijskaDirektorija, o.prozor, datoteke, o.platforma,
@@ -140,26 +119,37 @@ private slots:
             z << "prekid, ponovno pokretanje";
             Aplikacija(o.okolina()).Form_Load();
         }
-        qputenv("PATH", path);
 
-        // What the fetch and the check log and show is theirs, and left out.
-        const QRegularExpression dohvat("^(Snimiti|Unzipaj|Početak Download|Uspješan download|"
-                                        "Greška: Download|NapraviRs|(KI-)?PripremiVerzija)");
-        QStringList log = o.porukeLoga();
-        log.removeIf([&](const QString& l) { return dohvat.match(l).hasMatch(); });
         z << "plan: " + QString::number(o.prozor.plan.size()) +
                  ", završetaka programa: " + QString::number(o.prozor.završetaka)
-          << "registar:" << o.platforma.registar << "dnevnik:" << log << "poruke:";
+          << "registar:" << o.platforma.registar << "dnevnik:" << o.porukeLoga() << "poruke:";
         for (const ZapisPoruke& p : o.prozor.poruke)
-            z << QString::number(int(p.ikona)) + u' ' + QString::number(int(p.gumbi)) + ": " +
-                     p.tekst;
+            z << QString("%1 %2: %3").arg(int(p.ikona)).arg(int(p.gumbi)).arg(p.tekst);
         z << "status1:" << o.prozor.povijestStatusa1 << "stanja (red slika postotak):";
         for (const StanjeReda& r : o.prozor.stanjaRedova)
             z.last() += QString::asprintf(" %d %d %d", r.red, r.slika, r.postotak);
-        z << "naredbe:" << o.platforma.naredbe.filter("RegSvr32")
-          << "datoteke:" << stablo(b, o.pročitaj(objava.filePath("Verzije.txt")));
+        z << "naredbe:" << o.platforma.naredbe.filter("RegSvr32") << "datoteke:";
+        // Every file under the base but the log, with its text; the published list and the
+        // packages by name.
+        QStringList stablo;
+        for (QDirIterator it(b, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString ime = it.next().mid(b.size());
+            const QByteArray t = o.pročitaj(b + ime);
+            if (ime != "Update/Update.log")
+                stablo << ime + ": " +
+                              (t == o.pročitaj(objava.filePath("Verzije.txt")) ? "objavljene"
+                               : ime.endsWith(".7z")                           ? "paket"
+                                                     : QString::fromLatin1(t));
+        }
+        stablo.sort();
         const QString zapisnik = zlatni.section('\n', 0, 0) + u'\n' +
-                                 z.join(u'\n').replace(o.dir.path(), "{T}").replace("\r\n", "⏎");
+                                 (z + stablo)
+                                     .join(u'\n')
+                                     .replace(o.dir.path(), "{T}")
+                                     .replace(poslužitelj.Domaćin(), "{H}")
+                                     .replace(poslužitelj.DomaćinPoImenu(), "{H2}")
+                                     .replace("\r\n", "⏎");
         QFile f(put);
         if (qEnvironmentVariableIsSet("VELKOR_PISI_ZLATNE") && f.open(QIODevice::WriteOnly))
             f.write(zapisnik.toUtf8());
