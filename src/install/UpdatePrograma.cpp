@@ -56,6 +56,7 @@ bool InstalacijaPrograma::UpdatePrograma() {
     }
 
     zamijeniVerzije();
+    // Everything is in place, the list included: nothing left to put back.
     d.datoteke.Obriši(oznakaUTijeku(), true);
     počisti();
     logiraj(QStringLiteral("Kraj"));
