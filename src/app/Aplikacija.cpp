@@ -25,14 +25,24 @@ Aplikacija::Aplikacija(const Okolina& okolina)
       distribucija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, tablice_,
                     downloadDatoteke(), prikazPrijenosa()),
       akvizicija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, okolina.platforma,
-                  okolina.sat, plan_, downloadDatoteke()) {
+                  okolina.sat, plan_, downloadDatoteke()),
+      registracija_(okolina.platforma, dnevnik_),
+      detekcija_(okolina.platforma, okolina.prozor, dnevnik_),
+      povrat_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, registracija_),
+      instalacija_({stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, plan_,
+                    detekcija_, registracija_, povrat_, [this] { return PripremiVerzijaTXT(); }}) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)
         okolina.prozor.PostaviNatpisOpcije(indeks, NatpisOpcije(indeks, domaćini));
 }
 
 void Aplikacija::Form_Load() {
-    pokretanje_.Form_Load([this] { return PripremiVerzijaTXT(); });
+    pokretanje_.Form_Load([this] {
+        // What an interrupted installation moved aside is put back before the check.
+        radneDirektorije_.PostaviPutanje();
+        instalacija_.PopraviPrekinutuInstalaciju();
+        return PripremiVerzijaTXT();
+    });
 }
 
 bool Aplikacija::PripremiVerzijaTXT() {
@@ -97,6 +107,13 @@ void Aplikacija::cmdIzlaz_Click() {
 
 void Aplikacija::cmdVerzija_Click() {
     IzvediOperaciju([this] { return PripremiVerzijaTXT(); });
+}
+
+void Aplikacija::cmdDownloadAndUpdate_Click() {
+    IzvediOperaciju([this] {
+        downloadIInstalacija();
+        return true;
+    });
 }
 
 void Aplikacija::cmdDownlNaLokaciju_Click() {

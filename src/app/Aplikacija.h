@@ -13,6 +13,10 @@
 #include "catalogue/UcitajMatricu.h"
 #include "distribute/PunjenjeLokacije.h"
 #include "distribute/RasporedDownloada.h"
+#include "install/DetekcijaPrograma.h"
+#include "install/Povrat.h"
+#include "install/Registracija.h"
+#include "install/UpdatePrograma.h"
 
 #include <QString>
 
@@ -56,6 +60,7 @@ public:
     bool Form_Unload() override;
     void cmdIzlaz_Click() override;
     void cmdVerzija_Click() override;
+    void cmdDownloadAndUpdate_Click() override;
     void cmdDownlNaLokaciju_Click() override;
     void optLokacija_Click(int indeks) override;
     void cmdLokacija_Click(int indeks) override;
@@ -73,10 +78,14 @@ public:
     PlanAžuriranja& plan() { return plan_; }
     PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
     Akvizicija& akvizicija() { return akvizicija_; }
+    InstalacijaPrograma& instalacija() { return instalacija_; }
 
 private:
     DownloadDatoteke downloadDatoteke();
     PrikazPrijenosa prikazPrijenosa();
+    // The update run: fetch, the user's go-ahead, install.
+    void downloadIInstalacija();
+    void zapišiVrijednostiIzvoza();
 
     Okolina okolina;
     Stanje stanje_;
@@ -91,6 +100,10 @@ private:
     PunjenjeLokacije distribucija_;
     RasporedDownloada raspored_;
     Akvizicija akvizicija_;
+    Registracija registracija_;
+    DetekcijaPrograma detekcija_;
+    Povrat povrat_;
+    InstalacijaPrograma instalacija_;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

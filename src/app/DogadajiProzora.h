@@ -12,6 +12,7 @@ public:
     virtual bool Form_Unload() = 0;
     virtual void cmdIzlaz_Click() = 0;
     virtual void cmdVerzija_Click() = 0;
+    virtual void cmdDownloadAndUpdate_Click() = 0;
     virtual void cmdDownlNaLokaciju_Click() = 0;
     virtual void optLokacija_Click(int indeks) = 0;
     virtual void cmdLokacija_Click(int indeks) = 0;

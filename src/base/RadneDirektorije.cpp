@@ -33,6 +33,19 @@ QString RadneDirektorije::AplikacijskaDirektorijaSaRazdjelnikom() const {
 }
 
 bool RadneDirektorije::PostaviRadneDirektorije() {
+    PostaviPutanje();
+    if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
+        !datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
+        return true;
+    prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
+                                 "Program za automatsko ažuriranje novih programa mora prestati "
+                                 "sa radom.\r\n"
+                                 "Vjerojatno nemate administratorska prava ili je UAC uključen."),
+                  Ikona::Usklicnik);
+    return false;
+}
+
+void RadneDirektorije::PostaviPutanje() {
     const QChar r = QDir::separator();
     stanje.PutanjaPrograma = AplikacijskaDirektorijaSaRazdjelnikom();
     if (ImeRačunala() == RačunaloSaStalnomPutanjom)
@@ -44,16 +57,6 @@ bool RadneDirektorije::PostaviRadneDirektorije() {
     // Without Windows the help files live beside the suite.
     stanje.PutanjaHelp = winDir.isEmpty() ? stanje.PutanjaPrograma + QStringLiteral("Help") + r
                                           : winDir + r + QStringLiteral("Help") + r;
-
-    if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
-        !datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
-        return true;
-    prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
-                                 "Program za automatsko ažuriranje novih programa mora prestati "
-                                 "sa radom.\r\n"
-                                 "Vjerojatno nemate administratorska prava ili je UAC uključen."),
-                  Ikona::Usklicnik);
-    return false;
 }
 
 QString RadneDirektorije::ImeRačunala() {

@@ -17,6 +17,8 @@ public:
     // The directory steps that open every check for updates; false when
     // `Update` cannot be created (the user has been told).
     bool PostaviRadneDirektorije();
+    // Only the paths, nothing created.
+    void PostaviPutanje();
 
     QString ImeRačunala();
     QString ImeKorisnika();

@@ -49,6 +49,9 @@ public:
     virtual bool JeMinimiziran(RučkaProzora prozor) = 0;
     // Shown minimised (and activated), as the system's show-minimised command.
     virtual void PrikažiMinimizirano(RučkaProzora prozor) = 0;
+
+    // A per-user DWORD value by its full registry path ("HKCU\Software\...\Name"); keys created.
+    virtual bool ZapišiDWORD(const QString& putanja, quint32 vrijednost) = 0;
 };
 
 // The implementation for the platform the program was built for.

@@ -25,6 +25,10 @@ void frmZideZizodu::povežiKontrole() {
         if (događaji)
             događaji->cmdVerzija_Click();
     });
+    connect(cmdDownloadAndUpdate, &QPushButton::clicked, this, [this] {
+        if (događaji)
+            događaji->cmdDownloadAndUpdate_Click();
+    });
     connect(cmdDownlNaLokaciju, &QPushButton::clicked, this, [this] {
         if (događaji)
             događaji->cmdDownlNaLokaciju_Click();

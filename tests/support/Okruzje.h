@@ -57,6 +57,10 @@ public:
         radnjeSProzorima << "minimizirano " + naslov(p);
     }
     QString naslov(RučkaProzora p) const { return prozori.keys().value(qsizetype(p) - 1); }
+    // Kept as "path=value" in the order written; none when writing is made to fail.
+    bool ZapišiDWORD(const QString& putanja, quint32 vrijednost) override {
+        return registarRadi && (registar << putanja + u'=' + QString::number(vrijednost), true);
+    }
 
     QStringList naredbe;
     // Title -> minimised. Looked up without regard to case.
@@ -67,6 +71,8 @@ public:
     std::optional<QString> imeKorisnika = QStringLiteral("operater");
     QHash<QString, QString> okolina;
     QString putanjaPostavki;
+    QStringList registar;
+    bool registarRadi = true;
 };
 
 class Okruženje {

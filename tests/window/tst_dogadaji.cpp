@@ -24,6 +24,7 @@ public:
     bool Form_Unload() override { return zapis << "Form_Unload", dopustiZatvaranje; }
     void cmdIzlaz_Click() override { zapis << "cmdIzlaz_Click"; }
     void cmdVerzija_Click() override { zapis << "cmdVerzija_Click"; }
+    void cmdDownloadAndUpdate_Click() override { zapis << "cmdDownloadAndUpdate_Click"; }
     void cmdDownlNaLokaciju_Click() override { zapis << "cmdDownlNaLokaciju_Click"; }
     void optLokacija_Click(int i) override { zapis << QString("optLokacija_Click(%1)").arg(i); }
     void cmdLokacija_Click(int i) override { zapis << QString("cmdLokacija_Click(%1)").arg(i); }
@@ -96,6 +97,7 @@ private slots:
         prozor->OznačiOpciju(2);
         prozor->PostaviVrijemeDownloada(6);
         QVERIFY(događaji.zapis.isEmpty());
+        QTest::mouseClick(kontrola<QPushButton>("cmdDownloadAndUpdate"), Qt::LeftButton);
         prozor->PrikažiKarticu(3);
         for (const char* ime :
              {"cmdIzlaz", "cmdVerzija", "cmdLokacija_0", "cmdLokacija_1", "cmdDownlNaLokaciju"})
@@ -109,11 +111,11 @@ private slots:
         kontrola<QSpinBox>("numVrijemeDownloada")->setFocus();
         QTest::keyClick(kontrola<QSpinBox>("numVrijemeDownloada"), Qt::Key_Up);
         QCOMPARE(prozor->VrijemeDownloada(), 7);
-        QCOMPARE(
-            događaji.zapis,
-            (QStringList{"cmdIzlaz_Click", "cmdVerzija_Click", "cmdLokacija_Click(0)",
-                         "cmdLokacija_Click(1)", "cmdDownlNaLokaciju_Click", "optLokacija_Click(0)",
-                         "optLokacija_Click(1)", "numVrijemeDownloada_Change"}));
+        QCOMPARE(događaji.zapis,
+                 (QStringList{"cmdDownloadAndUpdate_Click", "cmdIzlaz_Click", "cmdVerzija_Click",
+                              "cmdLokacija_Click(0)", "cmdLokacija_Click(1)",
+                              "cmdDownlNaLokaciju_Click", "optLokacija_Click(0)",
+                              "optLokacija_Click(1)", "numVrijemeDownloada_Change"}));
     }
 
     // Leaving the box for another control checks it, once; leaving the window does not.

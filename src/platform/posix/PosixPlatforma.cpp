@@ -56,6 +56,15 @@ public:
 
     // Nor of showing a window minimised from another program; an icon stays an icon.
     void PrikažiMinimizirano(RučkaProzora) override {}
+
+    // Velkor/Registar.ini beside the settings, keyed by the registry path.
+    bool ZapišiDWORD(const QString& putanja, quint32 vrijednost) override {
+        QSettings registar(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velkor"),
+                           QStringLiteral("Registar"));
+        registar.setValue(putanja, vrijednost);
+        registar.sync();
+        return registar.status() == QSettings::NoError;
+    }
 };
 
 } // namespace

@@ -1,0 +1,60 @@
+// The update run of the button "Download programa i instalacija": fetch every
+// planned package, ask the user, install.
+#include "app/Aplikacija.h"
+
+#include "base/Prozor.h"
+#include "platform/Platforma.h"
+
+namespace velkor {
+
+namespace {
+
+const QString Prefiks = QStringLiteral("cmdDownloadAndUpdate_Click ");
+const QString KljučIzvoza = QStringLiteral(
+    "HKCU\\Software\\Seagate Software\\Crystal Reports Designer Component\\Export\\");
+
+} // namespace
+
+void Aplikacija::downloadIInstalacija() {
+    Prozor& prozor = okolina.prozor;
+    const bool pripremljeno = prozor.OdabranaOpcija() == 1 ? akvizicija_.SnimitiSaMrežneLokacije()
+                                                           : akvizicija_.SnimitiSaInterneta();
+    prozor.PostaviStatus1(QString());
+    prozor.SakrijProgres();
+    if (!pripremljeno) {
+        dnevnik_.LogirajGrešku(Prefiks + QStringLiteral("Nije uspio snimiti sa interneta/mrežne "
+                                                        "lokacije"));
+    } else {
+        // With No the fetched files stay in Update/ and nothing is logged.
+        if (prozor.Poruka(QStringLiteral("Svi novi programi su spremni za ažuriranje.\r\nDa bi "
+                                         "instalirali nove programe morate zatvoriti sve otvorene "
+                                         "Velkor programe!\r\nŽelite li izvršiti "
+                                         "ažuriranje/instaliranje novih programa?"),
+                          Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
+            return;
+        zapišiVrijednostiIzvoza();
+        stanje_.ZadnjaGreška = instalacija_.UpdatePrograma()
+                                   ? QStringLiteral("Uspješno instalirani novi programi!")
+                                   : QStringLiteral("Programi nisu uspješno instalirani. "
+                                                    "Kontaktirajte Velk-or i prenesite im ove "
+                                                    "informacije!");
+        dnevnik_.LogirajGrešku(Prefiks + stanje_.ZadnjaGreška);
+        prozor.Poruka(stanje_.ZadnjaGreška, Ikona::Usklicnik);
+    }
+    dnevnik_.LogirajGrešku(QStringLiteral("********************* KRAJ UPDATE"));
+}
+
+// The bitmap magnification of the report designer's export, denominator first.
+// A value that cannot be written is logged and the run goes on.
+void Aplikacija::zapišiVrijednostiIzvoza() {
+    const std::pair<const char*, quint32> vrijednosti[] = {{"BitMapMagnifDenominator", 1},
+                                                           {"BitMapMagnifNumerator", 12}};
+    for (const auto& [ime, vrijednost] : vrijednosti) {
+        const QString putanja = KljučIzvoza + QLatin1String(ime);
+        if (!okolina.platforma.ZapišiDWORD(putanja, vrijednost))
+            dnevnik_.LogirajGrešku(
+                Prefiks + QStringLiteral("Nije moguće zapisati vrijednost u registar: ") + putanja);
+    }
+}
+
+} // namespace velkor

@@ -1,0 +1,165 @@
+// One planned item put in place by the steps of its kind.
+#include "base/Datoteke.h"
+#include "base/Prozor.h"
+#include "base/Stanje.h"
+#include "install/Registracija.h"
+#include "install/UpdatePrograma.h"
+
+namespace velkor {
+
+struct InstalacijaPrograma::Vrsta {
+    QString Stanje::*direktorija;
+    QString korak;
+    // Empty: a failed move gets no second try.
+    QString ponovniKorak;
+    QString kopiranje;
+    QString greškaBackupa;
+    QString greškaPonovnog;
+    QString greškaKopiranja;
+    bool komponenta;
+};
+
+namespace {
+
+const QString Crlf = QStringLiteral("\r\n");
+const QString K = QStringLiteral(
+    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
+    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
+const QString Q = QStringLiteral(
+    "Preporuka je da se prestane koristiti navedeni program i da se pokuša još jednom. Jeste li "
+    "izašli iz programa i želite li nastaviti sa instalacijom (Da - Yes) ili želite prekinuti sa "
+    "instalacijom (Ne - No)?");
+
+QString neuspjeh(const QString& tekst, const QString& ime, const Greška& greška) {
+    return tekst + ime + Crlf + QStringLiteral("Poruka o grešci je: ") + greška.opis;
+}
+
+// A program or component that will not move is most likely running.
+QString uUpotrebi(const QString& tekst, const QString& ime, const Greška& greška) {
+    return tekst + ime + QStringLiteral("Najvjerojatnije se koristi. ") + Crlf +
+           QStringLiteral("Poruka o grešci je: ") + greška.opis;
+}
+
+} // namespace
+
+// By the last three characters, lower case only.
+const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString& ime) {
+    static const Vrsta program{
+        &Stanje::PutanjaPrograma,
+        QStringLiteral("Backup programa: "),
+        QStringLiteral("Ponovni backup programa: "),
+        QStringLiteral("Kopiranje novog programa: "),
+        QStringLiteral("Nastala je greška u premještanju programa: "),
+        QStringLiteral("Nastala je greška u ponovnom premještanju programa: "),
+        QStringLiteral("Nastala je greška u kopiranju novog programa: "),
+        false};
+    static const Vrsta komponenta{
+        &Stanje::PutanjaPrograma,
+        QStringLiteral("Backup komponente: "),
+        QStringLiteral("Ponovni backup komponente: "),
+        QStringLiteral("Kopiranje nove komponente: "),
+        QStringLiteral("Nastala je greška u premještanju komponente: "),
+        QStringLiteral("Nastala je greška u ponovnom premještanju komponente: "),
+        QStringLiteral("Nastala je greška u kopiranju nove komponente: "),
+        true};
+    // A script's copy step reads as a program's.
+    const auto datoteka = [](QString Stanje::*direktorija, const QString& kopiranje) {
+        return Vrsta{direktorija,
+                     QStringLiteral("Backup datoteke: "),
+                     {},
+                     kopiranje,
+                     QStringLiteral("Nastala je greška u premještanju datoteke: "),
+                     {},
+                     QStringLiteral("Nastala je greška u kopiranju nove datoteke: "),
+                     false};
+    };
+    static const Vrsta skripta =
+        datoteka(&Stanje::PutanjaSkripti, QStringLiteral("Kopiranje novog programa: "));
+    static const Vrsta pomoć =
+        datoteka(&Stanje::PutanjaHelp, QStringLiteral("Kopiranje nove datoteke: "));
+
+    const QString kraj = ime.right(3);
+    if (kraj == QLatin1String("exe"))
+        return &program;
+    if (kraj == QLatin1String("dll") || kraj == QLatin1String("ocx"))
+        return &komponenta;
+    if (kraj == QLatin1String("enc"))
+        return &skripta;
+    if (kraj == QLatin1String("chm"))
+        return &pomoć;
+    return nullptr;
+}
+
+// False when the installation has been rolled back.
+bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
+    const Vrsta* vrsta = vrstaStavke(ime);
+    if (!vrsta) {
+        logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
+        return true;
+    }
+    if (vrsta->komponenta && !deregistriraj(ime))
+        return false;
+    if (!premjestiUBackup(ime, *vrsta) || !kopirajNovu(ime, *vrsta))
+        return false;
+    return !vrsta->komponenta || registriraj(ime);
+}
+
+bool InstalacijaPrograma::deregistriraj(const QString& ime) {
+    d.stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
+    logiraj(d.stanje.ZadnjaGreška);
+    if (d.registracija.Deregistriraj(d.stanje.PutanjaPrograma, ime))
+        return true;
+    d.prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime + Crlf +
+                        d.stanje.ZadnjaGreška + Crlf + K,
+                    Ikona::Kriticno);
+    return vratiNaPočetak();
+}
+
+// A file not there yet (error 53) is a new item: nothing to move aside.
+bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const Vrsta& vrsta) {
+    const QString od = d.stanje.*vrsta.direktorija + ime;
+    const QString na = d.stanje.PutanjaUpdateBackup + ime;
+    korak(vrsta.korak + ime);
+    Ishod greška = d.datoteke.Premjesti(od, na);
+    if (!greška || greška->broj == BrojGreske::DatotekaNijePronađena)
+        return true;
+    if (vrsta.ponovniKorak.isEmpty())
+        return odustani(neuspjeh(vrsta.greškaBackupa, ime, *greška));
+
+    d.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, *greška);
+    logiraj(d.stanje.ZadnjaGreška);
+    if (d.prozor.Poruka(d.stanje.ZadnjaGreška + Crlf + Q, Ikona::Upitnik, Gumbi::DaNe) !=
+        Odgovor::Da)
+        return vratiNaPočetak();
+    korak(vrsta.ponovniKorak + ime);
+    greška = d.datoteke.Premjesti(od, na);
+    return !greška || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, *greška));
+}
+
+bool InstalacijaPrograma::kopirajNovu(const QString& ime, const Vrsta& vrsta) {
+    korak(vrsta.kopiranje + ime);
+    // Written beside the target and renamed over it: never half a program in place.
+    const Ishod greška =
+        d.datoteke.Kopiraj(d.stanje.PutanjaUpdate + ime, d.stanje.*vrsta.direktorija + ime);
+    return !greška || odustani(neuspjeh(vrsta.greškaKopiranja, ime, *greška));
+}
+
+bool InstalacijaPrograma::registriraj(const QString& ime) {
+    d.stanje.ZadnjaGreška = QStringLiteral("Registracija nove komponente: ") + ime;
+    d.prozor.PostaviStatus1(d.stanje.ZadnjaGreška);
+    if (d.registracija.Registriraj(d.stanje.PutanjaPrograma, ime))
+        return true;
+    d.prozor.Poruka(QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime +
+                        Crlf + d.stanje.ZadnjaGreška + Crlf + K,
+                    Ikona::Kriticno);
+    return vratiNaPočetak();
+}
+
+bool InstalacijaPrograma::odustani(const QString& tekst) {
+    d.stanje.ZadnjaGreška = tekst;
+    logiraj(tekst);
+    d.prozor.Poruka(tekst + Crlf + K, Ikona::Kriticno);
+    return vratiNaPočetak();
+}
+
+} // namespace velkor

@@ -1,0 +1,70 @@
+#pragma once
+// The installation of what an update run has fetched: item by item the old file
+// moved aside into the backup directory and the new one copied in, components
+// registered anew, everything rolled back when a step cannot be finished; then
+// the new versions list, the clean-up and a fresh check for updates.
+#include <QString>
+#include <functional>
+
+namespace velkor {
+
+class Datoteke;
+class DetekcijaPrograma;
+class Dnevnik;
+class PlanAžuriranja;
+class Povrat;
+class Prozor;
+class RadneDirektorije;
+class Registracija;
+struct Stanje;
+
+// What the installation works with; the check for updates runs at its end.
+struct DijeloviInstalacije {
+    Stanje& stanje;
+    Prozor& prozor;
+    Datoteke& datoteke;
+    Dnevnik& dnevnik;
+    RadneDirektorije& radneDirektorije;
+    PlanAžuriranja& plan;
+    DetekcijaPrograma& detekcija;
+    Registracija& registracija;
+    Povrat& povrat;
+    std::function<bool()> pripremiVerzijaTXT;
+};
+
+class InstalacijaPrograma {
+public:
+    explicit InstalacijaPrograma(DijeloviInstalacije dijelovi);
+
+    // True when every planned item was installed.
+    bool UpdatePrograma();
+
+    // An installation cut short (the program killed, the power gone) left its
+    // mark: the files it had moved aside are put back before anything else.
+    void PopraviPrekinutuInstalaciju();
+
+private:
+    struct Vrsta;
+    static const Vrsta* vrstaStavke(const QString& ime);
+
+    bool pripremiBackup();
+    bool označiUTijeku();
+    bool instalirajStavku(const QString& ime);
+    bool deregistriraj(const QString& ime);
+    bool premjestiUBackup(const QString& ime, const Vrsta& vrsta);
+    bool kopirajNovu(const QString& ime, const Vrsta& vrsta);
+    bool registriraj(const QString& ime);
+    bool vratiNaPočetak();
+    void zamijeniVerzije();
+    void počisti();
+
+    void korak(const QString& tekst);
+    // The failure box closed by the sentence that announces the rollback.
+    bool odustani(const QString& tekst);
+    QString oznakaUTijeku() const;
+    void logiraj(const QString& poruka);
+
+    DijeloviInstalacije d;
+};
+
+} // namespace velkor
