@@ -45,16 +45,19 @@ public:
     QString Domaćin() const;
     QString DomaćinPoImenu() const;
 
-    void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje);
-    Ponašanje PonašanjeZa(const QString& imeDatoteke) const;
+    void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje) {
+        ponašanja.insert(imeDatoteke, ponašanje);
+    }
     // The file answers with this status and Location header (empty: none).
     void PostaviPreusmjeravanje(const QString& imeDatoteke, int status, const QByteArray& location);
-    QPair<int, QByteArray> PreusmjeravanjeZa(const QString& imeDatoteke) const;
     QString Direktorija() const { return direktorija; }
     const QSslConfiguration& Tls() const { return tls; }
 
     // Every request received, in order.
     QList<PrimljeniZahtjev> zahtjevi;
+    // By file name; read by the connections.
+    QHash<QString, Ponašanje> ponašanja;
+    QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
 
     // The test-only authority that signed the server's certificate.
     static QString PutanjaCa();
@@ -64,8 +67,6 @@ protected:
 
 private:
     QString direktorija;
-    QHash<QString, Ponašanje> ponašanja;
-    QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
     QSslConfiguration tls;
 };
 

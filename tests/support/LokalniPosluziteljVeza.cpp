@@ -81,7 +81,7 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
                          !ime.contains(QLatin1Char('\\')) && ime != QLatin1String("..") &&
                          QFileInfo(put).isFile();
     using P = LokalniPoslužitelj::Ponašanje;
-    const P ponašanje = poslužitelj.PonašanjeZa(ime);
+    const P ponašanje = poslužitelj.ponašanja.value(ime);
     const QByteArray ok = QByteArrayLiteral("HTTP/1.1 200 OK");
     if (odgovoriPosebno(ime, put, postoji))
         return;
@@ -161,10 +161,10 @@ void VezaPoslužitelja::šalji() {
 // The behaviours that need no file, and those that frame the body otherwise.
 bool VezaPoslužitelja::odgovoriPosebno(const QString& ime, const QString& put, bool postoji) {
     using P = LokalniPoslužitelj::Ponašanje;
-    const P ponašanje = poslužitelj.PonašanjeZa(ime);
+    const P ponašanje = poslužitelj.ponašanja.value(ime);
     const QByteArray vrsta = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n";
     if (ponašanje == P::Preusmjeri) {
-        const auto [status, location] = poslužitelj.PreusmjeravanjeZa(ime);
+        const auto [status, location] = poslužitelj.preusmjeravanja.value(ime);
         static const QHash<int, QByteArray> razlozi = {{301, "Moved Permanently"},
                                                        {302, "Found"},
                                                        {303, "See Other"},
