@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 
 namespace velkor::test {
 
@@ -42,16 +43,13 @@ bool ProxySquid::Pokreni() {
     const QString d = direktorija.path();
     // Run as root, squid works as the user "proxy": all it touches is open to it.
     QFile::setPermissions(d, QFileDevice::Permissions(0x7777));
-    const QByteArray konfiguracija =
-        "http_port 127.0.0.1:" + QByteArray::number(port) + "\npid_filename " + d.toUtf8() +
-        "/squid.pid\ncache_log " + d.toUtf8() + "/cache.log\ncoredump_dir " + d.toUtf8() +
-        "\naccess_log none\ncache deny all\ncache_mem 0 MB\npinger_enable off\n"
-        "visible_hostname velkor-test\nshutdown_lifetime 0 seconds\n"
-        "tcp_outgoing_address " +
-        Odlazna + "\nauth_param digest program " + Pomoćnik.toUtf8() + ' ' + d.toUtf8() +
-        "/lozinke\nauth_param digest children 1\n"
-        "auth_param digest realm Velkor\nacl prijavljeni proxy_auth REQUIRED\n"
-        "http_access allow prijavljeni\nhttp_access deny all\n";
+    QFile predložak(QFINDTESTDATA("data/squid.conf"));
+    predložak.open(QIODevice::ReadOnly);
+    const QByteArray konfiguracija = predložak.readAll()
+                                         .replace("{PORT}", QByteArray::number(port))
+                                         .replace("{DIR}", d.toUtf8())
+                                         .replace("{ODLAZNA}", Odlazna)
+                                         .replace("{POMOCNIK}", Pomoćnik.toUtf8());
     if (port == 0 || !zapiši(QStringLiteral("squid.conf"), konfiguracija) ||
         !zapiši(QStringLiteral("lozinke"), korisnik))
         return false;

@@ -1,5 +1,5 @@
 #include "ZapisnaKonzola.h"
-#include "support/Okruzje.h"
+#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 
 #include "base/KodnaStranica.h"
@@ -49,77 +49,21 @@ class TestObjava : public QObject {
 
 private slots:
     // Every refusal names the line and leaves the publication as it was.
-    void odbijanje_data() {
-        QTest::addColumn<QByteArray>("popis");
-        QTest::addColumn<QStringList>("datoteke");
-        QTest::addColumn<QString>("poruka");
-        const QString r1 = QStringLiteral("Objava.txt, red 1: ");
-        QTest::newRow("ime koje program odbija")
-            << QByteArray("..\\x.exe;22;1;0") << QStringList{}
-            << r1 + "program odbija ime \"..\\x.exe\": ime ne smije sadržavati \\, / ni : niti "
-                    "biti . ili ..";
-        QTest::newRow("isto ime dvaput")
-            << QByteArray("A.exe;1;0;0\r\nB.exe;1;0;0\r\nA.exe;1;0;1") << QStringList{}
-            << "Objava.txt, red 3: ime \"A.exe\" već je navedeno u redu 1.";
-        QTest::newRow("isti paket")
-            << QString("Obračun.exe;22;2;0\n\nObracun.exe;1;0;0").toUtf8() << QStringList{}
-            << "Objava.txt, red 3: paket \"Obracun.7z\" stavke "
-               "\"Obracun.exe\" zvao bi se kao paket stavke "
-               "\"Obračun.exe\" iz reda 1 i na poslužitelju bi ga "
-               "prepisao.";
-        QTest::newRow("isti paket, druga veličina slova")
-            << QByteArray("Pomoc.chm;1;0;0\nPOMOC.exe;1;0;0") << QStringList{}
-            << "Objava.txt, red 2: paket \"POMOC.7z\" stavke \"POMOC.exe\" zvao bi se kao paket "
-               "stavke \"Pomoc.chm\" iz reda 1 i na poslužitelju bi ga prepisao.";
-        QByteArray prevelik;
-        for (int i = 1; i <= 72; ++i)
-            prevelik += "S" + QByteArray::number(i) + ".exe;1;0;0\r\n";
-        QTest::newRow("72 stavke") << prevelik << QStringList{}
-                                   << "Objava.txt, red 72: ovo je stavka broj 72, a program "
-                                      "čita najviše 71 red popisa verzija.";
-        QTest::newRow("nema datoteke")
-            << QByteArray("A.exe;1;0;0\nB.exe;1;0;0") << QStringList{"A.exe", "b.exe"}
-            << "Objava.txt, red 2: u izvoru nema datoteke %1/B.exe.";
-        QTest::newRow("; u imenu") << QByteArray("a;b.exe;1;0;0") << QStringList{}
-                                   << r1 + "ime \"a;b.exe\" sadrži znak ';', kojim popis "
-                                           "verzija odvaja polja.";
-        QTest::newRow("kraj reda u imenu")
-            << QByteArray("a\rb.exe;1;0;0") << QStringList{}
-            << r1 + "ime sadrži kraj reda ili drugi kontrolni znak, a popis verzija ga ne može "
-                    "zapisati.";
-        QTest::newRow("tri polja") << QByteArray("a.exe;1;0") << QStringList{}
-                                   << r1 + "red mora imati četiri polja odvojena znakom ';' "
-                                           "(ime;glavna;pomoćna;revizija), a ima ih 3.";
-        QTest::newRow("slovo u verziji") << QByteArray("a.exe;22;1a;0") << QStringList{}
-                                         << r1 + "verzija \"1a\" nije cijeli broj.";
-        QTest::newRow("izvan Windows-1250")
-            << QString("Ω.exe;1;0;0").toUtf8() << QStringList{}
-            << r1 + "ime \"Ω.exe\" sadrži znak koji se ne može zapisati u kodnoj stranici "
-                    "Windows-1250 u kojoj program čita popis verzija.";
-        QTest::newRow("prazno ime") << QByteArray(" ;1;0;0") << QStringList{}
-                                    << r1 + "ime je prazno, a program prazno ime čita kao "
-                                            "prazan red.";
-        QTest::newRow("bez stavki")
-            << QByteArray("\r\n  \r\n") << QStringList{} << "Objava.txt nema nijedne stavke.";
-        // Sparse: the size is there without the bytes.
-        QTest::newRow("veća od 32 bita")
-            << QByteArray("Veliki.exe;1;0;0") << QStringList{"Veliki.exe"}
-            << r1 + "\"Veliki.exe\" ima 2147483648 bajtova, a program čita veličine do "
-                    "2147483647.";
-    }
+    void odbijanje_data() { DodajSlučajeve(QFINDTESTDATA("data/odbijanje.txt")); }
 
     void odbijanje() {
-        QFETCH(QByteArray, popis);
-        QFETCH(QStringList, datoteke);
-        QFETCH(QString, poruka);
+        QFETCH(Slučaj, slucaj);
         Izdanje i;
-        for (const QString& ime : datoteke) {
+        for (const QString& ime : slucaj.sve("datoteka")) {
             QFile f(i.izvor + "/" + ime);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ime == "Veliki.exe" ? 1LL << 31 : 1));
         }
-        i.zapiši(i.izvor + "/Objava.txt", popis);
+        QString popis = slucaj.jedno("popis");
+        for (int n = 1; n <= slucaj.broj("stavki"); ++n)
+            popis += QString("S%1.exe;1;0;0\r\n").arg(n);
+        i.zapiši(i.izvor + "/Objava.txt", popis.toUtf8());
         QCOMPARE(i.objavi(), 1);
-        QCOMPARE(i.k.greške, (QStringList{QString(poruka).replace("%1", i.izvor),
+        QCOMPARE(i.k.greške, (QStringList{slucaj.jedno("poruka").replace("%I", i.izvor),
                                           "Ništa nije zapisano u " + i.odredište + "."}));
         QCOMPARE(i.objavljeno(), QStringList{"Verzije.txt"});
         QCOMPARE(i.pročitaj(i.odredište + "/Verzije.txt"), StaraLista);

@@ -46,22 +46,10 @@ QString LokalniPoslužitelj::DomaćinPoImenu() const {
     return QStringLiteral("localhost:") + QString::number(serverPort());
 }
 
-void LokalniPoslužitelj::PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje) {
-    ponašanja.insert(imeDatoteke, ponašanje);
-}
-
-LokalniPoslužitelj::Ponašanje LokalniPoslužitelj::PonašanjeZa(const QString& imeDatoteke) const {
-    return ponašanja.value(imeDatoteke, Ponašanje::Normalno);
-}
-
 void LokalniPoslužitelj::PostaviPreusmjeravanje(const QString& imeDatoteke, int status,
                                                 const QByteArray& location) {
-    PostaviPonašanje(imeDatoteke, Ponašanje::Preusmjeri);
+    ponašanja.insert(imeDatoteke, Ponašanje::Preusmjeri);
     preusmjeravanja.insert(imeDatoteke, {status, location});
-}
-
-QPair<int, QByteArray> LokalniPoslužitelj::PreusmjeravanjeZa(const QString& imeDatoteke) const {
-    return preusmjeravanja.value(imeDatoteke, {302, {}});
 }
 
 void LokalniPoslužitelj::incomingConnection(qintptr deskriptor) {

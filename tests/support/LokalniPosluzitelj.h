@@ -17,8 +17,6 @@ struct PrimljeniZahtjev {
     QByteArray putanja;   // as on the request line, still percent-encoded
     QByteArray domaćin;   // the Host header
     QByteArray zaglavlja; // the request line and the headers, lines joined with CR LF
-    // Asked as a proxy: "CONNECT host:port", or a GET with an absolute URL.
-    bool prekoProxyja = false;
     // The peer, "address:port": one connection, one value.
     QString odakle;
 };
@@ -32,11 +30,10 @@ public:
         PraznoTijelo,       // 200 with Content-Length 0
         PrekinutaVeza,      // headers and half the body, then the connection closes
         Zastoj,             // headers, then nothing
-        Dijelovi,           // the body in chunks, with an extension and a trailer
+        Dijelovi,           // the body in chunks of changing sizes
         DijeloviPrekinuti,  // half the body in chunks, then the connection closes
         DoZatvaranja,       // no length: the body ends with the connection
         NeispravanStatus,   // a status line that is no HTTP, then the connection closes
-        PredugaZaglavlja,   // more than 64 KB of headers
         Preusmjeri,         // a redirect status with a Location, see PostaviPreusmjeravanje
     };
 
@@ -48,16 +45,19 @@ public:
     QString Domaćin() const;
     QString DomaćinPoImenu() const;
 
-    void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje);
-    Ponašanje PonašanjeZa(const QString& imeDatoteke) const;
+    void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje) {
+        ponašanja.insert(imeDatoteke, ponašanje);
+    }
     // The file answers with this status and Location header (empty: none).
     void PostaviPreusmjeravanje(const QString& imeDatoteke, int status, const QByteArray& location);
-    QPair<int, QByteArray> PreusmjeravanjeZa(const QString& imeDatoteke) const;
     QString Direktorija() const { return direktorija; }
     const QSslConfiguration& Tls() const { return tls; }
 
     // Every request received, in order.
     QList<PrimljeniZahtjev> zahtjevi;
+    // By file name; read by the connections.
+    QHash<QString, Ponašanje> ponašanja;
+    QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
 
     // The test-only authority that signed the server's certificate.
     static QString PutanjaCa();
@@ -67,8 +67,6 @@ protected:
 
 private:
     QString direktorija;
-    QHash<QString, Ponašanje> ponašanja;
-    QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
     QSslConfiguration tls;
 };
 

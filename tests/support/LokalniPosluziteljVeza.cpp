@@ -65,15 +65,12 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
                              prva.value(1),
                              {},
                              zaglavlje,
-                             false,
                              utičnica->peerAddress().toString() + QLatin1Char(':') +
                                  QString::number(utičnica->peerPort())};
     for (const QByteArray& linija : linije) {
         if (linija.toLower().startsWith("host:"))
             zahtjev.domaćin = linija.mid(5).trimmed();
     }
-    if (obradiProxy(zahtjev, prva.value(0)))
-        return;
     poslužitelj.zahtjevi.append(zahtjev);
 
     const QString ime = zahtjev.putanja.startsWith(Put)
@@ -84,7 +81,7 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
                          !ime.contains(QLatin1Char('\\')) && ime != QLatin1String("..") &&
                          QFileInfo(put).isFile();
     using P = LokalniPoslužitelj::Ponašanje;
-    const P ponašanje = poslužitelj.PonašanjeZa(ime);
+    const P ponašanje = poslužitelj.ponašanja.value(ime);
     const QByteArray ok = QByteArrayLiteral("HTTP/1.1 200 OK");
     if (odgovoriPosebno(ime, put, postoji))
         return;
@@ -102,11 +99,9 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
         zauzeto = true;
     } else {
         const qint64 veličina = QFileInfo(put).size();
+        const bool prekid = ponašanje == P::PrekinutaVeza;
         odgovori(ok, veličina, {});
-        if (ponašanje == P::PrekinutaVeza)
-            pošaljiDatoteku(put, veličina / 2, true);
-        else
-            pošaljiDatoteku(put, veličina, false);
+        pošaljiDatoteku(put, veličina / (prekid ? 2 : 1), prekid);
     }
 }
 
@@ -142,15 +137,11 @@ void VezaPoslužitelja::šalji() {
         const QByteArray dio = datoteka.read(qMin(veličina, preostalo));
         if (dio.isEmpty())
             break;
-        if (uDijelovima) {
-            QByteArray duljina = QByteArray::number(dio.size(), 16);
-            if (brojDijelova % 2)
-                duljina = duljina.toUpper();
-            utičnica->write(duljina + (brojDijelova++ ? "" : ";vrsta=prvi") + "\r\n" + dio +
-                            "\r\n");
-        } else {
+        if (uDijelovima)
+            utičnica->write(QByteArray::number(dio.size(), 16) + "\r\n" + dio + "\r\n");
+        else
             utičnica->write(dio);
-        }
+        brojDijelova++;
         preostalo -= dio.size();
     }
     if (preostalo > 0 && !datoteka.atEnd())
@@ -158,7 +149,7 @@ void VezaPoslužitelja::šalji() {
     datoteka.close();
     zauzeto = false;
     if (uDijelovima && !zatvoriPoslije)
-        utičnica->write("0\r\nX-Kraj: da\r\n\r\n");
+        utičnica->write("0\r\n\r\n");
     uDijelovima = false;
     if (zatvoriPoslije) {
         utičnica->disconnectFromHost();
@@ -167,32 +158,13 @@ void VezaPoslužitelja::šalji() {
     čitaj();
 }
 
-// The proxy's part: a tunnel opens on the same connection, and a forwarded
-// request names the URL whole.
-bool VezaPoslužitelja::obradiProxy(PrimljeniZahtjev& zahtjev, const QByteArray& metoda) {
-    if (metoda == "CONNECT") {
-        zahtjev.prekoProxyja = true;
-        poslužitelj.zahtjevi.append(zahtjev);
-        utičnica->write("HTTP/1.1 200 Connection established\r\n\r\n");
-        // What follows is the tunnelled connection's own first byte.
-        vrstaPoznata = false;
-        return true;
-    }
-    if (zahtjev.putanja.startsWith("http://")) {
-        zahtjev.prekoProxyja = true;
-        const qsizetype put = zahtjev.putanja.indexOf('/', 7);
-        zahtjev.putanja = put < 0 ? QByteArray("/") : zahtjev.putanja.mid(put);
-    }
-    return false;
-}
-
 // The behaviours that need no file, and those that frame the body otherwise.
 bool VezaPoslužitelja::odgovoriPosebno(const QString& ime, const QString& put, bool postoji) {
     using P = LokalniPoslužitelj::Ponašanje;
-    const P ponašanje = poslužitelj.PonašanjeZa(ime);
+    const P ponašanje = poslužitelj.ponašanja.value(ime);
     const QByteArray vrsta = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n";
     if (ponašanje == P::Preusmjeri) {
-        const auto [status, location] = poslužitelj.PreusmjeravanjeZa(ime);
+        const auto [status, location] = poslužitelj.preusmjeravanja.value(ime);
         static const QHash<int, QByteArray> razlozi = {{301, "Moved Permanently"},
                                                        {302, "Found"},
                                                        {303, "See Other"},
@@ -205,23 +177,14 @@ bool VezaPoslužitelja::odgovoriPosebno(const QString& ime, const QString& put, 
     } else if (ponašanje == P::NeispravanStatus) {
         utičnica->write("HTTP/1.1 OK\r\nContent-Length: 2\r\n\r\nok");
         utičnica->disconnectFromHost();
-    } else if (ponašanje == P::PredugaZaglavlja) {
-        QByteArray zaglavlja = vrsta;
-        for (int i = 0; i < 70; ++i)
-            zaglavlja +=
-                "X-Punjenje-" + QByteArray::number(i) + ": " + QByteArray(1000, 'a') + "\r\n";
-        utičnica->write(zaglavlja + "Content-Length: 2\r\n\r\nok");
     } else if (!postoji) {
         return false;
     } else if (ponašanje == P::Dijelovi || ponašanje == P::DijeloviPrekinuti) {
         utičnica->write(vrsta + "Transfer-Encoding: chunked\r\nConnection: keep-alive\r\n\r\n");
         uDijelovima = true;
         brojDijelova = 0;
-        const qint64 veličina = QFileInfo(put).size();
-        if (ponašanje == P::Dijelovi)
-            pošaljiDatoteku(put, veličina, false);
-        else
-            pošaljiDatoteku(put, veličina / 2, true);
+        const bool prekid = ponašanje == P::DijeloviPrekinuti;
+        pošaljiDatoteku(put, QFileInfo(put).size() / (prekid ? 2 : 1), prekid);
     } else if (ponašanje == P::DoZatvaranja) {
         utičnica->write(vrsta + "Connection: close\r\n\r\n");
         pošaljiDatoteku(put, QFileInfo(put).size(), true);

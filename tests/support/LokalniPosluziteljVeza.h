@@ -20,7 +20,6 @@ private:
     void odgovori(const QByteArray& statusnaLinija, qint64 dužina, const QByteArray& tijelo);
     void pošaljiDatoteku(const QString& put, qint64 koliko, bool zatvoriPoslije);
     void šalji();
-    bool obradiProxy(PrimljeniZahtjev& zahtjev, const QByteArray& metoda);
     bool odgovoriPosebno(const QString& ime, const QString& put, bool postoji);
 
     LokalniPoslužitelj& poslužitelj;

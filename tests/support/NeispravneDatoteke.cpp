@@ -6,7 +6,8 @@ void NeispravneDatoteke::Pokvari(Operacija operacija, const QString& put, Grešk
     kvarovi.insert({int(operacija), put}, greška);
 }
 
-Ishod NeispravneDatoteke::kvar(Operacija operacija, const QString& put) {
+Ishod NeispravneDatoteke::zabilježi(Operacija operacija, const QString& poziv, const QString& put) {
+    pozivi << poziv;
     const auto it = kvarovi.constFind({int(operacija), put});
     if (it == kvarovi.constEnd())
         return std::nullopt;
@@ -14,8 +15,7 @@ Ishod NeispravneDatoteke::kvar(Operacija operacija, const QString& put) {
 }
 
 std::optional<qint64> NeispravneDatoteke::Veličina(const QString& put, Greška* greška) {
-    pozivi << QStringLiteral("Veličina ") + put;
-    if (Ishod k = kvar(Operacija::Velicina, put)) {
+    if (const Ishod k = zabilježi(Operacija::Velicina, QStringLiteral("Veličina ") + put, put)) {
         if (greška)
             *greška = *k;
         return std::nullopt;
@@ -24,64 +24,52 @@ std::optional<qint64> NeispravneDatoteke::Veličina(const QString& put, Greška*
 }
 
 Ishod NeispravneDatoteke::Kopiraj(const QString& od, const QString& na) {
-    pozivi << QStringLiteral("Kopiraj ") + od + QStringLiteral(" ") + na;
-    if (Ishod k = kvar(Operacija::Kopiraj, na))
-        return k;
-    return StvarneDatoteke::Kopiraj(od, na);
+    const Ishod k = zabilježi(Operacija::Kopiraj,
+                              QStringLiteral("Kopiraj ") + od + QStringLiteral(" ") + na, na);
+    return k ? k : StvarneDatoteke::Kopiraj(od, na);
 }
 
 Ishod NeispravneDatoteke::Premjesti(const QString& od, const QString& na) {
-    pozivi << QStringLiteral("Premjesti ") + od + QStringLiteral(" ") + na;
-    if (Ishod k = kvar(Operacija::Premjesti, na))
-        return k;
-    return StvarneDatoteke::Premjesti(od, na);
+    const Ishod k = zabilježi(Operacija::Premjesti,
+                              QStringLiteral("Premjesti ") + od + QStringLiteral(" ") + na, na);
+    return k ? k : StvarneDatoteke::Premjesti(od, na);
 }
 
 Ishod NeispravneDatoteke::Obriši(const QString& put, bool prisilno) {
-    pozivi << QStringLiteral("Obriši ") + put;
-    if (Ishod k = kvar(Operacija::Obrisi, put))
-        return k;
-    return StvarneDatoteke::Obriši(put, prisilno);
+    const Ishod k = zabilježi(Operacija::Obrisi, QStringLiteral("Obriši ") + put, put);
+    return k ? k : StvarneDatoteke::Obriši(put, prisilno);
 }
 
 Ishod NeispravneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
-    pozivi << QStringLiteral("ObrišiPoUzorku ") + uzorak;
-    if (Ishod k = kvar(Operacija::ObrisiPoUzorku, uzorak))
-        return k;
-    return StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
+    const Ishod k =
+        zabilježi(Operacija::ObrisiPoUzorku, QStringLiteral("ObrišiPoUzorku ") + uzorak, uzorak);
+    return k ? k : StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
 }
 
 Ishod NeispravneDatoteke::ObrišiDirektoriju(const QString& put) {
-    pozivi << QStringLiteral("ObrišiDirektoriju ") + put;
-    if (Ishod k = kvar(Operacija::ObrisiDirektoriju, put))
-        return k;
-    return StvarneDatoteke::ObrišiDirektoriju(put);
+    const Ishod k =
+        zabilježi(Operacija::ObrisiDirektoriju, QStringLiteral("ObrišiDirektoriju ") + put, put);
+    return k ? k : StvarneDatoteke::ObrišiDirektoriju(put);
 }
 
 Ishod NeispravneDatoteke::NapraviDirektoriju(const QString& put) {
-    pozivi << QStringLiteral("NapraviDirektoriju ") + put;
-    if (Ishod k = kvar(Operacija::NapraviDirektoriju, put))
-        return k;
-    return StvarneDatoteke::NapraviDirektoriju(put);
+    const Ishod k =
+        zabilježi(Operacija::NapraviDirektoriju, QStringLiteral("NapraviDirektoriju ") + put, put);
+    return k ? k : StvarneDatoteke::NapraviDirektoriju(put);
 }
 
 Ishod NeispravneDatoteke::DodajNaKraj(const QString& put, const QByteArray& bajtovi) {
-    pozivi << QStringLiteral("DodajNaKraj ") + put;
-    if (Ishod k = kvar(Operacija::DodajNaKraj, put))
-        return k;
-    return StvarneDatoteke::DodajNaKraj(put, bajtovi);
+    const Ishod k = zabilježi(Operacija::DodajNaKraj, QStringLiteral("DodajNaKraj ") + put, put);
+    return k ? k : StvarneDatoteke::DodajNaKraj(put, bajtovi);
 }
 
 Ishod NeispravneDatoteke::ZapišiCijelu(const QString& put, const QByteArray& bajtovi) {
-    pozivi << QStringLiteral("ZapišiCijelu ") + put;
-    if (Ishod k = kvar(Operacija::ZapisiCijelu, put))
-        return k;
-    return StvarneDatoteke::ZapišiCijelu(put, bajtovi);
+    const Ishod k = zabilježi(Operacija::ZapisiCijelu, QStringLiteral("ZapišiCijelu ") + put, put);
+    return k ? k : StvarneDatoteke::ZapišiCijelu(put, bajtovi);
 }
 
 std::optional<QByteArray> NeispravneDatoteke::Pročitaj(const QString& put, Greška* greška) {
-    pozivi << QStringLiteral("Pročitaj ") + put;
-    if (Ishod k = kvar(Operacija::Procitaj, put)) {
+    if (const Ishod k = zabilježi(Operacija::Procitaj, QStringLiteral("Pročitaj ") + put, put)) {
         if (greška)
             *greška = *k;
         return std::nullopt;

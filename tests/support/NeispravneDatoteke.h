@@ -42,7 +42,8 @@ public:
     QStringList pozivi;
 
 private:
-    Ishod kvar(Operacija operacija, const QString& put);
+    // Keeps the call; the failure set for the path, if any.
+    Ishod zabilježi(Operacija operacija, const QString& poziv, const QString& put);
     QHash<QPair<int, QString>, Greška> kvarovi;
 };
 

@@ -1,4 +1,5 @@
 // The message box and the file chooser, answered from a timer as a user would.
+#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 #include "window/frmZideZizodu.h"
 
@@ -12,6 +13,7 @@
 #include <functional>
 
 using namespace velkor;
+using namespace velkor::test;
 
 namespace {
 
@@ -36,26 +38,18 @@ class TestDijaloga : public QObject {
 
 private slots:
     // The button pressed: "U redu" in an OK box, "Da" or "Ne" in a Yes/No box; none: Escape.
-    void poruka_data() {
-        QTest::addColumn<int>("ikona");
-        QTest::addColumn<int>("vidljiva");
-        QTest::addColumn<QString>("pritisnuti");
-        QTest::newRow("uskličnik")
-            << int(Ikona::Usklicnik) << int(QMessageBox::Warning) << "U redu";
-        QTest::newRow("informacija")
-            << int(Ikona::Informacija) << int(QMessageBox::Information) << "U redu";
-        QTest::newRow("kritično") << int(Ikona::Kriticno) << int(QMessageBox::Critical) << "U redu";
-        QTest::newRow("bez ikone") << int(Ikona::Nema) << int(QMessageBox::NoIcon) << "U redu";
-        QTest::newRow("da") << int(Ikona::Upitnik) << int(QMessageBox::Question) << "Da";
-        QTest::newRow("ne") << int(Ikona::Upitnik) << int(QMessageBox::Question) << "Ne";
-        QTest::newRow("escape je ne") << int(Ikona::Upitnik) << int(QMessageBox::Question) << "";
-    }
+    void poruka_data() { DodajSlučajeve(QFINDTESTDATA("data/poruke.txt")); }
 
     // Title, plain text in lines, the icon and the Croatian buttons.
     void poruka() {
-        QFETCH(int, ikona);
-        QFETCH(int, vidljiva);
-        QFETCH(QString, pritisnuti);
+        QFETCH(Slučaj, slucaj);
+        const QString pritisnuti = slucaj.jedno("pritisnuti");
+        const int ikona =
+            QStringList{"Nema", "Usklicnik", "Upitnik", "Informacija", "Kriticno"}.indexOf(
+                slucaj.jedno("ikona"));
+        const int vidljiva =
+            QStringList{"NoIcon", "Information", "Warning", "Critical", "Question"}.indexOf(
+                slucaj.jedno("vidljiva"));
         const Gumbi gumbi = pritisnuti == "U redu" ? Gumbi::URedu : Gumbi::DaNe;
         const Odgovor odgovor = pritisnuti == "U redu" ? Odgovor::URedu
                                 : pritisnuti == "Da"   ? Odgovor::Da

@@ -175,22 +175,13 @@ private slots:
                  (QList<int>{1, 2, 4, -1}));
     }
 
-    // Row 3 (Kontrola.ocx) is fetched at 50 % before each change: {row, picture,
-    // share, then the picture and the fill it shows}.
-    void stanjeReda_data() {
-        QTest::addColumn<QList<int>>("s");
-        QTest::newRow("preuzimanje") << QList<int>{3, 1, 25, 1, 25};
-        QTest::newRow("instalirano") << QList<int>{3, 3, 100, 3, 100};
-        QTest::newRow("iznad 100") << QList<int>{3, 3, 150, 3, 100};
-        QTest::newRow("bez popune") << QList<int>{3, 5, -1, 5, 50};
-        QTest::newRow("slika 0") << QList<int>{3, 0, -1, 2, 50};
-        QTest::newRow("slika 7") << QList<int>{3, 7, -1, 2, 50};
-        QTest::newRow("red 0") << QList<int>{0, 3, 100, 2, 50};
-        QTest::newRow("iza zadnjeg") << QList<int>{5, 3, 100, 2, 50};
-    }
+    void stanjeReda_data() { DodajSlučajeve(QFINDTESTDATA("data/stanja_reda.txt")); }
 
     void stanjeReda() {
-        QFETCH(QList<int>, s);
+        QFETCH(Slučaj, slucaj);
+        QList<int> s;
+        for (const QString& broj : (slucaj.jedno("s") + ' ' + slucaj.jedno("vidi")).split(' '))
+            s << broj.toInt();
         prozor->PrikažiPlan(TriStavke);
         prozor->PostaviStanjeReda(3, SlikaPreuzeto, 50);
         prozor->PostaviStanjeReda(s[0], s[1], s[2]);
