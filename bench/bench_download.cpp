@@ -1,11 +1,11 @@
 // Drives one download engine over and over and reports its throughput and its
 // memory above the program's idle size; bench/download.sh compares it with curl.
-#include "KonzolniProzor.h"
 #include "acquire/DownloadDatoteke.h"
 #include "base/LogirajGresku.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/StvarneDatoteke.h"
+#include "publish/KonzolniProzor.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,6 +30,13 @@ qint64 statusKb(const char* ime) {
 }
 
 } // namespace
+
+// The console window with the primary host chosen.
+class ProzorMjerenja : public velkor::KonzolniProzor {
+public:
+    using velkor::KonzolniProzor::KonzolniProzor;
+    int OdabranaOpcija() const override { return 2; }
+};
 
 int main(int argc, char** argv) {
     using namespace velkor;
@@ -58,7 +65,8 @@ int main(int argc, char** argv) {
 
     const QString aplikacijskaDirektorija = parser.value(dir);
     const QString update = aplikacijskaDirektorija + QStringLiteral("/Update/");
-    bench::KonzolniProzor prozor(2);
+    const Konzola konzola = SistemskaKonzola();
+    ProzorMjerenja prozor(konzola);
     StvarneDatoteke datoteke;
     SistemskiSat sat;
     RegionalnoPoLokalu regionalno;
