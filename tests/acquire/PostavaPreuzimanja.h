@@ -25,6 +25,9 @@ public:
     QStringList datoteke(const QString& direktorija) const;
     QByteArray pročitaj(const QString& put) const { return okruženje.pročitaj(put); }
     void zapiši(const QString& put, const QByteArray& sadržaj) const;
+    // What a run left: requests, log, boxes, panels, last error and files, as
+    // lines "key: value"; z's lines first, the varying paths and ports named.
+    QStringList zapisnik(QStringList z = {}) const;
 
     Okruženje okruženje;
     QTemporaryDir posluženo;
@@ -35,6 +38,7 @@ public:
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;
 
 private:
+    QString opis(const QString& put) const;
     QString ca;
 };
 

@@ -74,24 +74,14 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
         QStringList z{"rezultat: " + QString::number(rezultat), "čekanja:"};
         for (int sekunde : okruženje.sat.čekanja)
             z.last() += u' ' + QString::number(sekunde);
-        z << "naredbe:" << okruženje.platforma.naredbe << "dnevnik:" << okruženje.porukeLoga()
-          << "poruke:";
-        for (const ZapisPoruke& p : w.poruke)
-            z << QString::number(int(p.ikona)) + u' ' + QString::number(int(p.gumbi)) + u' ' +
-                     p.naslov + ": " + p.tekst;
-        z << "status1:" << w.povijestStatusa1 << "stanja (red slika postotak):";
+        z << "naredbe:" << okruženje.platforma.naredbe << "stanja (red slika postotak):";
         for (const StanjeReda& s : w.stanjaRedova)
             z.last() += QString::asprintf(" %d %d %d", s.red, s.slika, s.postotak);
         z << QString::asprintf("progres (min max vrijednost vidljiv): %d %d %d %d", w.progresMin,
                                w.progresMax, w.progres, w.progresVidljiv)
           << "txtPor:" << w.txtPor.split("\r\n") << "txtPorGr:" << w.txtPorGr.split("\r\n")
-          << "kartica: " + QString::number(w.kartica) << "Update:";
-        for (const QString& ime : datoteke(okruženje.update()))
-            z << ime + u' ' + QString::number(QFileInfo(okruženje.update() + ime).size());
-        return z.join(u'\n')
-            .replace(okruženje.dir.path(), QStringLiteral("{T}"))
-            .replace(izvor, QStringLiteral("{M}"))
-            .replace(domaćini.primarni, QStringLiteral("{H}"));
+          << "kartica: " + QString::number(w.kartica);
+        return PostavaPreuzimanja::zapisnik(z).join(u'\n');
     }
 };
 

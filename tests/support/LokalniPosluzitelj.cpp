@@ -46,12 +46,6 @@ QString LokalniPoslužitelj::DomaćinPoImenu() const {
     return QStringLiteral("localhost:") + QString::number(serverPort());
 }
 
-void LokalniPoslužitelj::PostaviPreusmjeravanje(const QString& imeDatoteke, int status,
-                                                const QByteArray& location) {
-    ponašanja.insert(imeDatoteke, Ponašanje::Preusmjeri);
-    preusmjeravanja.insert(imeDatoteke, {status, location});
-}
-
 void LokalniPoslužitelj::incomingConnection(qintptr deskriptor) {
     // The connection owns itself and goes when the peer does.
     new VezaPoslužitelja(*this, deskriptor);

@@ -34,7 +34,6 @@ public:
         DijeloviPrekinuti,  // half the body in chunks, then the connection closes
         DoZatvaranja,       // no length: the body ends with the connection
         NeispravanStatus,   // a status line that is no HTTP, then the connection closes
-        Preusmjeri,         // a redirect status with a Location, see PostaviPreusmjeravanje
     };
 
     explicit LokalniPoslužitelj(QString direktorija, QObject* roditelj = nullptr);
@@ -48,26 +47,20 @@ public:
     void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje) {
         ponašanja.insert(imeDatoteke, ponašanje);
     }
-    // The file answers with this status and Location header (empty: none).
-    void PostaviPreusmjeravanje(const QString& imeDatoteke, int status, const QByteArray& location);
-    QString Direktorija() const { return direktorija; }
-    const QSslConfiguration& Tls() const { return tls; }
-
     // Every request received, in order.
     QList<PrimljeniZahtjev> zahtjevi;
-    // By file name; read by the connections.
+    // By file name; read by the connections. A redirect answers with its
+    // status and Location header (empty: none).
     QHash<QString, Ponašanje> ponašanja;
     QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
+    const QString direktorija;
+    QSslConfiguration tls;
 
     // The test-only authority that signed the server's certificate.
     static QString PutanjaCa();
 
 protected:
     void incomingConnection(qintptr deskriptor) override;
-
-private:
-    QString direktorija;
-    QSslConfiguration tls;
 };
 
 } // namespace velkor::test

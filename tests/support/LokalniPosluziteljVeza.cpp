@@ -18,7 +18,7 @@ const QByteArray Put = QByteArrayLiteral("/download/Verzija22/");
 
 VezaPoslužitelja::VezaPoslužitelja(LokalniPoslužitelj& poslužitelj, qintptr deskriptor)
     : QObject(&poslužitelj), poslužitelj(poslužitelj), utičnica(new QSslSocket(this)) {
-    utičnica->setSslConfiguration(poslužitelj.Tls());
+    utičnica->setSslConfiguration(poslužitelj.tls);
     connect(utičnica, &QSslSocket::readyRead, this, [this] { čitaj(); });
     connect(utičnica, &QSslSocket::bytesWritten, this, [this] { šalji(); });
     connect(utičnica, &QSslSocket::encryptedBytesWritten, this, [this] { šalji(); });
@@ -76,7 +76,7 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
     const QString ime = zahtjev.putanja.startsWith(Put)
                             ? QUrl::fromPercentEncoding(zahtjev.putanja.mid(Put.size()))
                             : QString();
-    const QString put = QDir(poslužitelj.Direktorija()).filePath(ime);
+    const QString put = QDir(poslužitelj.direktorija).filePath(ime);
     const bool postoji = !ime.isEmpty() && !ime.contains(QLatin1Char('/')) &&
                          !ime.contains(QLatin1Char('\\')) && ime != QLatin1String("..") &&
                          QFileInfo(put).isFile();
@@ -85,13 +85,11 @@ void VezaPoslužitelja::obradiZahtjev(const QByteArray& zaglavlje) {
     const QByteArray ok = QByteArrayLiteral("HTTP/1.1 200 OK");
     if (odgovoriPosebno(ime, put, postoji))
         return;
-    if (ponašanje == P::NijePronadeno || (ponašanje == P::Normalno && !postoji))
-        odgovori("HTTP/1.1 404 Not Found", -1, "Datoteka nije pronađena\n");
-    else if (ponašanje == P::GreskaPosluzitelja)
+    if (ponašanje == P::GreskaPosluzitelja)
         odgovori("HTTP/1.1 500 Internal Server Error", -1, "Greška poslužitelja\n");
     else if (ponašanje == P::PraznoTijelo)
         odgovori(ok, 0, {});
-    else if (!postoji)
+    else if (ponašanje == P::NijePronadeno || !postoji)
         odgovori("HTTP/1.1 404 Not Found", -1, "Datoteka nije pronađena\n");
     else if (ponašanje == P::Zastoj) {
         // Busy for good: the peer has to give up by itself.
@@ -163,14 +161,9 @@ bool VezaPoslužitelja::odgovoriPosebno(const QString& ime, const QString& put, 
     using P = LokalniPoslužitelj::Ponašanje;
     const P ponašanje = poslužitelj.ponašanja.value(ime);
     const QByteArray vrsta = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n";
-    if (ponašanje == P::Preusmjeri) {
+    if (poslužitelj.preusmjeravanja.contains(ime)) {
         const auto [status, location] = poslužitelj.preusmjeravanja.value(ime);
-        static const QHash<int, QByteArray> razlozi = {{301, "Moved Permanently"},
-                                                       {302, "Found"},
-                                                       {303, "See Other"},
-                                                       {307, "Temporary Redirect"},
-                                                       {308, "Permanent Redirect"}};
-        QByteArray linija = "HTTP/1.1 " + QByteArray::number(status) + ' ' + razlozi.value(status);
+        QByteArray linija = "HTTP/1.1 " + QByteArray::number(status) + " Preseljeno";
         if (!location.isEmpty())
             linija += "\r\nLocation: " + location;
         odgovori(linija, -1, "Preseljeno\n");
