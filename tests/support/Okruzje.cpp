@@ -80,14 +80,6 @@ QByteArray Okruženje::pročitaj(const QString& put) const {
     return datoteka.readAll();
 }
 
-std::optional<QString> Okruženje::postavka(const QString& odjeljak, const QString& ključ) const {
-    QSettings postavke(putanjaPostavki(), QSettings::IniFormat);
-    const QVariant v = postavke.value(odjeljak + QLatin1Char('/') + ključ);
-    if (!v.isValid())
-        return std::nullopt;
-    return v.toString();
-}
-
 void Okruženje::spremiPostavku(const QString& odjeljak, const QString& ključ,
                                const QString& vrijednost) {
     spremište->Zapiši(odjeljak, ključ, vrijednost);

@@ -35,9 +35,8 @@ public:
     QString DatumTekst(QDate datum) const override;
     QString VrijemeTekst(QTime vrijeme) const override;
     QChar DecimalniZnak() const override { return decimalni; }
-    QChar ZnakGrupe() const override { return grupa; }
+    QChar ZnakGrupe() const override { return QLatin1Char('.'); }
     QChar decimalni = QLatin1Char(',');
-    QChar grupa = QLatin1Char('.');
 };
 
 class LažnaPlatforma : public Platforma {
@@ -89,8 +88,7 @@ public:
     // Writes a file as the suite would: text in Windows-1250.
     void zapiši(const QString& put, const QString& sadržaj) const;
     QByteArray pročitaj(const QString& put) const;
-    // Settings as stored by the program (reads the INI file anew).
-    std::optional<QString> postavka(const QString& odjeljak, const QString& ključ) const;
+    // Settings as the program would find them.
     void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost);
 
     // The log decoded record by record: the message texts without date and time.
