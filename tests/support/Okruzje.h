@@ -8,6 +8,7 @@
 #include "base/Sat.h"
 #include "base/SpremistePostavki.h"
 #include "platform/Platforma.h"
+#include "platform/posix/PosixProcesi.h"
 
 #include <QHash>
 #include <QMap>
@@ -32,8 +33,8 @@ public:
 // dd.MM.yyyy and HH:mm:ss, the decimal comma and the group dot.
 class FiksnoRegionalno : public Regionalno {
 public:
-    QString DatumTekst(QDate datum) const override;
-    QString VrijemeTekst(QTime vrijeme) const override;
+    QString DatumTekst(QDate datum) const override { return datum.toString(u"dd.MM.yyyy"); }
+    QString VrijemeTekst(QTime vrijeme) const override { return vrijeme.toString(u"HH:mm:ss"); }
     QChar DecimalniZnak() const override { return decimalni; }
     QChar ZnakGrupe() const override { return QLatin1Char('.'); }
     QChar decimalni = QLatin1Char(',');
@@ -46,8 +47,14 @@ public:
     QString VarijablaOkoline(const QString& ime) override { return okolina.value(ime); }
     std::unique_ptr<QSettings> OtvoriPostavke() override;
     // Real processes; every command line is kept as it was given.
-    IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override;
-    IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override;
+    IshodProcesa PokreniSkrivenoIČekaj(const QString& linija) override {
+        naredbe << linija;
+        return posix::PokreniIČekaj(linija);
+    }
+    IshodProcesa PokreniSkriveno(const QString& linija) override {
+        naredbe << linija;
+        return posix::PokreniBezČekanja(linija);
+    }
     // Windows of other programs from `prozori`; what is done to them is kept by title.
     RučkaProzora NađiProzor(const QString& naslov) override;
     void PošaljiPoruku1042(RučkaProzora p) override { radnjeSProzorima << "1042 " + naslov(p); }
