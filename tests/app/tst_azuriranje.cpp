@@ -79,10 +79,15 @@ private slots:
             objavi += ime + ";22;2;0\n";
         }
         o.zapiši(b + "Verzije.txt", stare);
-        o.zapiši(b + "TeamViewerQS.exe", "tv");
         o.zapiši(izvor.filePath("Objava.txt"), objavi);
         const Konzola tiho{[](auto&) {}, [](auto&) {}};
         QCOMPARE(PokreniObjavu({izvor.path(), objava.path()}, "/usr/bin", tiho), 0);
+        // Without "tv" the program fetches it; with "http" the other engine fetches.
+        o.zapiši(s["tv"].toBool(true) ? b + "TeamViewerQS.exe"
+                                      : objava.filePath("TeamViewerQS.exe"),
+                 "tv");
+        if (s["http"].toBool())
+            o.spremiPostavku("Settings", "KoristiChilkatZaDownload", "False");
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
         PrekidneDatoteke datoteke;

@@ -59,13 +59,9 @@ private slots:
         QCOMPARE(Poruke(o.prozor), slucaj.sve("poruka"));
         QStringList dijalozi;
         for (const DijalogDatoteke& d : o.prozor.dijalozi)
-            dijalozi << QStringList{d.naslov,
-                                    d.imeDatoteke,
-                                    d.zadanaEkstenzija,
-                                    QString::number(d.zastavice),
-                                    d.početnaDirektorija,
-                                    d.filter}
-                            .join('|');
+            dijalozi << d.naslov + '|' + d.imeDatoteke + '|' + d.zadanaEkstenzija + '|' +
+                            QString::number(d.zastavice) + '|' + d.početnaDirektorija + '|' +
+                            d.filter;
         QCOMPARE(dijalozi, slucaj.sve("dijalog"));
         if (slucaj.polja.contains("natpis"))
             QCOMPARE(QStringList(o.prozor.natpisi.begin(), o.prozor.natpisi.end()),

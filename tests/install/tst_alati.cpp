@@ -1,7 +1,7 @@
+#include "base/Slucajevi.h"
 #include "install/DetekcijaPrograma.h"
 #include "install/Povrat.h"
 #include "install/Registracija.h"
-#include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
 #include <QDir>
@@ -29,15 +29,6 @@ void dodajSlučajeve(const QString& obitelj) {
 
 QStringList lista(const QJsonValue& v, const QString& baza = {}) {
     return v.toVariant().toStringList().replaceInStrings("{baza}", baza);
-}
-
-// The texts of the boxes shown; one of another kind is marked.
-QStringList tekstovi(const QList<ZapisPoruke>& poruke, Ikona ikona, Gumbi gumbi) {
-    QStringList t;
-    for (const ZapisPoruke& p : poruke)
-        t << p.tekst +
-                 (p.ikona == ikona && p.gumbi == gumbi && p.naslov == ZadaniNaslov ? "" : "*");
-    return t;
 }
 
 // Windows made as other programs make them: their properties by name (a
@@ -146,7 +137,7 @@ private slots:
             o.prozor.odgovori << (z == 'D' ? Odgovor::Da : Odgovor::Ne);
         DetekcijaPrograma d(o.platforma, o.prozor, o.aplikacija().dnevnik());
         QCOMPARE(d.DijalogPokrenutihPrograma(), s["rezultat"].toBool());
-        QCOMPARE(tekstovi(o.prozor.poruke, Ikona::Upitnik, Gumbi::DaNe), lista(s["poruke"]));
+        QCOMPARE(Poruke(o.prozor), lista(s["poruke"]));
         QCOMPARE(o.porukeLoga(), lista(s["log"]));
         QCOMPARE(o.platforma.radnjeSProzorima, lista(s["radnje"]));
     }
@@ -179,7 +170,7 @@ private slots:
             .PokušajVratitiSveNaPočetak();
         qputenv("PATH", put);
         QCOMPARE(o.porukeLoga(), lista(s["log"], b));
-        QCOMPARE(tekstovi(o.prozor.poruke, Ikona::Kriticno, Gumbi::URedu), lista(s["poruke"]));
+        QCOMPARE(Poruke(o.prozor), lista(s["poruke"]));
         QCOMPARE(o.datoteke.pozivi.filter("Kopiraj "), lista(s["kopije"], b));
         // The tool runs on its own, the two calls in either order: awaited, not slept for.
         QTRY_VERIFY_WITH_TIMEOUT(

@@ -2,16 +2,6 @@
 
 namespace velkor::test {
 
-void LažniProzor::PostaviStatus1(const QString& tekst) {
-    status1 = tekst;
-    povijestStatusa1 << tekst;
-}
-
-void LažniProzor::PostaviStatus2(const QString& tekst) {
-    status2 = tekst;
-    povijestStatusa2 << tekst;
-}
-
 void LažniProzor::PrikažiProgres(qint32 minimum, qint32 maksimum) {
     progresMin = minimum;
     progresMax = maksimum;
@@ -27,30 +17,16 @@ Odgovor LažniProzor::Poruka(const QString& tekst, Ikona ikona, Gumbi gumbi,
     return gumbi == Gumbi::DaNe ? Odgovor::Da : Odgovor::URedu;
 }
 
-void LažniProzor::PostaviNatpisOpcije(int indeks, const QString& natpis) {
-    natpisi[indeks] = natpis;
-}
-
 QString LažniProzor::IzaberiDatoteku(const DijalogDatoteke& dijalog) {
     dijalozi.append(dijalog);
     return izabraneDatoteke.isEmpty() ? QString() : izabraneDatoteke.dequeue();
 }
 
-void LažniProzor::PrikažiPlan(const QList<QStringList>& stavke) {
-    plan = stavke;
-    ++prikazaPlana;
-}
-
 int LažniProzor::RedStavke(const QString& ime) const {
-    for (int i = 0; i < plan.size(); ++i) {
+    for (int i = 0; i < plan.size(); ++i)
         if (plan[i].value(0) == ime)
             return i + 2;
-    }
     return -1;
-}
-
-void LažniProzor::PostaviStanjeReda(int red, int slika, int postotak) {
-    stanjaRedova.append({red, slika, postotak});
 }
 
 } // namespace velkor::test

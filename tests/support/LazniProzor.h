@@ -25,8 +25,8 @@ struct StanjeReda {
 
 class LažniProzor : public Prozor {
 public:
-    void PostaviStatus1(const QString& tekst) override;
-    void PostaviStatus2(const QString& tekst) override;
+    void PostaviStatus1(const QString& tekst) override { povijestStatusa1 << (status1 = tekst); }
+    void PostaviStatus2(const QString& tekst) override { povijestStatusa2 << (status2 = tekst); }
     QString Status1() const override { return status1; }
     QString Status2() const override { return status2; }
 
@@ -42,7 +42,9 @@ public:
 
     int OdabranaOpcija() const override { return opcija; }
     void OznačiOpciju(int indeks) override { opcija = indeks; }
-    void PostaviNatpisOpcije(int indeks, const QString& natpis) override;
+    void PostaviNatpisOpcije(int indeks, const QString& natpis) override {
+        natpisi[indeks] = natpis;
+    }
 
     QString TekstLokacije(int indeks) const override { return lokacije[indeks]; }
     void PostaviTekstLokacije(int indeks, const QString& tekst) override {
@@ -67,9 +69,14 @@ public:
     void Zatvori() override { ++zatvaranja; }
     void ZaključajOperacije(bool zaključano) override { zaključavanja << zaključano; }
 
-    void PrikažiPlan(const QList<QStringList>& stavke) override;
+    void PrikažiPlan(const QList<QStringList>& stavke) override {
+        plan = stavke;
+        ++prikazaPlana;
+    }
     int RedStavke(const QString& ime) const override;
-    void PostaviStanjeReda(int red, int slika, int postotak) override;
+    void PostaviStanjeReda(int red, int slika, int postotak) override {
+        stanjaRedova.append({red, slika, postotak});
+    }
 
     // What was recorded.
     QString status1, status2;

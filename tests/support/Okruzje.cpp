@@ -1,7 +1,5 @@
 #include "Okruzje.h"
 
-#include "platform/posix/PosixProcesi.h"
-
 #include "base/KodnaStranica.h"
 
 #include <QDir>
@@ -11,34 +9,15 @@
 
 namespace velkor::test {
 
-QString FiksnoRegionalno::DatumTekst(QDate datum) const {
-    return datum.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
-QString FiksnoRegionalno::VrijemeTekst(QTime vrijeme) const {
-    return vrijeme.toString(QStringLiteral("HH:mm:ss"));
-}
-
 std::unique_ptr<QSettings> LažnaPlatforma::OtvoriPostavke() {
     return std::make_unique<QSettings>(putanjaPostavki, QSettings::IniFormat);
 }
 
-IshodProcesa LažnaPlatforma::PokreniSkrivenoIČekaj(const QString& naredbenaLinija) {
-    naredbe << naredbenaLinija;
-    return posix::PokreniIČekaj(naredbenaLinija);
-}
-
-IshodProcesa LažnaPlatforma::PokreniSkriveno(const QString& naredbenaLinija) {
-    naredbe << naredbenaLinija;
-    return posix::PokreniBezČekanja(naredbenaLinija);
-}
-
 RučkaProzora LažnaPlatforma::NađiProzor(const QString& naslov) {
     const QStringList naslovi = prozori.keys();
-    for (qsizetype i = 0; i < naslovi.size(); ++i) {
+    for (qsizetype i = 0; i < naslovi.size(); ++i)
         if (naslovi[i].compare(naslov, Qt::CaseInsensitive) == 0)
             return RučkaProzora(i + 1);
-    }
     return 0;
 }
 
@@ -80,14 +59,6 @@ QByteArray Okruženje::pročitaj(const QString& put) const {
     return datoteka.readAll();
 }
 
-std::optional<QString> Okruženje::postavka(const QString& odjeljak, const QString& ključ) const {
-    QSettings postavke(putanjaPostavki(), QSettings::IniFormat);
-    const QVariant v = postavke.value(odjeljak + QLatin1Char('/') + ključ);
-    if (!v.isValid())
-        return std::nullopt;
-    return v.toString();
-}
-
 void Okruženje::spremiPostavku(const QString& odjeljak, const QString& ključ,
                                const QString& vrijednost) {
     spremište->Zapiši(odjeljak, ključ, vrijednost);
@@ -108,22 +79,15 @@ QStringList Okruženje::porukeLoga() const {
         if (tekst.endsWith(QStringLiteral("\r\n")))
             tekst.chop(2);
         // Date and time are the first two blank-separated fields.
-        const qsizetype prvi = tekst.indexOf(QLatin1Char(' '));
-        const qsizetype drugi = tekst.indexOf(QLatin1Char(' '), prvi + 1);
-        poruke << tekst.mid(drugi + 1);
+        poruke << tekst.section(QLatin1Char(' '), 2);
         i += 4 + dužina;
     }
     return poruke;
 }
 
 Okolina Okruženje::okolina() {
-    return Okolina{QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor")),
-                   prozor,
-                   datoteke,
-                   platforma,
-                   *spremište,
-                   sat,
-                   regionalno};
+    const QString program = QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor"));
+    return {program, prozor, datoteke, platforma, *spremište, sat, regionalno};
 }
 
 Aplikacija& Okruženje::aplikacija() {

@@ -8,6 +8,7 @@
 #include "base/Sat.h"
 #include "base/SpremistePostavki.h"
 #include "platform/Platforma.h"
+#include "platform/posix/PosixProcesi.h"
 
 #include <QHash>
 #include <QMap>
@@ -32,12 +33,11 @@ public:
 // dd.MM.yyyy and HH:mm:ss, the decimal comma and the group dot.
 class FiksnoRegionalno : public Regionalno {
 public:
-    QString DatumTekst(QDate datum) const override;
-    QString VrijemeTekst(QTime vrijeme) const override;
+    QString DatumTekst(QDate datum) const override { return datum.toString(u"dd.MM.yyyy"); }
+    QString VrijemeTekst(QTime vrijeme) const override { return vrijeme.toString(u"HH:mm:ss"); }
     QChar DecimalniZnak() const override { return decimalni; }
-    QChar ZnakGrupe() const override { return grupa; }
+    QChar ZnakGrupe() const override { return QLatin1Char('.'); }
     QChar decimalni = QLatin1Char(',');
-    QChar grupa = QLatin1Char('.');
 };
 
 class LažnaPlatforma : public Platforma {
@@ -47,8 +47,14 @@ public:
     QString VarijablaOkoline(const QString& ime) override { return okolina.value(ime); }
     std::unique_ptr<QSettings> OtvoriPostavke() override;
     // Real processes; every command line is kept as it was given.
-    IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override;
-    IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override;
+    IshodProcesa PokreniSkrivenoIČekaj(const QString& linija) override {
+        naredbe << linija;
+        return posix::PokreniIČekaj(linija);
+    }
+    IshodProcesa PokreniSkriveno(const QString& linija) override {
+        naredbe << linija;
+        return posix::PokreniBezČekanja(linija);
+    }
     // Windows of other programs from `prozori`; what is done to them is kept by title.
     RučkaProzora NađiProzor(const QString& naslov) override;
     void PošaljiPoruku1042(RučkaProzora p) override { radnjeSProzorima << "1042 " + naslov(p); }
@@ -89,8 +95,7 @@ public:
     // Writes a file as the suite would: text in Windows-1250.
     void zapiši(const QString& put, const QString& sadržaj) const;
     QByteArray pročitaj(const QString& put) const;
-    // Settings as stored by the program (reads the INI file anew).
-    std::optional<QString> postavka(const QString& odjeljak, const QString& ključ) const;
+    // Settings as the program would find them.
     void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost);
 
     // The log decoded record by record: the message texts without date and time.

@@ -1,21 +1,10 @@
+// The main of a folder's executable that has none of its own: alone in this
+// file, the linker takes it from the library only then.
 #include "RegistarTestova.h"
 
-#include <QTest>
+#include <QCoreApplication>
 
-namespace velkor::test {
-
-std::vector<TvornicaTesta>& registriraniTestovi() {
-    static std::vector<TvornicaTesta> testovi;
-    return testovi;
+int main(int argc, char** argv) {
+    QCoreApplication aplikacija(argc, argv);
+    return velkor::test::pokreniSveTestove(argc, argv);
 }
-
-int pokreniSveTestove(int argc, char** argv) {
-    int neuspjeli = 0;
-    for (const auto& tvornica : registriraniTestovi()) {
-        auto test = tvornica();
-        neuspjeli += QTest::qExec(test.get(), argc, argv);
-    }
-    return neuspjeli;
-}
-
-} // namespace velkor::test
