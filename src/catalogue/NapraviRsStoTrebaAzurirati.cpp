@@ -15,11 +15,6 @@ namespace {
 const QString Prefiks = QStringLiteral("NapraviRsŠtoTrebaAžurirati - ");
 const QString ImeListe = QStringLiteral("Verzije.txt");
 
-// Sizes that do not fit 32 bits make the comparison count for nothing.
-bool veće(std::optional<qint32> novo, std::optional<qint32> staro) {
-    return novo && staro && *novo > *staro;
-}
-
 } // namespace
 
 PlanAžuriranja::PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik)
@@ -109,8 +104,8 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
 
     const VrstaStavke vrsta = Vrsta(ime);
     if (!novije && (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola))
-        novije = veće(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
-                 veće(novi.VeličinaDownload(), stari.VeličinaDownload());
+        novije = VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
+                 VećaVeličina(novi.VeličinaDownload(), stari.VeličinaDownload());
 
     if (!novije) {
         if (vrsta == VrstaStavke::Skripta || vrsta == VrstaStavke::Pomoć) {
@@ -121,7 +116,7 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
                 novije = true;
             }
             if (!novije)
-                novije = veće(novi.StvarnaVeličina(), stari.StvarnaVeličina());
+                novije = VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina());
         } else if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ime)) {
             logiraj(Prefiks + QStringLiteral("Nije nađena datoteka: ") + ime +
                     QStringLiteral(" pa se mora napraviti"));

@@ -31,6 +31,10 @@ inline const QString ImeKomponenteBaze = QStringLiteral("VelkIzmjBaza22.dll");
 double BrojPolja(const QString& tekst);
 // To the nearest 32-bit integer (ties to even); none when out of range.
 std::optional<qint32> NajbližiCijeli32(double broj);
+// A size that does not fit 32 bits makes the comparison count for nothing.
+inline bool VećaVeličina(std::optional<qint32> novo, std::optional<qint32> staro) {
+    return novo && staro && *novo > *staro;
+}
 
 enum class VrstaStavke { Program, Komponenta, Kontrola, Skripta, Pomoć, Ostalo };
 

@@ -18,11 +18,6 @@ namespace {
 const QString Prefiks = QStringLiteral("Download na lokaciju - ");
 const QString CrLf = QStringLiteral("\r\n");
 
-// Sizes that do not fit 32 bits make the comparison count for nothing.
-bool veće(std::optional<qint32> novo, std::optional<qint32> staro) {
-    return novo && staro && *novo > *staro;
-}
-
 bool jednako(std::optional<qint64> datoteka, std::optional<qint32> popis) {
     return datoteka && popis && *datoteka == *popis;
 }
@@ -68,8 +63,8 @@ bool PunjenjeLokacije::novije(int red, int redStarog, const QString& paket) {
                    stari.Ver_Rev() < novi.Ver_Rev();
     const VrstaStavke vrsta = Vrsta(novi.Ime());
     if (!dohvati && (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola))
-        dohvati = veće(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
-                  veće(novi.VeličinaDownload(), stari.VeličinaDownload());
+        dohvati = VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
+                  VećaVeličina(novi.VeličinaDownload(), stari.VeličinaDownload());
     if (!dohvati)
         dohvati = paketSeRazlikuje(red, paket);
     // Controls and scripts follow a new database component; help follows any fetch.
