@@ -29,7 +29,8 @@ public:
 
 private:
     void čitaj();
-    void odgovori(const QByteArray& zaglavlje);
+    QString zabilježi(const QByteArray& zaglavlje);
+    void odgovori(const QString& ime);
     void šalji();
 
     LokalniPoslužitelj& poslužitelj;
@@ -74,11 +75,12 @@ void Veza::čitaj() {
     for (qsizetype kraj = 0; !zauzeto && (kraj = ulaz.indexOf("\r\n\r\n")) >= 0;) {
         const QByteArray zaglavlje = ulaz.left(kraj);
         ulaz.remove(0, kraj + 4);
-        odgovori(zaglavlje);
+        odgovori(zabilježi(zaglavlje));
     }
 }
 
-void Veza::odgovori(const QByteArray& zaglavlje) {
+// Keeps the request for the tests; the file name it asks for.
+QString Veza::zabilježi(const QByteArray& zaglavlje) {
     const QList<QByteArray> linije = zaglavlje.split('\n');
     PrimljeniZahtjev zahtjev{utičnica->isEncrypted(),
                              linije[0].split(' ').value(1),
@@ -90,9 +92,12 @@ void Veza::odgovori(const QByteArray& zaglavlje) {
         if (linija.toLower().startsWith("host:"))
             zahtjev.domaćin = linija.mid(5).trimmed();
     poslužitelj.zahtjevi.append(zahtjev);
-    const QString ime = zahtjev.putanja.startsWith(Put)
-                            ? QUrl::fromPercentEncoding(zahtjev.putanja.mid(Put.size()))
-                            : QString();
+    return zahtjev.putanja.startsWith(Put)
+               ? QUrl::fromPercentEncoding(zahtjev.putanja.mid(Put.size()))
+               : QString();
+}
+
+void Veza::odgovori(const QString& ime) {
     // One name in the directory, nothing above it.
     datoteka.setFileName(QDir(poslužitelj.direktorija).filePath(ime));
     const bool postoji = !ime.contains(u'/') && QFileInfo(datoteka).isFile();
