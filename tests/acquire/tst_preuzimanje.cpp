@@ -10,7 +10,6 @@
 
 using namespace velkor;
 using namespace velkor::test;
-using Ponašanje = LokalniPoslužitelj::Ponašanje;
 
 namespace {
 
@@ -36,27 +35,15 @@ private slots:
         const QString certifikati = QFileInfo(LokalniPoslužitelj::PutanjaCa()).path() + u'/';
         const QString ca = slucaj.jedno("ca", "ca.pem");
         PostavaPreuzimanja p(ca == "-" ? QString() : certifikati + ca);
-        static const QStringList ponašanja{
-            "Normalno", "NijePronadeno", "GreskaPosluzitelja", "PraznoTijelo", "PrekinutaVeza",
-            "Zastoj",   "Dijelovi",      "DijeloviPrekinuti",  "DoZatvaranja", "NeispravanStatus"};
-        // "ime bajtova [ponašanje]": a file on the server.
-        for (const QString& o : slucaj.sve("objavi")) {
-            QStringList d = o.split(u' ');
-            const qsizetype ponašanje = ponašanja.indexOf(d.last());
-            if (ponašanje >= 0)
-                d.removeLast();
-            const QString ime = d.mid(0, d.size() - 1).join(u' ');
-            p.objavi(ime, uzorak(d.last().toInt()));
-            p.poslužitelj.PostaviPonašanje(ime, Ponašanje(qMax(ponašanje, 0)));
-        }
-        // "ime status [location]", {P} the server's port.
-        for (const QString& o : slucaj.sve("preusmjeri"))
-            p.poslužitelj.preusmjeravanja.insert(
+        // "ime bajtova": a file on the server; "ime odgovor": what it sends instead.
+        for (const QString& o : slucaj.sve("objavi"))
+            p.objavi(o.section(u' ', 0, -2), uzorak(o.section(u' ', -1).toInt()));
+        for (const QString& o : slucaj.sve("odgovor"))
+            p.poslužitelj.odgovori.insert(
                 o.section(u' ', 0, 0),
-                {o.section(u' ', 1, 1).toInt(),
-                 o.section(u' ', 2)
-                     .replace("{P}", QString::number(p.poslužitelj.serverPort()))
-                     .toLatin1()});
+                o.section(u' ', 1)
+                    .replace("{P}", QString::number(p.poslužitelj.serverPort()))
+                    .toUtf8());
         // "ime bajtova": an earlier copy in Update/.
         for (const QString& o : slucaj.sve("prije"))
             p.zapiši(p.okruženje.update() + o.section(u' ', 0, 0),

@@ -1,17 +1,141 @@
 #include "LokalniPosluzitelj.h"
 
-#include "LokalniPosluziteljVeza.h"
-
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSslCertificate>
 #include <QSslKey>
+#include <QSslSocket>
+#include <QUrl>
 
 namespace velkor::test {
 
 namespace {
 
+// TLS records are at most 16 kB: bigger pieces only grow the encryption buffers.
+constexpr qint64 KomadTls = 16 * 1024;
+constexpr qint64 KomadObičan = 256 * 1024;
+constexpr qint64 NajvišeUČekanju = 1024 * 1024;
+const QByteArray Put = QByteArrayLiteral("/download/Verzija22/");
+
 QString putanjaCertifikata(const char* ime) {
     return QStringLiteral(VELKOR_TEST_CERTIFIKATI "/") + QLatin1String(ime);
+}
+
+// One connection: plain or TLS, told by its first byte; its requests answered in turn.
+class Veza : public QObject {
+public:
+    Veza(LokalniPoslužitelj& poslužitelj, qintptr deskriptor);
+
+private:
+    void čitaj();
+    QString zabilježi(const QByteArray& zaglavlje);
+    void odgovori(const QString& ime);
+    void šalji();
+
+    LokalniPoslužitelj& poslužitelj;
+    QSslSocket* utičnica;
+    bool vrstaPoznata = false;
+    bool zauzeto = false; // a body is still going out
+    QByteArray ulaz;
+    QFile datoteka;
+    qint64 preostalo = 0;
+    bool uDijelovima = false;
+    bool zatvori = false;
+    QByteArray rep; // what follows the body
+};
+
+Veza::Veza(LokalniPoslužitelj& poslužitelj, qintptr deskriptor)
+    : QObject(&poslužitelj), poslužitelj(poslužitelj), utičnica(new QSslSocket(this)) {
+    utičnica->setSslConfiguration(poslužitelj.tls);
+    connect(utičnica, &QSslSocket::readyRead, this, [this] { čitaj(); });
+    connect(utičnica, &QSslSocket::bytesWritten, this, [this] { šalji(); });
+    connect(utičnica, &QSslSocket::encryptedBytesWritten, this, [this] { šalji(); });
+    connect(utičnica, &QSslSocket::disconnected, this, [this] { deleteLater(); });
+    connect(utičnica, &QSslSocket::errorOccurred, this, [this] {
+        if (utičnica->state() != QAbstractSocket::ConnectedState)
+            deleteLater();
+    });
+    if (!utičnica->setSocketDescriptor(deskriptor))
+        deleteLater();
+}
+
+void Veza::čitaj() {
+    char prvi = 0;
+    if (!vrstaPoznata && utičnica->peek(&prvi, 1) == 1) {
+        vrstaPoznata = true;
+        // A handshake record (22) opens TLS; peeking leaves the byte for it.
+        if (prvi == 0x16)
+            utičnica->startServerEncryption();
+    }
+    if (!vrstaPoznata ||
+        (utičnica->mode() != QSslSocket::UnencryptedMode && !utičnica->isEncrypted()))
+        return;
+    ulaz += utičnica->readAll();
+    for (qsizetype kraj = 0; !zauzeto && (kraj = ulaz.indexOf("\r\n\r\n")) >= 0;) {
+        const QByteArray zaglavlje = ulaz.left(kraj);
+        ulaz.remove(0, kraj + 4);
+        odgovori(zabilježi(zaglavlje));
+    }
+}
+
+// Keeps the request for the tests; the file name it asks for.
+QString Veza::zabilježi(const QByteArray& zaglavlje) {
+    const QList<QByteArray> linije = zaglavlje.split('\n');
+    PrimljeniZahtjev zahtjev{utičnica->isEncrypted(),
+                             linije[0].split(' ').value(1),
+                             {},
+                             zaglavlje,
+                             utičnica->peerAddress().toString() + QLatin1Char(':') +
+                                 QString::number(utičnica->peerPort())};
+    for (const QByteArray& linija : linije)
+        if (linija.toLower().startsWith("host:"))
+            zahtjev.domaćin = linija.mid(5).trimmed();
+    poslužitelj.zahtjevi.append(zahtjev);
+    return zahtjev.putanja.startsWith(Put)
+               ? QUrl::fromPercentEncoding(zahtjev.putanja.mid(Put.size()))
+               : QString();
+}
+
+void Veza::odgovori(const QString& ime) {
+    // One name in the directory, nothing above it.
+    datoteka.setFileName(QDir(poslužitelj.direktorija).filePath(ime));
+    const bool postoji = !ime.contains(u'/') && QFileInfo(datoteka).isFile();
+    using P = LokalniPoslužitelj::Ponašanje;
+    QByteArray odgovor = poslužitelj.odgovori.value(ime, postoji ? P::Normalno : P::NijePronadeno);
+    odgovor.replace("{N}", QByteArray::number(datoteka.size()));
+    const bool pola = odgovor.contains("{POLA}");
+    const qsizetype tijelo = odgovor.replace("{POLA}", "{TIJELO}").indexOf("{TIJELO}");
+    const QByteArray glava = odgovor.left(tijelo < 0 ? odgovor.size() : tijelo);
+    rep = odgovor.mid(glava.size() + 8);
+    uDijelovima = glava.contains("chunked");
+    zatvori = glava.contains("Connection: close");
+    preostalo =
+        tijelo >= 0 && datoteka.open(QIODevice::ReadOnly) ? datoteka.size() / (pola ? 2 : 1) : 0;
+    utičnica->write(glava);
+    zauzeto = true;
+    šalji();
+}
+
+// The body as fast as the peer takes it, then the rest of the response.
+void Veza::šalji() {
+    const qint64 komad = utičnica->isEncrypted() ? KomadTls : KomadObičan;
+    while (preostalo > 0 &&
+           utičnica->bytesToWrite() + utičnica->encryptedBytesToWrite() < NajvišeUČekanju) {
+        const QByteArray dio = datoteka.read(qMin(komad, preostalo));
+        preostalo = dio.isEmpty() ? 0 : preostalo - dio.size();
+        utičnica->write(uDijelovima ? QByteArray::number(dio.size(), 16) + "\r\n" + dio + "\r\n"
+                                    : dio);
+    }
+    if (preostalo > 0 || !zauzeto)
+        return;
+    zauzeto = false;
+    datoteka.close();
+    utičnica->write(rep);
+    if (zatvori)
+        utičnica->disconnectFromHost();
+    else
+        čitaj();
 }
 
 } // namespace
@@ -48,7 +172,7 @@ QString LokalniPoslužitelj::DomaćinPoImenu() const {
 
 void LokalniPoslužitelj::incomingConnection(qintptr deskriptor) {
     // The connection owns itself and goes when the peer does.
-    new VezaPoslužitelja(*this, deskriptor);
+    new Veza(*this, deskriptor);
 }
 
 } // namespace velkor::test

@@ -1,11 +1,10 @@
 #pragma once
 // The download server on 127.0.0.1 for the tests, ./run and the benchmark: the
 // files of one directory under "/download/Verzija22/", over plain http and
-// https on the same port, misbehaving on request per file name.
+// https on the same port; for a file name it can send any other response.
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QPair>
 #include <QSslConfiguration>
 #include <QString>
 #include <QTcpServer>
@@ -23,17 +22,13 @@ struct PrimljeniZahtjev {
 
 class LokalniPoslužitelj : public QTcpServer {
 public:
-    enum class Ponašanje {
-        Normalno,
-        NijePronadeno,      // 404
-        GreskaPosluzitelja, // 500
-        PraznoTijelo,       // 200 with Content-Length 0
-        PrekinutaVeza,      // headers and half the body, then the connection closes
-        Zastoj,             // headers, then nothing
-        Dijelovi,           // the body in chunks of changing sizes
-        DijeloviPrekinuti,  // half the body in chunks, then the connection closes
-        DoZatvaranja,       // no length: the body ends with the connection
-        NeispravanStatus,   // a status line that is no HTTP, then the connection closes
+    // Responses as sent, with the file's size for {N} and its bytes for {TIJELO}
+    // ({POLA}: the first half). A body goes in chunks when the headers say
+    // "chunked"; "Connection: close" closes the connection after the response.
+    struct Ponašanje {
+        static constexpr char Normalno[] = "HTTP/1.1 200 OK\r\nContent-Length: {N}\r\n\r\n{TIJELO}";
+        static constexpr char NijePronadeno[] =
+            "HTTP/1.1 404 Not Found\r\nContent-Length: 25\r\n\r\nDatoteka nije pronađena\n";
     };
 
     explicit LokalniPoslužitelj(QString direktorija, QObject* roditelj = nullptr);
@@ -44,15 +39,13 @@ public:
     QString Domaćin() const;
     QString DomaćinPoImenu() const;
 
-    void PostaviPonašanje(const QString& imeDatoteke, Ponašanje ponašanje) {
-        ponašanja.insert(imeDatoteke, ponašanje);
+    void PostaviPonašanje(const QString& imeDatoteke, const QByteArray& odgovor) {
+        odgovori.insert(imeDatoteke, odgovor);
     }
     // Every request received, in order.
     QList<PrimljeniZahtjev> zahtjevi;
-    // By file name; read by the connections. A redirect answers with its
-    // status and Location header (empty: none).
-    QHash<QString, Ponašanje> ponašanja;
-    QHash<QString, QPair<int, QByteArray>> preusmjeravanja;
+    // By file name, instead of the file or the 404 for none.
+    QHash<QString, QByteArray> odgovori;
     const QString direktorija;
     QSslConfiguration tls;
 
