@@ -16,14 +16,11 @@ namespace {
 struct Instalacija {
     Okruženje o;
     Stanje& s = o.aplikacija().stanje();
-    PlanAžuriranja plan{s, o.prozor, o.datoteke, o.aplikacija().dnevnik()};
+    PlanAžuriranja& plan = o.aplikacija().plan();
     const QString stariPlan = o.update() + "Update.txt";
 
     Instalacija() {
-        s.PutanjaPrograma = o.baza();
-        s.PutanjaUpdate = o.update();
-        s.PutanjaSkripti = o.baza() + "Skripte" + QDir::separator();
-        s.PutanjaHelp = o.baza() + "Help" + QDir::separator();
+        o.aplikacija().radneDirektorije().PostaviPutanje();
         QDir().mkpath(s.PutanjaSkripti);
         QDir().mkpath(s.PutanjaHelp);
         o.zapiši(stariPlan, "stari plan");
@@ -35,13 +32,7 @@ struct Instalacija {
     }
 
     QStringList zamijeni(QStringList t) const {
-        for (QString& r : t)
-            r.replace("%P", "NapraviRsŠtoTrebaAžurirati - ")
-                .replace("%N", s.PutanjaUpdate + "Verzije.txt")
-                .replace("%O", s.PutanjaPrograma + "Verzije.txt")
-                .replace("%K", s.PutanjaSkripti)
-                .replace("%H", s.PutanjaHelp);
-        return t;
+        return Zamijeni(t.replaceInStrings("%P", "NapraviRsŠtoTrebaAžurirati - "), o);
     }
 };
 
@@ -70,8 +61,8 @@ private slots:
 
         QStringList log = slucaj.sve("log");
         if (uspjeh)
-            log = QStringList{"%Ppočetak", "%Pčitanje rs %N", "%Pčitanje rs %O",
-                              "%Pupoređenje što treba ažurirati "} +
+            log = QStringList{"%Ppočetak", "%Pčitanje rs %UVerzije.txt",
+                              "%Pčitanje rs %BVerzije.txt", "%Pupoređenje što treba ažurirati "} +
                   slucaj.sve("stavka").replaceInStrings(QRegularExpression("^"), "%P") +
                   QStringList{"%Pkraj"};
         QCOMPARE(i.o.porukeLoga(), i.zamijeni(log));
