@@ -82,22 +82,12 @@ private slots:
         if (!uspjeh)
             QCOMPARE(i.s.ZadnjaGreška,
                      i.zamijeni(slucaj.sve("poruka")).constLast().section(": ", 1));
-    }
-
-    // A state code shows its picture and fills the row to its share; a name
-    // not in the grid, exactly as written, changes nothing.
-    void stanjeStavke() {
-        Instalacija i;
-        i.o.prozor.plan = {{"Prvi.exe"}, {"Drugi.exe"}};
-        for (const int kod : {1, 4, 2, 5, 3, 6, 0})
-            i.plan.OznačiStanjeStavke(QStringLiteral("Drugi.exe"), qint16(kod));
-        for (const QString ime : {"Treci.exe", "prvi.exe", ""})
-            i.plan.OznačiStanjeStavke(ime, 3);
+        for (const QString& st : slucaj.sve("stanje"))
+            i.plan.OznačiStanjeStavke(st.section(' ', 0, -2), qint16(st.section(' ', -1).toInt()));
         QStringList stanja;
-        for (const StanjeReda& s : i.o.prozor.stanjaRedova)
-            stanja << QStringLiteral("%1 %2 %3").arg(s.red).arg(s.slika).arg(s.postotak);
-        QCOMPARE(stanja, (QStringList{"3 1 25", "3 4 25", "3 2 50", "3 5 75", "3 3 100", "3 6 -1",
-                                      "3 0 -1"}));
+        for (const StanjeReda& r : i.o.prozor.stanjaRedova)
+            stanja << QString::asprintf("%d %d %d", r.red, r.slika, r.postotak);
+        QCOMPARE(stanja, slucaj.sve("red stanja"));
     }
 };
 
