@@ -5,8 +5,6 @@
 #include "base/KodnaStranica.h"
 #include "publish/Naredbe.h"
 
-#include <QTest>
-
 using namespace velkor;
 using namespace velkor::test;
 

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QTest>
 
 using namespace velkor;
 using namespace velkor::test;
