@@ -23,7 +23,6 @@ private slots:
         o.platforma.imeRačunala = slucaj.jedno("racunalo", "RACUNALO");
         o.platforma.okolina.insert("WinDir", slucaj.jedno("windir"));
         Stanje& s = o.aplikacija().stanje();
-        QVERIFY(!o.okolina().aplikacijskaDirektorija.endsWith(QDir::separator()));
 
         QCOMPARE(o.aplikacija().radneDirektorije().PostaviRadneDirektorije(),
                  !slucaj.polja.contains("poruka"));
@@ -38,21 +37,19 @@ private slots:
         QVERIFY(!QFile::exists(o.putanjaLoga()));
     }
 
-    // At most 255 characters; the user's name up to a NUL, in capitals; empty when unknown.
+    // At most 255 characters; empty when unknown.
     void imena() {
         Okruženje o;
         RadneDirektorije& r = o.aplikacija().radneDirektorije();
         o.platforma.imeRačunala = QString(300, QLatin1Char('A'));
-        o.platforma.imeKorisnika = QStringLiteral("ivan.č") + QChar(0) + QStringLiteral("smeće");
         QCOMPARE(r.ImeRačunala(), QString(255, QLatin1Char('A')));
-        QCOMPARE(r.ImeKorisnika(), QStringLiteral("IVAN.Č"));
         o.platforma.imeRačunala.reset();
         o.platforma.imeKorisnika.reset();
         QCOMPARE(r.ImeRačunala() + r.ImeKorisnika(), QString());
     }
 
     // The window first, then the probe's warning, then the check; a probe left
-    // behind, read-only, goes.
+    // behind, read-only, goes. The operator's name ends at a NUL, in capitals.
     void start_data() {
         QTest::addColumn<bool>("bezPrava");
         QTest::newRow("s pravima") << false;
@@ -62,7 +59,7 @@ private slots:
     void start() {
         QFETCH(bool, bezPrava);
         Okruženje o;
-        o.platforma.imeKorisnika = QStringLiteral("marko");
+        o.platforma.imeKorisnika = QStringLiteral("marko") + QChar(0) + QStringLiteral("smeće");
         o.spremiPostavku("Settings", "BojaIntegratora", "255");
         QDir(o.baza()).mkpath(QStringLiteral("UpdateADM/pod"));
         o.zapiši(o.baza() + "UpdateADM/a.txt", QStringLiteral("a"));
@@ -72,23 +69,19 @@ private slots:
                                o.baza() + "UpdateADM", {70, QStringLiteral("Dozvola odbijena")});
         QStringList prije;
         o.aplikacija().pokretanje().Form_Load([&] {
-            prije = Poruke(o.prozor) << o.prozor.naslov << QString::number(o.prozor.boja);
+            prije = Poruke(o.prozor) << o.prozor.naslov << QString::number(o.prozor.boja)
+                                     << QString::number(o.prozor.kartica);
             return true;
         });
-        QStringList očekivano{
+        QStringList upozorenje{
             "Kriticno Velkor: Prijavljeni operater: MARKO izgleda nema administratorska prava za "
             "instalaciju programa.\r\nProces automatskog ažuriranja novih verzija možda neće "
             "biti ispravan, ali ipak pokušajte!"};
-        if (!bezPrava)
-            očekivano.clear();
-        QCOMPARE(prije, očekivano << "Velkor Live Update - Automatsko ažuriranje Velk-or programa "
-                                     "V22.1.1"
-                                  << "255");
-        QCOMPARE(o.prozor.kartica, 0);
+        QCOMPARE(prije, (bezPrava ? upozorenje : QStringList())
+                            << "Velkor Live Update - Automatsko ažuriranje Velk-or programa V22.1.1"
+                            << "255"
+                            << "0");
         QVERIFY(!QFileInfo::exists(o.baza() + "UpdateADM"));
-        QVERIFY(o.datoteke.pozivi.contains("NapraviDirektoriju " + o.baza() + "UpdateADM"));
-        QCOMPARE(o.aplikacija().stanje().PutanjaPrograma, o.baza());
-        QVERIFY(!o.aplikacija().stanje().KrajPriAktiviranju);
         o.aplikacija().Form_Activate();
         QCOMPARE(o.prozor.završetaka, 0);
     }

@@ -21,17 +21,13 @@ struct Slučaj {
     }
 };
 
-inline QString BezEscapea(const QString& tekst) {
-    QString r;
-    for (qsizetype i = 0; i < tekst.size(); ++i) {
-        const QChar z = tekst[i];
-        const qsizetype k = i + 1 < tekst.size() && z == u'\\'
-                                ? QStringLiteral("rnts\\").indexOf(tekst[i + 1])
-                                : -1;
-        r += k < 0 ? z : QStringLiteral("\r\n\t \\")[k];
-        i += k < 0 ? 0 : 1;
+inline QString BezEscapea(QString tekst) {
+    for (qsizetype i = tekst.indexOf(u'\\'); i >= 0; i = tekst.indexOf(u'\\', i + 1)) {
+        const qsizetype k = QStringLiteral("rnts\\").indexOf(tekst.mid(i + 1, 1));
+        if (i + 1 < tekst.size() && k >= 0)
+            tekst.replace(i, 2, QStringLiteral("\r\n\t \\")[k]);
     }
-    return r;
+    return tekst;
 }
 
 // One QtTest row a case, in the column "slucaj".

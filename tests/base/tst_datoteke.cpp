@@ -31,8 +31,8 @@ class TestStvarneDatoteke : public QObject {
             return QDir(put(1)).entryList(QDir::Files).join(' ');
         else if (op == "Kopiraj" || op == "Premjesti")
             return broj(op == "Kopiraj" ? d.Kopiraj(put(1), put(2)) : d.Premjesti(put(1), put(2)));
-        else if (op ==
-                 "KopirajDokCita") { // replaced by a rename: the old file's reader reads it whole
+        // Replaced by a rename: the old file's reader reads it whole.
+        else if (op == "KopirajDokCita") {
             QFile čitač(put(2));
             čitač.open(QIODevice::ReadOnly);
             return broj(d.Kopiraj(put(1), put(2))) + ' ' + QString::fromUtf8(čitač.readAll());

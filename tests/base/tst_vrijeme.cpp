@@ -1,8 +1,6 @@
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
-#include <QTest>
-
 using namespace velkor;
 using namespace velkor::test;
 

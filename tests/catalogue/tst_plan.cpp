@@ -16,14 +16,11 @@ namespace {
 struct Instalacija {
     Okruženje o;
     Stanje& s = o.aplikacija().stanje();
-    PlanAžuriranja plan{s, o.prozor, o.datoteke, o.aplikacija().dnevnik()};
+    PlanAžuriranja& plan = o.aplikacija().plan();
     const QString stariPlan = o.update() + "Update.txt";
 
     Instalacija() {
-        s.PutanjaPrograma = o.baza();
-        s.PutanjaUpdate = o.update();
-        s.PutanjaSkripti = o.baza() + "Skripte" + QDir::separator();
-        s.PutanjaHelp = o.baza() + "Help" + QDir::separator();
+        o.aplikacija().radneDirektorije().PostaviPutanje();
         QDir().mkpath(s.PutanjaSkripti);
         QDir().mkpath(s.PutanjaHelp);
         o.zapiši(stariPlan, "stari plan");
@@ -35,13 +32,7 @@ struct Instalacija {
     }
 
     QStringList zamijeni(QStringList t) const {
-        for (QString& r : t)
-            r.replace("%P", "NapraviRsŠtoTrebaAžurirati - ")
-                .replace("%N", s.PutanjaUpdate + "Verzije.txt")
-                .replace("%O", s.PutanjaPrograma + "Verzije.txt")
-                .replace("%K", s.PutanjaSkripti)
-                .replace("%H", s.PutanjaHelp);
-        return t;
+        return Zamijeni(t.replaceInStrings("%P", "NapraviRsŠtoTrebaAžurirati - "), o);
     }
 };
 
@@ -70,20 +61,16 @@ private slots:
 
         QStringList log = slucaj.sve("log");
         if (uspjeh)
-            log = QStringList{"%Ppočetak", "%Pčitanje rs %N", "%Pčitanje rs %O",
-                              "%Pupoređenje što treba ažurirati "} +
+            log = QStringList{"%Ppočetak", "%Pčitanje rs %UVerzije.txt",
+                              "%Pčitanje rs %BVerzije.txt", "%Pupoređenje što treba ažurirati "} +
                   slucaj.sve("stavka").replaceInStrings(QRegularExpression("^"), "%P") +
                   QStringList{"%Pkraj"};
         QCOMPARE(i.o.porukeLoga(), i.zamijeni(log));
         QCOMPARE(Poruke(i.o.prozor), i.zamijeni(slucaj.sve("poruka")));
-        // The grid shows the planned records, in row order, as the list has them.
-        QList<QStringList> tablica;
-        for (const QString& ime : slucaj.sve("plan")) {
-            for (const QString& zapis : slucaj.sve("nova"))
-                if (zapis.section(';', 0, 0) == ime)
-                    tablica << zapis.split(';').mid(0, 6);
-        }
-        QCOMPARE(i.o.prozor.plan, uspjeh ? tablica : QList<QStringList>{{"prijašnji"}});
+        QStringList tablica;
+        for (const QStringList& red : i.o.prozor.plan)
+            tablica << red.join(';');
+        QCOMPARE(tablica, uspjeh ? slucaj.sve("plan") : QStringList{"prijašnji"});
         QCOMPARE(i.o.prozor.prikazaPlana, int(uspjeh));
         QCOMPARE(i.s.UkupnoDownload, slucaj.broj("ukupno", uspjeh ? 0 : 4321));
         QCOMPARE(i.s.IzvještajRada + i.s.PopisGrešaka, uspjeh ? "" : "izvještajgreške");
@@ -91,22 +78,12 @@ private slots:
         if (!uspjeh)
             QCOMPARE(i.s.ZadnjaGreška,
                      i.zamijeni(slucaj.sve("poruka")).constLast().section(": ", 1));
-    }
-
-    // A state code shows its picture and fills the row to its share; a name
-    // not in the grid, exactly as written, changes nothing.
-    void stanjeStavke() {
-        Instalacija i;
-        i.o.prozor.plan = {{"Prvi.exe"}, {"Drugi.exe"}};
-        for (const int kod : {1, 4, 2, 5, 3, 6, 0})
-            i.plan.OznačiStanjeStavke(QStringLiteral("Drugi.exe"), qint16(kod));
-        for (const QString ime : {"Treci.exe", "prvi.exe", ""})
-            i.plan.OznačiStanjeStavke(ime, 3);
+        for (const QString& st : slucaj.sve("stanje"))
+            i.plan.OznačiStanjeStavke(st.section(' ', 0, -2), qint16(st.section(' ', -1).toInt()));
         QStringList stanja;
-        for (const StanjeReda& s : i.o.prozor.stanjaRedova)
-            stanja << QStringLiteral("%1 %2 %3").arg(s.red).arg(s.slika).arg(s.postotak);
-        QCOMPARE(stanja, (QStringList{"3 1 25", "3 4 25", "3 2 50", "3 5 75", "3 3 100", "3 6 -1",
-                                      "3 0 -1"}));
+        for (const StanjeReda& r : i.o.prozor.stanjaRedova)
+            stanja << QString::asprintf("%d %d %d", r.red, r.slika, r.postotak);
+        QCOMPARE(stanja, slucaj.sve("red stanja"));
     }
 };
 

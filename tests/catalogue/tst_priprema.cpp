@@ -2,9 +2,7 @@
 #include "support/RegistarTestova.h"
 
 #include "base/KodnaStranica.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/PripremiVerzijaTXT.h"
-#include "catalogue/UcitajMatricu.h"
 
 #include <QDir>
 
@@ -42,12 +40,10 @@ private slots:
         o.prozor.downloadOmogućen = slucaj.broj("gumb", 1);
 
         Aplikacija& a = o.aplikacija();
-        TablicneDatoteke tablice(o.datoteke, o.prozor, a.dnevnik(), a.stanje());
-        PlanAžuriranja plan(a.stanje(), o.prozor, o.datoteke, a.dnevnik());
         QStringList zahtjevi;
         PripremaVerzija priprema(
-            a.stanje(), o.prozor, o.datoteke, a.dnevnik(), a.radneDirektorije(), tablice, plan,
-            [&](const QString& ime, const QString& dir) {
+            a.stanje(), o.prozor, o.datoteke, a.dnevnik(), a.radneDirektorije(), a.tablice(),
+            a.plan(), [&](const QString& ime, const QString& dir) {
                 zahtjevi << ime + '>' + dir;
                 if (slucaj.sve("neuspjeh").contains(ime))
                     return false;

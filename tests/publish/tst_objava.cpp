@@ -3,23 +3,20 @@
 #include "support/RegistarTestova.h"
 
 #include "base/KodnaStranica.h"
-#include "catalogue/UcitajMatricu.h"
 #include "publish/Naredbe.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QTest>
 
 using namespace velkor;
 using namespace velkor::test;
 
 namespace {
 
-const QByteArray StaraLista("Staro.exe;1;0;0;10;20;\r\n");
+const QString StaraLista = QStringLiteral("Staro.exe;1;0;0;10;20;\r\n");
 
 // A release folder and a publication that already holds an older list.
-struct Izdanje {
-    QTemporaryDir dir;
+struct Izdanje : Okruženje {
     QString izvor = dir.filePath(QStringLiteral("izvor"));
     QString odredište = dir.filePath(QStringLiteral("objava"));
     ZapisnaKonzola k;
@@ -28,15 +25,6 @@ struct Izdanje {
         QDir().mkpath(izvor);
         QDir().mkpath(odredište);
         zapiši(odredište + "/Verzije.txt", StaraLista);
-    }
-    static void zapiši(const QString& put, const QByteArray& bajtovi) {
-        QFile f(put);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bajtovi);
-    }
-    static QByteArray pročitaj(const QString& put) {
-        QFile f(put);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<nema>");
     }
     int objavi() { return PokreniObjavu({izvor, odredište}, dir.path(), k.konzola); }
     QStringList objavljeno() const { return QDir(odredište).entryList(QDir::Files, QDir::Name); }
@@ -61,54 +49,51 @@ private slots:
         QString popis = slucaj.jedno("popis");
         for (int n = 1; n <= slucaj.broj("stavki"); ++n)
             popis += QString("S%1.exe;1;0;0\r\n").arg(n);
-        i.zapiši(i.izvor + "/Objava.txt", popis.toUtf8());
+        QFile objava(i.izvor + "/Objava.txt");
+        QVERIFY(objava.open(QIODevice::WriteOnly) && objava.write(popis.toUtf8()) >= 0);
+        objava.close();
         QCOMPARE(i.objavi(), 1);
         QCOMPARE(i.k.greške, (QStringList{slucaj.jedno("poruka").replace("%I", i.izvor),
                                           "Ništa nije zapisano u " + i.odredište + "."}));
         QCOMPARE(i.objavljeno(), QStringList{"Verzije.txt"});
-        QCOMPARE(i.pročitaj(i.odredište + "/Verzije.txt"), StaraLista);
+        QCOMPARE(i.pročitaj(i.odredište + "/Verzije.txt"), StaraLista.toLatin1());
     }
 
-    // Published with the real 7-Zip, read back as the updater reads and unpacks it.
+    // Published with the real 7-Zip: the list in the updater's bytes, every
+    // package unpacked as the updater does (chm as it is, the rest with "e").
     void krugObjave() {
         Izdanje i;
         const QStringList imena{"Obračun.exe", "Pomoć.chm", "Upute.CHM", "Popis.xlsx"};
         const QStringList paketi{"Obracun.7z", "Pomoć.7z", "Upute.7z", "Popis.x7z"};
+        const QStringList verzije{"22;2;0", "22;1;10", "22;1;0", "1;0;0"};
         for (int n = 0; n < imena.size(); ++n)
-            i.zapiši(i.izvor + "/" + imena[n], UAnsi(imena[n]).repeated(100 * (n + 1)));
+            i.zapiši(i.izvor + "/" + imena[n], imena[n].repeated(100 * (n + 1)));
+        // In Windows-1250: a list that is not UTF-8 is read in the code page.
         i.zapiši(i.izvor + "/Objava.txt",
-                 UAnsi("Obračun.exe;22;2;0\r\n\r\n Pomoć.chm ; 22;1;10\r\nUpute.CHM;22;1;0\r\n"
-                       "Popis.xlsx;1;0;0"));
+                 "Obračun.exe;22;2;0\r\n\r\n Pomoć.chm ; 22;1;10\r\nUpute.CHM;22;1;0\r\n"
+                 "Popis.xlsx;1;0;0");
         QCOMPARE(i.objavi(), 0);
         QCOMPARE(i.k.greške, QStringList{});
+        // The warning first, the summary last; between them a line per package.
         QCOMPARE(i.k.izlaz.first(), "Upozorenje: Objava.txt, red 5: paket stavke \"Popis.xlsx\" "
                                     "zvat će se \"Popis.x7z\" (ime paketa nastaje zamjenom "
                                     "zadnja tri znaka imena sa \"7z\").");
+        QCOMPARE(i.k.izlaz.last(),
+                 "Objavljeno stavki: 4; Verzije.txt zapisan u " + i.odredište + ".");
         QCOMPARE(i.objavljeno(),
                  (QStringList{"Obracun.7z", "Pomoć.7z", "Popis.x7z", "Upute.7z", "Verzije.txt"}));
-
-        Okruženje o;
-        Stanje stanje;
-        Matrica lista;
-        TablicneDatoteke tablice(o.datoteke, o.prozor, o.aplikacija().dnevnik(), stanje);
-        QVERIFY(tablice.UčitajMatricu(lista, i.odredište + "/Verzije.txt"));
-        const QStringList verzije{"22;2;0", "22;1;10", "22;1;0", "1;0;0"};
+        QString lista;
         for (int n = 0; n < imena.size(); ++n) {
-            QStringList red;
-            for (int stupac = 0; stupac < 6; ++stupac)
-                red << lista.tekst(n, stupac);
             const QString paket = i.odredište + "/" + paketi[n];
-            QCOMPARE(red.join(';'), imena[n] + ";" + verzije[n] + ";" +
-                                        QString::number(QFileInfo(paket).size()) + ";" +
-                                        QString::number(100 * (n + 1) * imena[n].size()));
-            // Unpacked as the updater does: chm as it is, the rest with 7-Zip's "e".
+            lista += imena[n] + ";" + verzije[n] + ";" + QString::number(QFileInfo(paket).size()) +
+                     ";" + QString::number(100 * (n + 1) * imena[n].size()) + ";\r\n";
             const QString raspakirano = i.dir.filePath("raspakirano");
             if (n != 1)
                 QCOMPARE(QProcess::execute("7za", {"e", "-bso0", paket, "-o" + raspakirano}), 0);
             QCOMPARE(i.pročitaj(n == 1 ? paket : raspakirano + "/" + imena[n]),
                      i.pročitaj(i.izvor + "/" + imena[n]));
         }
-        QCOMPARE(lista.tekst(imena.size(), 0), QString());
+        QCOMPARE(i.pročitaj(i.odredište + "/Verzije.txt"), UAnsi(lista));
     }
 };
 
