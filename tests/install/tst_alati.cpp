@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QTest>
 #include <list>
 
 using namespace velkor;
@@ -33,9 +32,9 @@ private slots:
     void initTestCase() {
         xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-noreset"});
         QVERIFY2(xvfb.waitForStarted(10000), "Xvfb (tools/pripremi.sh)");
-        while (!zaslon.contains('\n') && xvfb.waitForReadyRead(10000))
-            zaslon += xvfb.readAllStandardOutput();
-        zaslon = ":" + zaslon.trimmed();
+        // Its display's number, written once it takes connections.
+        xvfb.waitForReadyRead(10000);
+        zaslon = ":" + xvfb.readAllStandardOutput().trimmed();
         qputenv("DISPLAY", zaslon);
     }
     void cleanupTestCase() {
