@@ -5,93 +5,26 @@
 #include "support/RegistarTestova.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
-#include <QTest>
-#include <unistd.h>
-#include <xcb/xcb.h>
+#include <list>
 
 using namespace velkor;
 using namespace velkor::test;
 
 namespace {
 
-// One row per case of a family in slucajevi.json, its object in column "s".
-void dodajSlučajeve(const QString& obitelj) {
-    QFile datoteka(QFINDTESTDATA("slucajevi.json"));
-    QVERIFY(datoteka.open(QIODevice::ReadOnly));
-    QTest::addColumn<QJsonObject>("s");
-    for (const QJsonValue s : QJsonDocument::fromJson(datoteka.readAll())[obitelj].toArray())
-        QTest::newRow(qPrintable(s["ime"].toString())) << s.toObject();
+// A tool of x11-utils run to its end.
+bool alat(const QString& ime, const QStringList& argumenti) {
+    QProcess p;
+    p.start(ime, argumenti);
+    return p.waitForFinished() && p.exitCode() == 0;
 }
-
-QStringList lista(const QJsonValue& v, const QString& baza = {}) {
-    return v.toVariant().toStringList().replaceInStrings("{baza}", baza);
-}
-
-// Windows made as other programs make them: their properties by name (a
-// number is one 32-bit value, -1 this process's id), "okvir" for one framed by
-// a window manager. Destroyed before the next case looks.
-class KlijentX {
-public:
-    KlijentX() : c(xcb_connect(nullptr, nullptr)) {}
-    ~KlijentX() {
-        for (xcb_window_t p : vrh)
-            xcb_destroy_window(c, p);
-        uskladi();
-        xcb_disconnect(c);
-    }
-    bool napravi(const QJsonObject& svojstva) {
-        xcb_window_t p = prozor(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root);
-        vrh << p;
-        if (svojstva["okvir"].toBool())
-            p = prozor(p);
-        for (auto it = svojstva.begin(); it != svojstva.end(); ++it) {
-            if (!tipovi.contains(it.key()))
-                continue;
-            const quint32 broj = it->toInt() < 0 ? getpid() : it->toInt();
-            const QByteArray v =
-                it->isDouble() ? QByteArray((const char*)&broj, 4) : it->toString().toUtf8();
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, p, atom(it.key()),
-                                atom(tipovi.value(it.key())), it->isDouble() ? 32 : 8,
-                                it->isDouble() ? 1 : v.size(), v.constData());
-        }
-        uskladi();
-        return !xcb_connection_has_error(c);
-    }
-
-private:
-    // The server has done all that was asked before anyone looks.
-    void uskladi() { free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
-    xcb_window_t prozor(xcb_window_t roditelj) {
-        const xcb_window_t p = xcb_generate_id(c);
-        xcb_create_window(c, 0, p, roditelj, 0, 0, 9, 9, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
-                          XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_map_window(c, p);
-        return p;
-    }
-    xcb_atom_t atom(const QString& ime) {
-        auto* o =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, ime.size(), qPrintable(ime)), nullptr);
-        const xcb_atom_t a = o ? o->atom : 0;
-        free(o);
-        return a;
-    }
-
-    const QHash<QString, QString> tipovi{{"_NET_WM_NAME", "UTF8_STRING"},
-                                         {"WM_NAME", "STRING"},
-                                         {"WM_STATE", "WM_STATE"},
-                                         {"_NET_WM_PID", "CARDINAL"}};
-    xcb_connection_t* c;
-    QList<xcb_window_t> vrh;
-};
 
 } // namespace
 
-// Detection on an X server of the test's own and with the fake lookup; the
-// rollback with the registration tool's stand-in from tools/ (or none) on PATH.
+// Detection on an X server of the test's own, its windows shown by other programs,
+// and with the fake lookup; the rollback with the registration tool's stand-in
+// from tools/ (or none) on PATH.
 class TestInstalacijskiAlati : public QObject {
     Q_OBJECT
 
@@ -99,58 +32,71 @@ private slots:
     void initTestCase() {
         xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-noreset"});
         QVERIFY2(xvfb.waitForStarted(10000), "Xvfb (tools/pripremi.sh)");
-        while (!zaslon.contains('\n') && xvfb.waitForReadyRead(10000))
-            zaslon += xvfb.readAllStandardOutput();
-        zaslon = ":" + zaslon.trimmed();
+        // Its display's number, written once it takes connections.
+        xvfb.waitForReadyRead(10000);
+        zaslon = ":" + xvfb.readAllStandardOutput().trimmed();
+        qputenv("DISPLAY", zaslon);
     }
     void cleanupTestCase() {
         xvfb.terminate();
         xvfb.waitForFinished();
     }
-
-    void x_data() { dodajSlučajeve("x"); }
-    void x() {
-        QFETCH(QJsonObject, s);
+    // The server drops a client's windows before xkill returns: the next case sees none.
+    void cleanup() {
         qputenv("DISPLAY", zaslon);
-        KlijentX klijent;
-        for (const QJsonValue p : s["prozori"].toArray())
-            QVERIFY(klijent.napravi(p.toObject()));
-        qputenv("DISPLAY", s["zaslon"].toBool() ? zaslon : "");
+        for (qsizetype i = 0; i < prozori.size(); i += 2)
+            alat("xkill", {"-id", prozori[i]});
+        for (QProcess& p : xev)
+            p.waitForFinished(); // it ends on losing its connection
+        prozori.clear();
+        xev.clear();
+    }
+
+    void x_data() { DodajSlučajeve(QFINDTESTDATA("data/x.txt")); }
+    void x() {
+        QFETCH(Slučaj, slucaj);
+        for (const QString& ime : slucaj.sve("prozor"))
+            QVERIFY2(prikaži(ime), "xev (tools/pripremi.sh)");
+        for (QString naredba : slucaj.sve("xprop")) {
+            for (qsizetype i = 0; i < prozori.size(); ++i)
+                naredba.replace('%' + QString::number(i), prozori[i]);
+            naredba.replace("{pid}", QString::number(QCoreApplication::applicationPid()));
+            QVERIFY(alat("xprop", QProcess::splitCommand(naredba)));
+        }
+        qputenv("DISPLAY", slucaj.jedno("zaslon") == "ne" ? "" : zaslon);
         const auto platforma = NapraviPlatformu();
-        QCOMPARE(platforma->JeMinimiziran(platforma->NađiProzor(s["naslov"].toString())),
-                 s["minimiziran"].toBool());
+        QCOMPARE(platforma->JeMinimiziran(platforma->NađiProzor(slucaj.jedno("naslov"))),
+                 slucaj.jedno("minimiziran") == "da");
         Okruženje o;
         const QString popis = DetekcijaPrograma(*platforma, o.prozor, o.aplikacija().dnevnik())
                                   .NađiPokrenutePrograme();
-        QCOMPARE(popis, s["popis"].toString());
+        QCOMPARE(popis, slucaj.jedno("popis"));
     }
 
     // The boxes are answered from the case: D (Da), N (Ne).
-    void dijalog_data() { dodajSlučajeve("dijalog"); }
+    void dijalog_data() { DodajSlučajeve(QFINDTESTDATA("data/dijalog.txt")); }
     void dijalog() {
-        QFETCH(QJsonObject, s);
+        QFETCH(Slučaj, slucaj);
         Okruženje o;
-        const QJsonObject otvoreni = s["otvoreni"].toObject();
-        for (auto it = otvoreni.begin(); it != otvoreni.end(); ++it)
-            o.platforma.prozori.insert(it.key(), it.value().toBool());
-        for (QChar z : s["odgovori"].toString())
+        for (const QString& naslov : slucaj.sve("otvoren"))
+            o.platforma.prozori.insert(naslov, slucaj.sve("minimiziran").contains(naslov));
+        for (QChar z : slucaj.jedno("odgovori"))
             o.prozor.odgovori << (z == 'D' ? Odgovor::Da : Odgovor::Ne);
         DetekcijaPrograma d(o.platforma, o.prozor, o.aplikacija().dnevnik());
-        QCOMPARE(d.DijalogPokrenutihPrograma(), s["rezultat"].toBool());
-        QCOMPARE(Poruke(o.prozor), lista(s["poruke"]));
-        QCOMPARE(o.porukeLoga(), lista(s["log"]));
-        QCOMPARE(o.platforma.radnjeSProzorima, lista(s["radnje"]));
+        QCOMPARE(d.DijalogPokrenutihPrograma(), slucaj.jedno("rezultat") == "da");
+        QCOMPARE(Poruke(o.prozor), slucaj.sve("poruka"));
+        QCOMPARE(o.porukeLoga(), slucaj.sve("log"));
+        QCOMPARE(o.platforma.radnjeSProzorima, slucaj.sve("radnja"));
     }
 
-    // The base directory has a blank in it; copies back may be made to fail.
-    void povrat_data() { dodajSlučajeve("povrat"); }
+    void povrat_data() { DodajSlučajeve(QFINDTESTDATA("data/povrat.txt")); }
     void povrat() {
-        QFETCH(QJsonObject, s);
+        QFETCH(Slučaj, slucaj);
         Okruženje o;
         QTemporaryDir zapis;
         const QByteArray put = qgetenv("PATH");
         const QString alati = QFileInfo(QFINDTESTDATA("../../tools/RegSvr32.exe")).path();
-        qputenv("PATH", QFile::encodeName(s["alat"].toBool() ? alati : zapis.path()));
+        qputenv("PATH", QFile::encodeName(slucaj.jedno("alat") == "ne" ? zapis.path() : alati));
         qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(zapis.filePath("z")));
         Stanje& st = o.aplikacija().stanje();
         const QString b = st.PutanjaPrograma = o.baza() + "Velkor software/";
@@ -159,9 +105,9 @@ private slots:
         st.PutanjaHelp = b + "Help/";
         for (const QString& d : {st.PutanjaUpdateBackup, st.PutanjaSkripti, st.PutanjaHelp})
             QDir().mkpath(d);
-        for (const QString& ime : lista(s["backup"]))
+        for (const QString& ime : slucaj.sve("backup"))
             o.zapiši(st.PutanjaUpdateBackup + ime, ime);
-        for (const QString& k : lista(s["kvarovi"]))
+        for (const QString& k : slucaj.sve("kvar"))
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Kopiraj, b + k,
                                {70, "Dozvola odbijena"});
         velkor::Registracija registracija(o.platforma, o.aplikacija().dnevnik());
@@ -169,18 +115,33 @@ private slots:
         Povrat(st, o.prozor, o.datoteke, o.aplikacija().dnevnik(), registracija)
             .PokušajVratitiSveNaPočetak();
         qputenv("PATH", put);
-        QCOMPARE(o.porukeLoga(), lista(s["log"], b));
-        QCOMPARE(Poruke(o.prozor), lista(s["poruke"]));
-        QCOMPARE(o.datoteke.pozivi.filter("Kopiraj "), lista(s["kopije"], b));
+        QCOMPARE(o.porukeLoga(), Zamijeni(slucaj.sve("log"), o));
+        QCOMPARE(Poruke(o.prozor), slucaj.sve("poruka"));
+        QCOMPARE(o.datoteke.pozivi.filter("Kopiraj "), Zamijeni(slucaj.sve("kopija"), o));
         // The tool runs on its own, the two calls in either order: awaited, not slept for.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            lista(s["zapis"], b).contains(QString::fromUtf8(o.pročitaj(zapis.filePath("z")))),
-            10000);
+        QTRY_VERIFY_WITH_TIMEOUT(Zamijeni(slucaj.sve("zapis"), o)
+                                     .contains(QString::fromUtf8(o.pročitaj(zapis.filePath("z")))),
+                                 10000);
     }
 
 private:
+    // xev's window of that name, with one inside it as a window manager frames a
+    // program's; it prints their ids once both are on the server.
+    bool prikaži(const QString& ime) {
+        QProcess& p = xev.emplace_back();
+        p.start("xev", {"-name", ime});
+        p.waitForReadyRead(10000);
+        // "Outer window is 0x..., inner window is 0x..."
+        const QStringList r = QString::fromLatin1(p.readLine()).simplified().remove(',').split(' ');
+        prozori << r.value(3) << r.value(7);
+        return r.size() == 8;
+    }
+
     QProcess xvfb;
     QByteArray zaslon;
+    std::list<QProcess> xev;
+    // The windows' ids: xev's outer and inner window in turn.
+    QStringList prozori;
 };
 
 VELKOR_TEST(TestInstalacijskiAlati)

@@ -1,14 +1,13 @@
 // The Win32 layer under Wine, without Qt: one line per failed check, then the totals.
+// Started with arguments, it is instead the child of the process checks.
 #include "platform/windows/win32/Win32.h"
 #include "platform/windows/win32/Win32Windows.h"
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 using namespace velkor::win32;
-using namespace std::string_literals;
 
 namespace {
 
@@ -21,22 +20,38 @@ struct Rezultat {
     }
 };
 
+// How the child was asked to show itself (-1: not asked) and its command line as it arrived.
+const std::wstring ZapisDjeteta = L"HKCU\\Software\\Velkor\\Dijete";
+
+// Ends with 7; with VELKOR_PROZOR set, it first holds a window of that title unanswered.
+int Dijete() {
+    STARTUPINFOW postava = {};
+    GetStartupInfoW(&postava);
+    const int prikaz = postava.dwFlags & STARTF_USESHOWWINDOW ? postava.wShowWindow : -1;
+    ZapišiTekst(ZapisDjeteta, std::to_wstring(prikaz) + L"|" + GetCommandLineW());
+    if (const wchar_t* naslov = _wgetenv(L"VELKOR_PROZOR")) {
+        CreateWindowExW(0, L"STATIC", naslov, WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
+                        nullptr, nullptr);
+        SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, L"VelkorProzor"));
+        Sleep(20000);
+    }
+    return 7;
+}
+
 // A registry value as stored: its type, then its bytes.
 std::string Sirovo(const std::wstring& ključ, const wchar_t* ime) {
     char podaci[512] = {};
     DWORD vrsta = 0, veličina = sizeof podaci;
-    RegGetValueW(HKEY_CURRENT_USER, ključ.c_str(), ime, RRF_RT_ANY, &vrsta, podaci, &veličina);
+    RegGetValueW(HKEY_CURRENT_USER, ključ.c_str(), ime, RRF_RT_ANY | RRF_NOEXPAND, &vrsta, podaci,
+                 &veličina);
     return std::to_string(vrsta) + ":" + std::string(podaci, veličina);
 }
 
 void Registar(Rezultat& r) {
-    // The prefix outlives a run: the keys are to be created afresh each time.
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Seagate Software");
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings");
     const std::wstring crystal =
         L"Software\\Seagate Software\\Crystal Reports Designer Component\\Export";
     r(ZapišiDWORD(L"HKCU\\" + crystal + L"\\BitMapMagnifNumerator", 12) &&
-          Sirovo(crystal, L"BitMapMagnifNumerator") == "4:\x0C\0\0\0"s &&
+          Sirovo(crystal, L"BitMapMagnifNumerator") == std::string("4:\x0C\0\0\0", 6) &&
           !ZapišiDWORD(L"HKLM\\Software\\Velkor\\X", 1),
       L"DWORD: keys created, REG_DWORD 12; per user only");
     const std::wstring mjesto = L"C:\\Dist\\Obračun\\";
@@ -49,12 +64,10 @@ void Registar(Rezultat& r) {
 }
 
 void Prozori(Rezultat& r) {
-    for (const auto& [naslov, stil] : {std::pair{L"Financijsko knjigovodstvo 22", 0L},
-                                       {L"Plaće 22 - Firma d.o.o.", 0L},
-                                       {L"Velkor pomoć", WS_MINIMIZE},
-                                       {L"Velkor ?", 0L}})
-        CreateWindowExW(0, L"STATIC", naslov, WS_OVERLAPPEDWINDOW | WS_VISIBLE | stil, 0, 0, 300,
-                        100, nullptr, nullptr, nullptr, nullptr);
+    for (const wchar_t* naslov : {L"Financijsko knjigovodstvo 22", L"Plaće 22 - Firma d.o.o.",
+                                  L"Velkor pomoć", L"Velkor ?"})
+        CreateWindowExW(0, L"STATIC", naslov, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100,
+                        nullptr, nullptr, nullptr, nullptr);
     for (const auto& [naslov, ima] : {std::pair{L"FINANCIJSKO KNJIGOVODSTVO 22", true},
                                       {L"Plaće 22", false},
                                       {L"VELKOR POMOĆ", true},
@@ -63,53 +76,39 @@ void Prozori(Rezultat& r) {
     PrikažiMinimizirano(NađiProzor(L"Velkor pomoć"));
     r(JeMinimiziran(NađiProzor(L"Velkor pomoć")) &&
           !JeMinimiziran(NađiProzor(L"Financijsko knjigovodstvo 22")),
-      L"minimised: the iconic window only");
+      L"shown minimised, and then minimised: that window only");
     r(UAnsi(IzUtf8("čćžšđ ČĆŽŠĐ")) == "\xE8\xE6\x9E\x9A\xF0 \xC8\xC6\x8E\x8A\xD0" &&
           UUtf8(IzAnsija("\xE8\xE6\x9E\x9A\xF0")) == "čćžšđ",
       L"cp1250 both ways");
 }
 
-// The window of another program, whose thread does not answer: found, and left in time.
-bool OstavljenZaglavljeni() {
-    const auto početak = std::chrono::steady_clock::now();
-    const RučkaProzora prozor = NađiProzor(L"Blagajna 22");
-    return prozor && !PošaljiPoruku1042(prozor, 300) &&
-           std::chrono::steady_clock::now() - početak < std::chrono::seconds(3);
-}
-
-std::wstring Pročitaj(const std::wstring& put) {
-    std::ifstream datoteka(std::filesystem::path(put), std::ios::binary);
-    const std::string bajtovi{std::istreambuf_iterator<char>(datoteka), {}};
-    return std::wstring(reinterpret_cast<const wchar_t*>(bajtovi.data()), bajtovi.size() / 2);
-}
-
+// The child is this program, copied where a blank and a letter outside ASCII are in its path.
 void Procesi(Rezultat& r) {
     wchar_t put[MAX_PATH];
     GetModuleFileNameW(nullptr, put, MAX_PATH);
-    const std::filesystem::path ovdje = std::filesystem::path(put).parent_path();
-    const std::wstring mapa = ovdje / L"Velkor šifre", zapis = mapa + L"\\zapis.txt";
+    const std::wstring mapa = std::filesystem::path(put).parent_path() / L"Velkor šifre";
     std::filesystem::create_directory(mapa);
-    CopyFileW((ovdje / L"dijete.exe").c_str(), (mapa + L"\\dijete.exe").c_str(), FALSE);
-    std::filesystem::remove(zapis);
-    SetEnvironmentVariableW(L"VELKOR_ZAPIS", zapis.c_str());
-    HANDLE znak = CreateEventW(nullptr, TRUE, TRUE, L"VelkorDijete");
-    HANDLE prozorOtvoren = CreateEventW(nullptr, TRUE, FALSE, L"VelkorProzor");
+    CopyFileW(put, (mapa + L"\\dijete.exe").c_str(), FALSE);
     const std::wstring dijete = L"\"" + mapa + L"\\dijete.exe\"";
     const std::wstring sedamZip =
         dijete + L" e \"C:\\P\\Update\\Obračun.7z\" -aoa -o\"C:\\P\\Update\\\"";
     const Ishod čekan = PokreniSkrivenoIČekaj(sedamZip);
-    r(čekan.pokrenut && čekan.izlazniKod == 7 && Pročitaj(zapis) == L"0|" + sedamZip,
+    r(čekan.pokrenut && čekan.izlazniKod == 7 && PročitajTekst(ZapisDjeteta) == L"0|" + sedamZip,
       L"waited, hidden, as formed, exit code: " + sedamZip);
-    ResetEvent(znak); // the next child waits for it, with a window that does not answer
+    HANDLE prozorOtvoren = CreateEventW(nullptr, TRUE, FALSE, L"VelkorProzor");
     SetEnvironmentVariableW(L"VELKOR_PROZOR", L"Blagajna 22");
     const std::wstring regSvr = dijete + L" \"C:\\Velkor software\\Grid.ocx\" /u /s";
-    HANDLE proces = OpenProcess(SYNCHRONIZE, FALSE, PokreniSkriveno(regSvr).id);
-    r(WaitForSingleObject(prozorOtvoren, 20000) == WAIT_OBJECT_0 && OstavljenZaglavljeni() &&
-          WaitForSingleObject(proces, 0) == WAIT_TIMEOUT,
-      L"not waited for; a window that does not answer is found and left");
-    SetEvent(znak);
-    WaitForSingleObject(proces, 20000);
-    r(Pročitaj(zapis) == L"0|" + regSvr, L"not waited, hidden, as formed: " + regSvr);
+    HANDLE proces = OpenProcess(PROCESS_ALL_ACCESS, FALSE, PokreniSkriveno(regSvr).id);
+    const bool otvoren = WaitForSingleObject(prozorOtvoren, 20000) == WAIT_OBJECT_0;
+    // The child's window is found, and left in time though its thread does not answer.
+    const auto početak = std::chrono::steady_clock::now();
+    const RučkaProzora zaglavljen = NađiProzor(L"Blagajna 22");
+    r(otvoren && zaglavljen && !PošaljiPoruku1042(zaglavljen, 300) &&
+          std::chrono::steady_clock::now() - početak < std::chrono::seconds(3) &&
+          WaitForSingleObject(proces, 0) == WAIT_TIMEOUT &&
+          PročitajTekst(ZapisDjeteta) == L"0|" + regSvr,
+      L"not waited, hidden, as formed; a window that does not answer is left: " + regSvr);
+    TerminateProcess(proces, 0);
     for (const Ishod& ishod : {PokreniSkrivenoIČekaj(L"\"C:\\nema ga\\7za.exe\" e x"),
                                PokreniSkriveno(L"NemaGaNigdje.exe /s")})
         r(!ishod.pokrenut && !ishod.greška.empty() && ishod.greška.back() != L'\n',
@@ -118,8 +117,14 @@ void Procesi(Rezultat& r) {
 
 } // namespace
 
-int main() {
+int main(int argc, char**) {
+    if (argc > 1)
+        return Dijete();
     std::setvbuf(stdout, nullptr, _IONBF, 0); // a check that hangs leaves the lines before it
+    // The prefix outlives a run: the keys are to be created afresh each time.
+    for (const wchar_t* ključ : {L"Software\\Seagate Software",
+                                 L"Software\\VB and VBA Program Settings", L"Software\\Velkor"})
+        RegDeleteTreeW(HKEY_CURRENT_USER, ključ);
     Rezultat r;
     Registar(r);
     Prozori(r);
