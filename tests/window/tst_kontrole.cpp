@@ -4,9 +4,11 @@
 #include "support/RegistarTestova.h"
 #include "window/SlikeStanja.h"
 #include "window/TablicaPlana.h"
+#include "window/ZapisnikDogadaja.h"
 #include "window/frmZideZizodu.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QMetaEnum>
 #include <QProgressBar>
@@ -18,6 +20,7 @@ using namespace velkor::test;
 class TestKontrola : public QObject {
     Q_OBJECT
 
+    ZapisnikDogađaja događaji;
     std::unique_ptr<frmZideZizodu> prozor;
     TablicaPlana* t = nullptr;
 
@@ -30,7 +33,7 @@ class TestKontrola : public QObject {
         return ime.contains('/') ? kartice->widget(ime.section('/', 1).toInt()) : w;
     }
 
-    // The window interface's calls a case makes, by name.
+    // The window interface's calls a case makes, and the user's clicks and keys.
     void pozovi(const QString& poziv) {
         const QString a = poziv.section(' ', 1);
         const QStringList b = a.split(' ');
@@ -41,15 +44,34 @@ class TestKontrola : public QObject {
             {"OmogućiDownload", [&] { prozor->OmogućiDownload(a == "1"); }},
             {"ZaključajOperacije", [&] { prozor->ZaključajOperacije(a == "1"); }},
             {"PostaviBoju", [&] { prozor->PostaviBoju(a.toUInt()); }},
+            {"OznačiOpciju", [&] { prozor->OznačiOpciju(a.toInt()); }},
+            {"PostaviVrijemeDownloada", [&] { prozor->PostaviVrijemeDownloada(a.toInt()); }},
+            {"PrikažiKarticu", [&] { prozor->PrikažiKarticu(a.toInt()); }},
+            {"Zatvori", [&] { prozor->Zatvori(); }},
+            {"DogađajZatvaranja",
+             [&] {
+                 QCloseEvent zatvaranje;
+                 QCoreApplication::sendEvent(prozor.get(), &zatvaranje);
+             }},
+            {"ZatvaranjeDopušteno", [&] { događaji.dopustiZatvaranje = a == "1"; }},
+            // On a radio button's indicator, where a click always lands.
+            {"klik",
+             [&] { QTest::mouseClick(k(a), Qt::LeftButton, {}, QPoint(6, k(a)->height() / 2)); }},
+            {"gore", [&] { QTest::keyClick(k(a), Qt::Key_Up); }},
             {"PostaviStanjeReda",
              [&] { prozor->PostaviStanjeReda(b[0].toInt(), b[1].toInt(), b[2].toInt()); }}};
         pozivi[poziv.section(' ', 0, 0)]();
     }
 
-    // What a property cannot show: the tabs' captions; whether a control fills its
-    // background and which colours differ from the style's; a grid row (0 the header).
+    // What a property cannot show: the events recorded, the selected option, the tabs'
+    // captions; whether a control fills its background and which colours differ from the
+    // style's; a grid row (0 the header).
     QString opis(QWidget* w, const QString& svojstvo) {
         QStringList dijelovi;
+        if (svojstvo == "zapis")
+            return događaji.zapis.join('|');
+        if (svojstvo == "OdabranaOpcija")
+            return QString::number(prozor->OdabranaOpcija());
         if (auto* kartice = qobject_cast<QTabWidget*>(w); svojstvo == "kartice") {
             for (int i = 0; i < kartice->count(); ++i)
                 dijelovi << kartice->tabText(i);
@@ -98,12 +120,18 @@ class TestKontrola : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Croatian, QLocale::Croatia)); }
     void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+    // A shown, active window wired to a fresh recorder.
     void init() {
+        događaji = ZapisnikDogađaja();
         prozor = std::make_unique<frmZideZizodu>();
+        prozor->PoveziDogađaje(&događaji);
         t = prozor->findChild<TablicaPlana*>();
         prozor->PrikažiPlan({{"Program.exe", "22", "1", "6", "1000", "2000"},
                              {"Kontrola.ocx", "22", "1", "0", "2500", "7300"},
                              {"Skripta.enc", "1", "0", "0", "nije broj", ""}});
+        prozor->show();
+        prozor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(prozor.get()));
     }
 
     // After the calls, each "control.property" shows its value.
@@ -123,8 +151,6 @@ private slots:
 
     // The progress bar stands over cmdVerzija, in front of it, as long as it shows.
     void progresPrekrivaGumb() {
-        prozor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(prozor.get()));
         QWidget* gumb = k("cmdVerzija");
         auto* traka = prozor->findChild<QProgressBar*>();
         QVERIFY(!traka->isVisible());
