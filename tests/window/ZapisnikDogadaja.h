@@ -20,8 +20,7 @@ public:
     void cmdLokacija_Click(int i) override { zapis << QString("cmdLokacija_Click(%1)").arg(i); }
     void txtLokacija_Validate(int i) override {
         zapis << QString("txtLokacija_Validate(%1)").arg(i);
-        if (priValidaciji)
-            priValidaciji();
+        priValidaciji();
     }
     void numVrijemeDownloada_Change() override { zapis << "numVrijemeDownloada_Change"; }
     void tmrPrijenos_Timer() override { zapis << "tmrPrijenos_Timer"; }
@@ -30,7 +29,7 @@ public:
     QStringList zapis;
     int aktivacija = 0;
     bool dopustiZatvaranje = true;
-    std::function<void()> priValidaciji;
+    std::function<void()> priValidaciji = [] {};
 };
 
 } // namespace velkor::test

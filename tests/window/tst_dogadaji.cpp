@@ -58,7 +58,6 @@ private slots:
 
     // Form_Activate ends a failed start-up; it must come even without activation, once.
     void aktivacijaKadaJeSustavNeJavi() {
-        prozor.reset();
         ZapisnikDogađaja zapisnik;
         frmZideZizodu drugi;
         drugi.PoveziDogađaje(&zapisnik);
