@@ -1,5 +1,5 @@
-// The controls of the main window: captions, status, locking, colour, progress
-// and the plan grid.
+// The controls of the main window: captions, status, locking, colour, the user's events,
+// closing, progress and the plan grid.
 #include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 #include "window/SlikeStanja.h"
