@@ -1,47 +1,23 @@
-// The controls' events reach the handlers, and only those the user raises.
-#include "app/DogadajiProzora.h"
+// What the window does about activation, focus and ending, and its dialogs,
+// answered from a timer as a user would.
+#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "window/ZapisnikDogadaja.h"
 #include "window/frmZideZizodu.h"
 
-#include <QCloseEvent>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTest>
+#include <QMessageBox>
+#include <QMetaEnum>
+#include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
-#include <memory>
 
 using namespace velkor;
+using namespace velkor::test;
 
 namespace {
-
-// Records the events by handler name, e.g. "optLokacija_Click(1)"; activations come as they like.
-class ZapisnikDogađaja : public DogađajiProzora {
-public:
-    void Form_Activate() override { ++aktivacija; }
-    bool Form_Unload() override { return zapis << "Form_Unload", dopustiZatvaranje; }
-    void cmdIzlaz_Click() override { zapis << "cmdIzlaz_Click"; }
-    void cmdVerzija_Click() override { zapis << "cmdVerzija_Click"; }
-    void cmdDownloadAndUpdate_Click() override { zapis << "cmdDownloadAndUpdate_Click"; }
-    void cmdDownlNaLokaciju_Click() override { zapis << "cmdDownlNaLokaciju_Click"; }
-    void optLokacija_Click(int i) override { zapis << QString("optLokacija_Click(%1)").arg(i); }
-    void cmdLokacija_Click(int i) override { zapis << QString("cmdLokacija_Click(%1)").arg(i); }
-    void txtLokacija_Validate(int i) override {
-        zapis << QString("txtLokacija_Validate(%1)").arg(i);
-        if (priValidaciji)
-            priValidaciji();
-    }
-    void numVrijemeDownloada_Change() override { zapis << "numVrijemeDownloada_Change"; }
-    void tmrPrijenos_Timer() override { zapis << "tmrPrijenos_Timer"; }
-    void tmrUpdate_Timer() override { zapis << "tmrUpdate_Timer"; }
-
-    QStringList zapis;
-    int aktivacija = 0;
-    bool dopustiZatvaranje = true;
-    std::function<void()> priValidaciji;
-};
 
 // A display server that never activates a window it maps.
 class GutačAktivacije : public QObject {
@@ -51,18 +27,26 @@ protected:
     }
 };
 
+// Answers the modal dialog of type T once its loop runs; closes any other.
+template <typename T> void kadSePojavi(std::function<void(T*)> odgovori) {
+    QTimer::singleShot(0, qApp, [odgovori] {
+        QWidget* modalni = QApplication::activeModalWidget();
+        if (auto* dijalog = qobject_cast<T*>(modalni))
+            odgovori(dijalog);
+        else if (modalni)
+            modalni->close();
+    });
+}
+
 } // namespace
 
 class TestDogadaja : public QObject {
     Q_OBJECT
     ZapisnikDogađaja događaji;
     std::unique_ptr<frmZideZizodu> prozor;
-    template <typename T> T* kontrola(const char* ime) {
-        return prozor->findChild<T*>(QLatin1String(ime));
-    }
 
 private slots:
-    // Each test has a shown, active window wired to a fresh recorder.
+    // A shown, active window wired to a fresh recorder.
     void init() {
         događaji = ZapisnikDogađaja();
         prozor = std::make_unique<frmZideZizodu>();
@@ -71,11 +55,9 @@ private slots:
         prozor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(prozor.get()));
     }
-    void cleanup() { prozor.reset(); }
 
     // Form_Activate ends a failed start-up; it must come even without activation, once.
     void aktivacijaKadaJeSustavNeJavi() {
-        prozor.reset();
         ZapisnikDogađaja zapisnik;
         frmZideZizodu drugi;
         drugi.PoveziDogađaje(&zapisnik);
@@ -89,39 +71,10 @@ private slots:
         QCOMPARE(zapisnik.aktivacija, 1);
     }
 
-    void samoKorisnikoviDogadaji() {
-        QCOMPARE(prozor->OdabranaOpcija(), 2);
-        prozor->OznačiOpciju(-1);
-        QCOMPARE(prozor->OdabranaOpcija(), -1);
-        prozor->OznačiOpciju(1);
-        prozor->OznačiOpciju(2);
-        prozor->PostaviVrijemeDownloada(6);
-        QVERIFY(događaji.zapis.isEmpty());
-        QTest::mouseClick(kontrola<QPushButton>("cmdDownloadAndUpdate"), Qt::LeftButton);
-        prozor->PrikažiKarticu(3);
-        for (const char* ime :
-             {"cmdIzlaz", "cmdVerzija", "cmdLokacija_0", "cmdLokacija_1", "cmdDownlNaLokaciju"})
-            QTest::mouseClick(kontrola<QPushButton>(ime), Qt::LeftButton);
-        // On the indicator, where a click always lands; the selected option is no change.
-        for (const char* ime : {"optLokacija_0", "optLokacija_0", "optLokacija_1"}) {
-            auto* opcija = kontrola<QRadioButton>(ime);
-            QTest::mouseClick(opcija, Qt::LeftButton, {}, QPoint(6, opcija->height() / 2));
-        }
-        QCOMPARE(prozor->OdabranaOpcija(), 1);
-        kontrola<QSpinBox>("numVrijemeDownloada")->setFocus();
-        QTest::keyClick(kontrola<QSpinBox>("numVrijemeDownloada"), Qt::Key_Up);
-        QCOMPARE(prozor->VrijemeDownloada(), 7);
-        QCOMPARE(događaji.zapis,
-                 (QStringList{"cmdDownloadAndUpdate_Click", "cmdIzlaz_Click", "cmdVerzija_Click",
-                              "cmdLokacija_Click(0)", "cmdLokacija_Click(1)",
-                              "cmdDownlNaLokaciju_Click", "optLokacija_Click(0)",
-                              "optLokacija_Click(1)", "numVrijemeDownloada_Change"}));
-    }
-
     // Leaving the box for another control checks it, once; leaving the window does not.
     void provjeraLokacije() {
-        auto* lokacija = kontrola<QLineEdit>("txtLokacija_0");
-        auto* drugi = kontrola<QPushButton>("cmdVerzija");
+        auto* lokacija = prozor->findChild<QLineEdit*>("txtLokacija_0");
+        auto* drugi = prozor->findChild<QWidget*>("cmdVerzija");
         lokacija->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(lokacija->hasFocus());
         QWidget drugiProzor;
@@ -143,29 +96,74 @@ private slots:
         QCOMPARE(događaji.zapis, QStringList{"txtLokacija_Validate(0)"});
     }
 
-    // A refused close keeps the window; after it the close is asked once only.
-    void zatvaranjeCekaOperaciju() {
-        događaji.dopustiZatvaranje = false;
-        QVERIFY(!prozor->close());
-        QVERIFY(prozor->isVisible());
-        događaji.dopustiZatvaranje = true;
-        prozor->Zatvori();
-        QVERIFY(!prozor->isVisible());
-        QCloseEvent opet;
-        QCoreApplication::sendEvent(prozor.get(), &opet);
-        QVERIFY(opet.isAccepted());
-        QCOMPARE(događaji.zapis, (QStringList{"Form_Unload", "Form_Unload"}));
-    }
-
-    // Ends the running event loop at once, as it ends the program's, without Form_Unload.
+    // Ends the program's event loops at once, an operation's wait among them, without
+    // Form_Unload, whatever other windows there are.
     void zavrsetakBezUnloada() {
-        QTimer::singleShot(0, prozor.get(), [&] { prozor->ZavršiProgram(); });
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        int čekanje = -1;
+        QTimer::singleShot(0, prozor.get(), [&] {
+            QTimer::singleShot(0, prozor.get(), [&] { prozor->ZavršiProgram(); });
+            čekanje = QEventLoop().exec();
+        });
         QTimer::singleShot(5000, prozor.get(), [] { QCoreApplication::exit(7); });
-        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE((QList<int>{QCoreApplication::exec(), čekanje}), (QList<int>{0, 0}));
         QVERIFY(!prozor->isVisible());
         QVERIFY(!događaji.zapis.contains("Form_Unload"));
+    }
+
+    // A box of each icon and kind: its title, plain text in lines, icon, Croatian
+    // buttons, and the answer to the button pressed (none: Escape).
+    void poruka_data() { DodajSlučajeve(QFINDTESTDATA("data/poruke.txt")); }
+
+    void poruka() {
+        QFETCH(Slučaj, slucaj);
+        QStringList viđeno;
+        kadSePojavi<QMessageBox>([&](QMessageBox* poruka) {
+            viđeno << poruka->windowTitle() << poruka->text()
+                   << QMetaEnum::fromType<Qt::TextFormat>().valueToKey(poruka->textFormat())
+                   << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(poruka->icon());
+            QAbstractButton* pritisni = nullptr;
+            for (QAbstractButton* gumb : poruka->buttons()) {
+                viđeno << gumb->text();
+                pritisni = gumb->text() == slucaj.jedno("pritisni") ? gumb : pritisni;
+            }
+            pritisni ? pritisni->click() : QTest::keyClick(poruka, Qt::Key_Escape);
+        });
+        const QStringList ikone{"Nema", "Usklicnik", "Upitnik", "Informacija", "Kriticno"};
+        const Odgovor odgovor = prozor->Poruka(
+            QStringLiteral("Nastala je greška!\r\nDrugi redak <b>"),
+            Ikona(ikone.indexOf(slucaj.jedno("ikona"))), Gumbi(slucaj.jedno("gumbi") == "DaNe"));
+        viđeno << QStringList{"URedu", "Da", "Ne"}[int(odgovor)];
+        QCOMPARE(viđeno, slucaj.sve("vidi"));
+    }
+
+    // The file need not exist: only its directory is wanted.
+    void izborDatoteke() {
+        QTemporaryDir mapa;
+        const DijalogDatoteke dijalog{".txt", "Verzije (*.txt)|*.txt|Popisi|*.txt;*.log",
+                                      "Verzije.txt", "Izaberite direktoriju",
+                                      QDir::toNativeSeparators(mapa.path()) + QDir::separator()};
+        QStringList viđeno;
+        kadSePojavi<QFileDialog>([&](QFileDialog* izbornik) {
+            viđeno << izbornik->windowTitle() << izbornik->directory().absolutePath()
+                   << izbornik->nameFilters() << izbornik->defaultSuffix();
+            izbornik->selectFile(mapa.filePath(QStringLiteral("Verzije.txt")));
+            static_cast<QDialog*>(izbornik)->accept();
+        });
+        QCOMPARE(prozor->IzaberiDatoteku(dijalog),
+                 QDir::toNativeSeparators(mapa.filePath(QStringLiteral("Verzije.txt"))));
+        QCOMPARE(viđeno, (QStringList{dijalog.naslov, QDir(mapa.path()).absolutePath(),
+                                      "Verzije (*.txt)", "Popisi (*.txt *.log)", "txt"}));
+        kadSePojavi<QFileDialog>([](QFileDialog* izbornik) { izbornik->reject(); });
+        QCOMPARE(prozor->IzaberiDatoteku(dijalog), QString());
     }
 };
 
 VELKOR_TEST(TestDogadaja)
 #include "tst_dogadaji.moc"
+
+// Widgets need a QApplication; the shared test main makes a core one.
+int main(int argc, char** argv) {
+    QApplication aplikacija(argc, argv);
+    return pokreniSveTestove(argc, argv);
+}
