@@ -1,13 +1,11 @@
 #pragma once
-// A download set up end to end: the temporary installation, the local server
-// with its test authority, and the engines wired to the recording window.
+// A download set up end to end: the temporary installation, its local server
+// with the test authority, and the engines wired to the recording window.
 #include "acquire/DownloadDatoteke.h"
 #include "base/LogirajGresku.h"
 #include "base/Stanje.h"
-#include "support/LokalniPosluzitelj.h"
 #include "support/Okruzje.h"
 
-#include <QTemporaryDir>
 #include <memory>
 
 namespace velkor::test {
@@ -21,24 +19,20 @@ public:
     void objavi(const QString& ime, const QByteArray& sadržaj);
     // Another primary host; the engines are made anew for it.
     void postaviPrimarni(const QString& domaćin);
-    // The names in a directory, the log left out.
-    QStringList datoteke(const QString& direktorija) const;
     QByteArray pročitaj(const QString& put) const { return okruženje.pročitaj(put); }
-    void zapiši(const QString& put, const QByteArray& sadržaj) const;
-    // What a run left: requests, log, boxes, panels, last error and files, as
-    // lines "key: value"; z's lines first, the varying paths and ports named.
+    void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
+    // What a run left, as the environment's record with the last error; z's lines first.
     QStringList zapisnik(QStringList z = {}) const;
 
     Okruženje okruženje;
-    QTemporaryDir posluženo;
-    LokalniPoslužitelj poslužitelj;
+    LokalniPoslužitelj& poslužitelj = okruženje.poslužitelj();
+    const QString izvor = okruženje.objava.path(); // also the network location
     Stanje stanje;
     Dnevnik dnevnik;
     Domaćini domaćini;
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;
 
 private:
-    QString opis(const QString& put) const;
     QString ca;
 };
 

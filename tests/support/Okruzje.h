@@ -3,6 +3,7 @@
 // the base directory with `Update/`, a fixed clock and date format, a settings
 // file of its own, a platform that answers from fields, and the recording window.
 #include "LazniProzor.h"
+#include "LokalniPosluzitelj.h"
 #include "NeispravneDatoteke.h"
 #include "app/Aplikacija.h"
 #include "base/Sat.h"
@@ -94,6 +95,7 @@ public:
 
     // Writes a file as the suite would: text in Windows-1250.
     void zapiši(const QString& put, const QString& sadržaj) const;
+    void zapišiBajtove(const QString& put, const QByteArray& bajtovi) const;
     QByteArray pročitaj(const QString& put) const;
     // Settings as the program would find them.
     void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost);
@@ -104,8 +106,17 @@ public:
     // The program wired to this environment; made on first use.
     Aplikacija& aplikacija();
     Okolina okolina();
+    // The local update server of `objava`, named to the program by the
+    // environment; started on first use.
+    LokalniPoslužitelj& poslužitelj();
 
-    QTemporaryDir dir;
+    // Everything the environment showed, a "key: value" line each, after z's lines:
+    // requests, log, boxes, panels, grid rows, progress, reports, waits, commands,
+    // other programs' windows, registry, stanje's last error and the files under
+    // the base; the varying paths, hosts and port named, CR LF shown as ⏎.
+    QStringList zapis(QStringList z = {}, const Stanje* stanje = nullptr) const;
+
+    QTemporaryDir dir, objava;
     LažniProzor prozor;
     NeispravneDatoteke datoteke;
     LažnaPlatforma platforma;
@@ -114,7 +125,17 @@ public:
     std::unique_ptr<QSettingsSpremište> spremište;
 
 private:
+    QStringList stablo() const;
+    QString opis(const QByteArray& bajtovi) const;
     std::unique_ptr<Aplikacija> aplikacija_;
+    std::unique_ptr<LokalniPoslužitelj> poslužitelj_;
 };
+
+// Golden records of whole runs, a file a case: the first line the case, the rest
+// the record. Adds the column "put", a row a file of the directory.
+void DodajZlatne(const QString& direktorija);
+QString SlučajZlatnog(const QString& put);
+// VELKOR_PISI_ZLATNE=1 writes the record as the file's new golden one.
+void UsporediSaZlatnim(const QString& put, const QStringList& zapis);
 
 } // namespace velkor::test
