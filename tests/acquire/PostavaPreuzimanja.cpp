@@ -16,16 +16,9 @@ void PostavaPreuzimanja::objavi(const QString& ime, const QByteArray& sadržaj) 
 }
 
 void PostavaPreuzimanja::postaviPrimarni(const QString& domaćin) {
-    domaćini.primarni = domaćin;
+    domaćini.primarni = okruženje.platforma.okolina["VELKOR_PRIMARNI_HOST"] = domaćin;
     preuzimanje =
         std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
-}
-
-QStringList PostavaPreuzimanja::zapisnik(QStringList z) const {
-    z = okruženje.zapis(z, &stanje);
-    for (QString& l : z)
-        l.replace(domaćini.primarni, "{H}");
-    return z;
 }
 
 QByteArray uzorak(qsizetype veličina) {
