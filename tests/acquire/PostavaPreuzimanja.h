@@ -13,12 +13,22 @@ namespace velkor::test {
 class PostavaPreuzimanja {
 public:
     // ca: the extra authorities the engines trust; the test CA unless told otherwise.
-    explicit PostavaPreuzimanja(const QString& ca = LokalniPoslužitelj::PutanjaCa());
+    explicit PostavaPreuzimanja(const QString& ca = LokalniPoslužitelj::PutanjaCa()) : ca(ca) {
+        // Two names for the same server, so a test can tell which one was asked.
+        domaćini.sekundarni = poslužitelj.DomaćinPoImenu();
+        postaviPrimarni(poslužitelj.Domaćin());
+    }
 
     // Puts a file on the server.
-    void objavi(const QString& ime, const QByteArray& sadržaj);
+    void objavi(const QString& ime, const QByteArray& sadržaj) {
+        zapiši(izvor + u'/' + ime, sadržaj);
+    }
     // Another primary host; the engines are made anew for it.
-    void postaviPrimarni(const QString& domaćin);
+    void postaviPrimarni(const QString& domaćin) {
+        domaćini.primarni = okruženje.platforma.okolina["VELKOR_PRIMARNI_HOST"] = domaćin;
+        preuzimanje =
+            std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
+    }
     QByteArray pročitaj(const QString& put) const { return okruženje.pročitaj(put); }
     void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
     // What a run left, as the environment's record with the last error; z's lines first.
@@ -28,7 +38,8 @@ public:
     LokalniPoslužitelj& poslužitelj = okruženje.poslužitelj();
     const QString izvor = okruženje.objava.path(); // also the network location
     Stanje stanje;
-    Dnevnik dnevnik;
+    Dnevnik dnevnik{okruženje.okolina().aplikacijskaDirektorija, okruženje.datoteke,
+                    okruženje.prozor, okruženje.sat, okruženje.regionalno};
     Domaćini domaćini;
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;
 
@@ -37,6 +48,16 @@ private:
 };
 
 // Some bytes that are not all alike, so a shifted or cut copy shows.
-QByteArray uzorak(qsizetype veličina);
+inline QByteArray uzorak(qsizetype veličina) {
+    QByteArray bajtovi(veličina, Qt::Uninitialized);
+    quint32 x = 2463534242u;
+    for (qsizetype i = 0; i < veličina; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        bajtovi[i] = char(x);
+    }
+    return bajtovi;
+}
 
 } // namespace velkor::test

@@ -20,7 +20,6 @@ namespace {
 // packages are published on the local server or in a directory, made by 7-Zip.
 struct PostavaAkvizicije : PostavaPreuzimanja {
     PlanAžuriranja plan{stanje, okruženje.prozor, okruženje.datoteke, dnevnik};
-    QString neuspjeliDownload;
     Akvizicija akvizicija;
     const QStringList slučaj, stavke;
     const QString& kvar = slučaj[2];
@@ -29,8 +28,7 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
         : akvizicija(stanje, okruženje.prozor, okruženje.datoteke, dnevnik, okruženje.platforma,
                      okruženje.sat, plan,
                      [this](const QString& ime, const QString& direktorija) {
-                         return ime != neuspjeliDownload &&
-                                preuzimanje->DownloadDatoteke(ime, direktorija);
+                         return preuzimanje->DownloadDatoteke(ime, direktorija);
                      }),
           slučaj(SlučajZlatnog(put).split(" | ")), stavke(slučaj[1].split(u' ')) {
         stanje.PutanjaPrograma = okruženje.baza();
@@ -87,7 +85,8 @@ private slots:
         if (p.kvar == "ostecena" || p.kvar == "nijeArhiva")
             paket.replace(p.kvar == "ostecena" ? paket.size() / 2 : 0, 4, "\xff\xff\xff\xff");
         p.zapiši(p.izvor + u'/' + prvi, paket);
-        p.neuspjeliDownload = p.kvar == "download" ? prvi : QString();
+        if (p.kvar == "download")
+            p.poslužitelj.PostaviPonašanje(prvi, LokalniPoslužitelj::Ponašanje::NijePronadeno);
         if (p.kvar == "stari")
             p.zapiši(p.stanje.PutanjaUpdate + prvi, "stari paket");
         if (p.kvar == "nista")

@@ -9,10 +9,6 @@
 
 namespace velkor::test {
 
-std::unique_ptr<QSettings> LažnaPlatforma::OtvoriPostavke() {
-    return std::make_unique<QSettings>(putanjaPostavki, QSettings::IniFormat);
-}
-
 RučkaProzora LažnaPlatforma::NađiProzor(const QString& naslov) {
     const QStringList naslovi = prozori.keys();
     for (qsizetype i = 0; i < naslovi.size(); ++i)
@@ -29,26 +25,6 @@ Okruženje::Okruženje(bool stvoriUpdate) {
     spremište = std::make_unique<QSettingsSpremište>(platforma.OtvoriPostavke());
 }
 
-QString Okruženje::baza() const {
-    return QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor/"));
-}
-
-QString Okruženje::update() const {
-    return baza() + QStringLiteral("Update") + QDir::separator();
-}
-
-QString Okruženje::putanjaPostavki() const {
-    return dir.path() + QStringLiteral("/config/Velkor/Velkor.ini");
-}
-
-QString Okruženje::putanjaLoga() const {
-    return update() + QStringLiteral("Update.log");
-}
-
-void Okruženje::zapiši(const QString& put, const QString& sadržaj) const {
-    zapišiBajtove(put, UAnsi(sadržaj));
-}
-
 void Okruženje::zapišiBajtove(const QString& put, const QByteArray& bajtovi) const {
     QFile datoteka(put);
     if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -58,14 +34,7 @@ void Okruženje::zapišiBajtove(const QString& put, const QByteArray& bajtovi) c
 
 QByteArray Okruženje::pročitaj(const QString& put) const {
     QFile datoteka(put);
-    if (!datoteka.open(QIODevice::ReadOnly))
-        return {};
-    return datoteka.readAll();
-}
-
-void Okruženje::spremiPostavku(const QString& odjeljak, const QString& ključ,
-                               const QString& vrijednost) {
-    spremište->Zapiši(odjeljak, ključ, vrijednost);
+    return datoteka.open(QIODevice::ReadOnly) ? datoteka.readAll() : QByteArray();
 }
 
 QStringList Okruženje::porukeLoga() const {

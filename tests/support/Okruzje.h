@@ -6,13 +6,16 @@
 #include "LokalniPosluzitelj.h"
 #include "NeispravneDatoteke.h"
 #include "app/Aplikacija.h"
+#include "base/KodnaStranica.h"
 #include "base/Sat.h"
 #include "base/SpremistePostavki.h"
 #include "platform/Platforma.h"
 #include "platform/posix/PosixProcesi.h"
 
+#include <QDir>
 #include <QHash>
 #include <QMap>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -46,7 +49,9 @@ public:
     std::optional<QString> ImeRačunalaSustava() override { return imeRačunala; }
     std::optional<QString> ImeKorisnikaSustava() override { return imeKorisnika; }
     QString VarijablaOkoline(const QString& ime) override { return okolina.value(ime); }
-    std::unique_ptr<QSettings> OtvoriPostavke() override;
+    std::unique_ptr<QSettings> OtvoriPostavke() override {
+        return std::make_unique<QSettings>(putanjaPostavki, QSettings::IniFormat);
+    }
     // Real processes; every command line is kept as it was given.
     IshodProcesa PokreniSkrivenoIČekaj(const QString& linija) override {
         naredbe << linija;
@@ -88,17 +93,21 @@ public:
     explicit Okruženje(bool stvoriUpdate = true);
 
     // The base directory and `Update/`, with a trailing separator.
-    QString baza() const;
-    QString update() const;
-    QString putanjaPostavki() const;
-    QString putanjaLoga() const;
+    QString baza() const { return QDir::toNativeSeparators(dir.path() + "/Velkor/"); }
+    QString update() const { return baza() + "Update" + QDir::separator(); }
+    QString putanjaPostavki() const { return dir.path() + "/config/Velkor/Velkor.ini"; }
+    QString putanjaLoga() const { return update() + "Update.log"; }
 
     // Writes a file as the suite would: text in Windows-1250.
-    void zapiši(const QString& put, const QString& sadržaj) const;
+    void zapiši(const QString& put, const QString& sadržaj) const {
+        zapišiBajtove(put, UAnsi(sadržaj));
+    }
     void zapišiBajtove(const QString& put, const QByteArray& bajtovi) const;
     QByteArray pročitaj(const QString& put) const;
     // Settings as the program would find them.
-    void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost);
+    void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost) {
+        spremište->Zapiši(odjeljak, ključ, vrijednost);
+    }
 
     // The log decoded record by record: the message texts without date and time.
     QStringList porukeLoga() const;
