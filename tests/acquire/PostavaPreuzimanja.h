@@ -14,9 +14,7 @@ class PostavaPreuzimanja {
 public:
     // ca: the extra authorities the engines trust; the test CA unless told otherwise.
     explicit PostavaPreuzimanja(const QString& ca = LokalniPoslužitelj::PutanjaCa()) : ca(ca) {
-        // Two names for the same server, so a test can tell which one was asked.
-        domaćini.sekundarni = poslužitelj.DomaćinPoImenu();
-        postaviPrimarni(poslužitelj.Domaćin());
+        postaviPrimarni(domaćini.primarni);
     }
 
     // Puts a file on the server.
@@ -40,7 +38,8 @@ public:
     Stanje stanje;
     Dnevnik dnevnik{okruženje.okolina().aplikacijskaDirektorija, okruženje.datoteke,
                     okruženje.prozor, okruženje.sat, okruženje.regionalno};
-    Domaćini domaćini;
+    // Two names for the same server, so a test can tell which one was asked.
+    Domaćini domaćini = Domaćini::IzOkoline(okruženje.platforma);
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;
 
 private:

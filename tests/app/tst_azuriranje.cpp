@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMetaEnum>
 #include <QTest>
 
 using namespace velkor;
@@ -50,10 +51,9 @@ private slots:
         const QString b = o.baza();
         const QJsonObject s = QJsonDocument::fromJson(SlučajZlatnog(put).toUtf8()).object();
         QTemporaryDir izvor;
-        const QTemporaryDir& objava = o.objava;
         LokalniPoslužitelj& poslužitelj = o.poslužitelj();
         o.spremiPostavku("Settings", "UpdateLok22N", QString::number(s["opcija"].toInt(2)));
-        o.spremiPostavku("Settings", "UpdateLokDir22", objava.path() + "/");
+        o.spremiPostavku("Settings", "UpdateLokDir22", o.objava.path() + "/");
         const QHash<QString, QString> dir{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
         for (const QString& d : dir)
             QDir().mkpath(b + d);
@@ -72,24 +72,19 @@ private slots:
         o.zapiši(b + "Verzije.txt", stare);
         o.zapiši(izvor.filePath("Objava.txt"), objavi);
         const Konzola tiho{[](auto&) {}, [](auto&) {}};
-        QCOMPARE(PokreniObjavu({izvor.path(), objava.path()}, "/usr/bin", tiho), 0);
+        QCOMPARE(PokreniObjavu({izvor.path(), o.objava.path()}, "/usr/bin", tiho), 0);
         // Without "tv" the program fetches it; with "http" the other engine fetches.
         o.zapiši(s["tv"].toBool(true) ? b + "TeamViewerQS.exe"
-                                      : objava.filePath("TeamViewerQS.exe"),
+                                      : o.objava.filePath("TeamViewerQS.exe"),
                  "tv");
         if (s["http"].toBool())
             o.spremiPostavku("Settings", "KoristiChilkatZaDownload", "False");
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
         PrekidneDatoteke datoteke;
-        // As the operations are listed in NeispravneDatoteke.
-        const QStringList operacije{
-            "Velicina",       "Kopiraj",           "Premjesti",          "Obrisi",
-            "ObrisiPoUzorku", "ObrisiDirektoriju", "NapraviDirektoriju", "DodajNaKraj",
-            "ZapisiCijelu"};
         for (const QJsonValue k : s["kvarovi"].toArray())
-            datoteke.Pokvari(Op(operacije.indexOf(k[0].toString())), b + k[1].toString(),
-                             {k[2].toInt(), "Opis"});
+            datoteke.Pokvari(Op(QMetaEnum::fromType<Op>().keyToValue(qPrintable(k[0].toString()))),
+                             b + k[1].toString(), {k[2].toInt(), "Opis"});
         datoteke.jednom = s["jednom"].toBool();
         datoteke.doPrekida = s["prekid"].toInt(-1);
         poslužitelj.PostaviPonašanje(s["bezPaketa"].toString(),

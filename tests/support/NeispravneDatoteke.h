@@ -4,11 +4,14 @@
 #include "base/StvarneDatoteke.h"
 
 #include <QHash>
+#include <QObject>
 #include <QStringList>
 
 namespace velkor::test {
 
 class NeispravneDatoteke : public StvarneDatoteke {
+    Q_GADGET
+
 public:
     enum class Operacija {
         Velicina,
@@ -22,6 +25,7 @@ public:
         ZapisiCijelu,
         Procitaj,
     };
+    Q_ENUM(Operacija)
 
     // The operation fails on this path (for copy and move: the target) with this error.
     void Pokvari(Operacija operacija, const QString& put, Greška greška) {

@@ -25,14 +25,14 @@ Okruženje::Okruženje(bool stvoriUpdate) {
     spremište = std::make_unique<QSettingsSpremište>(platforma.OtvoriPostavke());
 }
 
-void Okruženje::zapišiBajtove(const QString& put, const QByteArray& bajtovi) const {
+void Okruženje::zapišiBajtove(const QString& put, const QByteArray& bajtovi) {
     QFile datoteka(put);
     if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         datoteka.write(bajtovi) != bajtovi.size())
         qFatal("cannot write %s", qPrintable(put));
 }
 
-QByteArray Okruženje::pročitaj(const QString& put) const {
+QByteArray Okruženje::pročitaj(const QString& put) {
     QFile datoteka(put);
     return datoteka.open(QIODevice::ReadOnly) ? datoteka.readAll() : QByteArray();
 }

@@ -99,11 +99,11 @@ public:
     QString putanjaLoga() const { return update() + "Update.log"; }
 
     // Writes a file as the suite would: text in Windows-1250.
-    void zapiši(const QString& put, const QString& sadržaj) const {
+    static void zapiši(const QString& put, const QString& sadržaj) {
         zapišiBajtove(put, UAnsi(sadržaj));
     }
-    void zapišiBajtove(const QString& put, const QByteArray& bajtovi) const;
-    QByteArray pročitaj(const QString& put) const;
+    static void zapišiBajtove(const QString& put, const QByteArray& bajtovi);
+    static QByteArray pročitaj(const QString& put);
     // Settings as the program would find them.
     void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost) {
         spremište->Zapiši(odjeljak, ključ, vrijednost);

@@ -126,18 +126,14 @@ void DodajZlatne(const QString& direktorija) {
 }
 
 QString SlučajZlatnog(const QString& put) {
-    QFile f(put);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readLine()).trimmed() : QString();
+    return QString::fromUtf8(Okruženje::pročitaj(put)).section(u'\n', 0, 0);
 }
 
 void UsporediSaZlatnim(const QString& put, const QStringList& zapis) {
     const QString novi = SlučajZlatnog(put) + u'\n' + zapis.join(u'\n');
-    QFile f(put);
-    if (qEnvironmentVariableIsSet("VELKOR_PISI_ZLATNE") && f.open(QIODevice::WriteOnly))
-        f.write(novi.toUtf8());
-    f.close();
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(novi, QString::fromUtf8(f.readAll()));
+    if (qEnvironmentVariableIsSet("VELKOR_PISI_ZLATNE"))
+        Okruženje::zapišiBajtove(put, novi.toUtf8());
+    QCOMPARE(novi, QString::fromUtf8(Okruženje::pročitaj(put)));
 }
 
 } // namespace velkor::test
