@@ -3,10 +3,7 @@
 // with the test authority, and the engines wired to the recording window.
 #include "acquire/DownloadDatoteke.h"
 #include "base/LogirajGresku.h"
-#include "base/Stanje.h"
 #include "support/Okruzje.h"
-
-#include <memory>
 
 namespace velkor::test {
 

@@ -5,7 +5,6 @@
 #include "catalogue/ZapisVerzije.h"
 #include "support/RegistarTestova.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QTest>
 #include <csignal>

@@ -3,7 +3,6 @@
 // and the registration tool's stand-in. Each file in app/azuriranje/ is one
 // case: its first line the case (JSON), the rest the whole record of the run.
 #include "publish/Naredbe.h"
-#include "support/LokalniPosluzitelj.h"
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 

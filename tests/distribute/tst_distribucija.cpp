@@ -6,7 +6,6 @@
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace velkor;

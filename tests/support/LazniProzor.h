@@ -3,7 +3,6 @@
 // boxes and the file dialog from a script.
 #include "base/Prozor.h"
 
-#include <QList>
 #include <QQueue>
 #include <QStringList>
 #include <array>

@@ -1,26 +1,12 @@
 #include "Okruzje.h"
 
-#include "base/KodnaStranica.h"
-
-#include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QtEndian>
 
 namespace velkor::test {
 
-RučkaProzora LažnaPlatforma::NađiProzor(const QString& naslov) {
-    const QStringList naslovi = prozori.keys();
-    for (qsizetype i = 0; i < naslovi.size(); ++i)
-        if (naslovi[i].compare(naslov, Qt::CaseInsensitive) == 0)
-            return RučkaProzora(i + 1);
-    return 0;
-}
-
 Okruženje::Okruženje(bool stvoriUpdate) {
-    QDir(dir.path()).mkpath(QStringLiteral("Velkor"));
-    if (stvoriUpdate)
-        QDir(dir.path()).mkpath(QStringLiteral("Velkor/Update"));
+    QDir(dir.path()).mkpath(stvoriUpdate ? "Velkor/Update" : "Velkor");
     platforma.putanjaPostavki = putanjaPostavki();
     spremište = std::make_unique<QSettingsSpremište>(platforma.OtvoriPostavke());
 }

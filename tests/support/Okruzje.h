@@ -17,7 +17,6 @@
 #include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <memory>
 
 namespace velkor::test {
 
@@ -62,7 +61,13 @@ public:
         return posix::PokreniBezČekanja(linija);
     }
     // Windows of other programs from `prozori`; what is done to them is kept by title.
-    RučkaProzora NađiProzor(const QString& naslov) override;
+    RučkaProzora NađiProzor(const QString& naslov) override {
+        const QStringList naslovi = prozori.keys();
+        for (qsizetype i = 0; i < naslovi.size(); ++i)
+            if (naslovi[i].compare(naslov, Qt::CaseInsensitive) == 0)
+                return RučkaProzora(i + 1);
+        return 0;
+    }
     void PošaljiPoruku1042(RučkaProzora p) override { radnjeSProzorima << "1042 " + naslov(p); }
     bool JeMinimiziran(RučkaProzora p) override { return prozori.value(naslov(p)); }
     void PrikažiMinimizirano(RučkaProzora p) override {

@@ -1,7 +1,6 @@
 // The record of what the environment showed, shared by the whole-run tests.
 #include "Okruzje.h"
 
-#include "base/KodnaStranica.h"
 #include "base/Slucajevi.h"
 
 #include <QDirIterator>
@@ -27,11 +26,8 @@ QStringList SažmiPostotke(const QStringList& stanja) {
     return r;
 }
 
-QStringList SKljučem(const QString& ključ, const QStringList& redovi) {
-    QStringList r;
-    for (const QString& red : redovi)
-        r << ključ + ": " + red;
-    return r;
+QStringList SKljučem(const QString& ključ, QStringList redovi) {
+    return redovi.replaceInStrings(QRegularExpression("^"), ključ + ": ");
 }
 
 // One line, or none when there is nothing to tell.
