@@ -11,16 +11,12 @@
 using namespace velkor;
 using namespace velkor::test;
 
-namespace {
-
-enum Izm { Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo };
-const QStringList Izmjene{"Raspored", "Nikad", "BezPolja", "Ista",
-                          "KrivaTu",  "Baza",  "Nema",     "KrivaTamo"};
-
-} // namespace
-
 class TestDistribucije : public QObject {
     Q_OBJECT
+
+public:
+    enum Izm { Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo };
+    Q_ENUM(Izm)
 
 private slots:
     void punjenje_data() { DodajZlatne(QFINDTESTDATA("punjenje")); }
@@ -28,7 +24,7 @@ private slots:
     void punjenje() {
         QFETCH(QString, put);
         const QStringList slučaj = SlučajZlatnog(put).split(u' ');
-        const auto izmjena = Izm(Izmjene.indexOf(slučaj.value(0)));
+        const auto izmjena = Izm(QMetaEnum::fromType<Izm>().keyToValue(qPrintable(slučaj[0])));
         Okruženje o;
         LokalniPoslužitelj& poslužitelj = o.poslužitelj();
         const QString lokacija = o.baza() + "Distribucija/";
