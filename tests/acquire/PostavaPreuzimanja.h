@@ -24,7 +24,6 @@ public:
         preuzimanje =
             std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
     }
-    QByteArray pročitaj(const QString& put) const { return okruženje.pročitaj(put); }
     void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
     // What a run left, as the environment's record with the last error; z's lines first.
     QStringList zapisnik(QStringList z = {}) const { return okruženje.zapis(z, &stanje); }

@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, put);
         PostavaAkvizicije p(put);
         const QString prvi = ImePaketa(p.stavke[0].section(u':', 0, 0));
-        QByteArray paket = p.pročitaj(p.izvor + u'/' + prvi);
+        QByteArray paket = Okruženje::pročitaj(p.izvor + u'/' + prvi);
         if (p.kvar == "kratak")
             paket.chop(1);
         if (p.kvar == "ostecena" || p.kvar == "nijeArhiva")

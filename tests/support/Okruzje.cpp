@@ -30,15 +30,11 @@ QStringList Okruženje::porukeLoga() const {
     while (i + 4 <= bajtovi.size()) {
         const quint16 oznaka = qFromLittleEndian<quint16>(bajtovi.constData() + i);
         const quint16 dužina = qFromLittleEndian<quint16>(bajtovi.constData() + i + 2);
-        if (oznaka != 8 || i + 4 + dužina > bajtovi.size()) {
-            poruke << QStringLiteral("<neispravan zapis>");
-            break;
-        }
-        QString tekst = IzAnsija(bajtovi.mid(i + 4, dužina));
-        if (tekst.endsWith(QStringLiteral("\r\n")))
-            tekst.chop(2);
-        // Date and time are the first two blank-separated fields.
-        poruke << tekst.section(QLatin1Char(' '), 2);
+        if (oznaka != 8 || i + 4 + dužina > bajtovi.size())
+            return poruke << QStringLiteral("<neispravan zapis>");
+        // Date and time are the first two blank-separated fields; CR LF ends the record.
+        const QString tekst = IzAnsija(bajtovi.mid(i + 4, dužina));
+        poruke << tekst.chopped(tekst.endsWith("\r\n") ? 2 : 0).section(QLatin1Char(' '), 2);
         i += 4 + dužina;
     }
     return poruke;
