@@ -108,11 +108,11 @@ QString Okruženje::opis(const QByteArray& b) const {
         return "iks";
     const QDir objavljeno(objava.path());
     for (const QString& ime : objavljeno.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (ime != "Update.log" && pročitaj(objavljeno.filePath(ime)) == b)
+        if (pročitaj(objavljeno.filePath(ime)) == b)
             return "kao " + ime;
-    const bool tekst = std::none_of(
-        b.begin(), b.end(), [](char c) { return uchar(c) < 0x20 && c != '\r' && c != '\n'; });
-    return tekst && b.size() <= 300 ? '"' + IzAnsija(b) + '"' : QString("drugo");
+    const QString t = IzAnsija(b);
+    static const QRegularExpression kontrolni("[\\x00-\\x09\\x0b\\x0c\\x0e-\\x1f]");
+    return t.size() <= 300 && !t.contains(kontrolni) ? '"' + t + '"' : QString("drugo");
 }
 
 void DodajZlatne(const QString& direktorija) {
