@@ -2,7 +2,6 @@
 // A download set up end to end: the temporary installation, its local server
 // with the test authority, and the engines wired to the recording window.
 #include "acquire/DownloadDatoteke.h"
-#include "base/LogirajGresku.h"
 #include "support/Okruzje.h"
 
 namespace velkor::test {

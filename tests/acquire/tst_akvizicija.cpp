@@ -1,7 +1,6 @@
 #include "PostavaPreuzimanja.h"
 #include "acquire/Akvizicija.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/ZapisVerzije.h"
 #include "support/RegistarTestova.h"
 

@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMetaEnum>
 #include <QTest>
 
 using namespace velkor;
@@ -73,9 +72,7 @@ private slots:
         const Konzola tiho{[](auto&) {}, [](auto&) {}};
         QCOMPARE(PokreniObjavu({izvor.path(), o.objava.path()}, "/usr/bin", tiho), 0);
         // Without "tv" the program fetches it; with "http" the other engine fetches.
-        o.zapiši(s["tv"].toBool(true) ? b + "TeamViewerQS.exe"
-                                      : o.objava.filePath("TeamViewerQS.exe"),
-                 "tv");
+        o.zapiši((s["tv"].toBool(true) ? b : o.objava.path() + '/') + "TeamViewerQS.exe", "tv");
         if (s["http"].toBool())
             o.spremiPostavku("Settings", "KoristiChilkatZaDownload", "False");
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));

@@ -9,11 +9,9 @@
 #include "base/KodnaStranica.h"
 #include "base/Sat.h"
 #include "base/SpremistePostavki.h"
-#include "platform/Platforma.h"
 #include "platform/posix/PosixProcesi.h"
 
 #include <QDir>
-#include <QHash>
 #include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
