@@ -72,15 +72,16 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje) const {
     if (stanje)
         z << "greška: " + stanje->ZadnjaGreška;
     z << stablo();
-    // The hosts as the program was told them.
-    const QString port = poslužitelj_ ? QString::number(poslužitelj_->serverPort()) : "{P}";
+    // The hosts as the program was told them; the port only after a host, as a
+    // size may hold the same digits.
+    const QString port = poslužitelj_ ? ':' + QString::number(poslužitelj_->serverPort()) : ":{P}";
     for (QString& l : z)
         l.replace(baza(), "{B}")
             .replace(objava.path(), "{M}")
             .replace(dir.path(), "{T}")
             .replace(platforma.okolina.value("VELKOR_PRIMARNI_HOST", "{H}"), "{H}")
             .replace(platforma.okolina.value("VELKOR_SEKUNDARNI_HOST", "{S}"), "{S}")
-            .replace(port, "{P}")
+            .replace(port, ":{P}")
             .replace("\r\n", "⏎");
     return z;
 }
