@@ -1,48 +1,57 @@
 #pragma once
-// A download set up end to end: the temporary installation, the local server
-// with its test authority, and the engines wired to the recording window.
+// A download set up end to end: the temporary installation, its local server
+// with the test authority, and the engines wired to the recording window.
 #include "acquire/DownloadDatoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Stanje.h"
-#include "support/LokalniPosluzitelj.h"
 #include "support/Okruzje.h"
-
-#include <QTemporaryDir>
-#include <memory>
 
 namespace velkor::test {
 
 class PostavaPreuzimanja {
 public:
     // ca: the extra authorities the engines trust; the test CA unless told otherwise.
-    explicit PostavaPreuzimanja(const QString& ca = LokalniPoslužitelj::PutanjaCa());
+    explicit PostavaPreuzimanja(const QString& ca = LokalniPoslužitelj::PutanjaCa()) : ca(ca) {
+        postaviPrimarni(domaćini.primarni);
+    }
 
     // Puts a file on the server.
-    void objavi(const QString& ime, const QByteArray& sadržaj);
+    void objavi(const QString& ime, const QByteArray& sadržaj) {
+        zapiši(izvor + u'/' + ime, sadržaj);
+    }
     // Another primary host; the engines are made anew for it.
-    void postaviPrimarni(const QString& domaćin);
-    // The names in a directory, the log left out.
-    QStringList datoteke(const QString& direktorija) const;
-    QByteArray pročitaj(const QString& put) const { return okruženje.pročitaj(put); }
-    void zapiši(const QString& put, const QByteArray& sadržaj) const;
-    // What a run left: requests, log, boxes, panels, last error and files, as
-    // lines "key: value"; z's lines first, the varying paths and ports named.
-    QStringList zapisnik(QStringList z = {}) const;
+    void postaviPrimarni(const QString& domaćin) {
+        domaćini.primarni = okruženje.platforma.okolina["VELKOR_PRIMARNI_HOST"] = domaćin;
+        preuzimanje =
+            std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
+    }
+    void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
+    // What a run left, as the environment's record with the last error; z's lines first.
+    QStringList zapisnik(QStringList z = {}) const { return okruženje.zapis(z, &stanje); }
 
     Okruženje okruženje;
-    QTemporaryDir posluženo;
-    LokalniPoslužitelj poslužitelj;
+    LokalniPoslužitelj& poslužitelj = okruženje.poslužitelj();
+    const QString izvor = okruženje.objava.path(); // also the network location
     Stanje stanje;
-    Dnevnik dnevnik;
-    Domaćini domaćini;
+    Dnevnik dnevnik{okruženje.okolina().aplikacijskaDirektorija, okruženje.datoteke,
+                    okruženje.prozor, okruženje.sat, okruženje.regionalno};
+    // Two names for the same server, so a test can tell which one was asked.
+    Domaćini domaćini = Domaćini::IzOkoline(okruženje.platforma);
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;
 
 private:
-    QString opis(const QString& put) const;
     QString ca;
 };
 
 // Some bytes that are not all alike, so a shifted or cut copy shows.
-QByteArray uzorak(qsizetype veličina);
+inline QByteArray uzorak(qsizetype veličina) {
+    QByteArray bajtovi(veličina, Qt::Uninitialized);
+    quint32 x = 2463534242u;
+    for (qsizetype i = 0; i < veličina; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        bajtovi[i] = char(x);
+    }
+    return bajtovi;
+}
 
 } // namespace velkor::test

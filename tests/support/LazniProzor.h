@@ -3,7 +3,6 @@
 // boxes and the file dialog from a script.
 #include "base/Prozor.h"
 
-#include <QList>
 #include <QQueue>
 #include <QStringList>
 #include <array>
@@ -30,7 +29,12 @@ public:
     QString Status1() const override { return status1; }
     QString Status2() const override { return status2; }
 
-    void PrikažiProgres(qint32 minimum, qint32 maksimum) override;
+    void PrikažiProgres(qint32 minimum, qint32 maksimum) override {
+        progresMin = minimum;
+        progresMax = maksimum;
+        progres = 0;
+        progresVidljiv = true;
+    }
     void PostaviProgres(qint32 vrijednost) override { progres = vrijednost; }
     qint32 Progres() const override { return progres; }
     void SakrijProgres() override { progresVidljiv = false; }
@@ -38,7 +42,13 @@ public:
     void PrikažiIzvještajRada(const QString& tekst) override { txtPor = tekst; }
     void PrikažiPopisGrešaka(const QString& tekst) override { txtPorGr = tekst; }
 
-    Odgovor Poruka(const QString& tekst, Ikona ikona, Gumbi gumbi, const QString& naslov) override;
+    Odgovor Poruka(const QString& tekst, Ikona ikona, Gumbi gumbi,
+                   const QString& naslovPoruke) override {
+        poruke.append({tekst, ikona, gumbi, naslovPoruke});
+        if (!odgovori.isEmpty())
+            return odgovori.dequeue();
+        return gumbi == Gumbi::DaNe ? Odgovor::Da : Odgovor::URedu;
+    }
 
     int OdabranaOpcija() const override { return opcija; }
     void OznačiOpciju(int indeks) override { opcija = indeks; }
@@ -64,7 +74,10 @@ public:
     void PrikažiKarticu(int indeks) override { kartica = indeks; }
     void PostaviBoju(quint32 vrijednost) override { boja = vrijednost; }
 
-    QString IzaberiDatoteku(const DijalogDatoteke& dijalog) override;
+    QString IzaberiDatoteku(const DijalogDatoteke& dijalog) override {
+        dijalozi.append(dijalog);
+        return izabraneDatoteke.isEmpty() ? QString() : izabraneDatoteke.dequeue();
+    }
     void ZavršiProgram() override { ++završetaka; }
     void Zatvori() override { ++zatvaranja; }
     void ZaključajOperacije(bool zaključano) override { zaključavanja << zaključano; }
@@ -73,7 +86,12 @@ public:
         plan = stavke;
         ++prikazaPlana;
     }
-    int RedStavke(const QString& ime) const override;
+    int RedStavke(const QString& ime) const override {
+        for (int i = 0; i < plan.size(); ++i)
+            if (plan[i].value(0) == ime)
+                return i + 2;
+        return -1;
+    }
     void PostaviStanjeReda(int red, int slika, int postotak) override {
         stanjaRedova.append({red, slika, postotak});
     }

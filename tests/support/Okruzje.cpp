@@ -1,67 +1,26 @@
 #include "Okruzje.h"
 
-#include "base/KodnaStranica.h"
-
-#include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QtEndian>
 
 namespace velkor::test {
 
-std::unique_ptr<QSettings> LažnaPlatforma::OtvoriPostavke() {
-    return std::make_unique<QSettings>(putanjaPostavki, QSettings::IniFormat);
-}
-
-RučkaProzora LažnaPlatforma::NađiProzor(const QString& naslov) {
-    const QStringList naslovi = prozori.keys();
-    for (qsizetype i = 0; i < naslovi.size(); ++i)
-        if (naslovi[i].compare(naslov, Qt::CaseInsensitive) == 0)
-            return RučkaProzora(i + 1);
-    return 0;
-}
-
 Okruženje::Okruženje(bool stvoriUpdate) {
-    QDir(dir.path()).mkpath(QStringLiteral("Velkor"));
-    if (stvoriUpdate)
-        QDir(dir.path()).mkpath(QStringLiteral("Velkor/Update"));
+    QDir(dir.path()).mkpath(stvoriUpdate ? "Velkor/Update" : "Velkor");
     platforma.putanjaPostavki = putanjaPostavki();
     spremište = std::make_unique<QSettingsSpremište>(platforma.OtvoriPostavke());
 }
 
-QString Okruženje::baza() const {
-    return QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor/"));
-}
-
-QString Okruženje::update() const {
-    return baza() + QStringLiteral("Update") + QDir::separator();
-}
-
-QString Okruženje::putanjaPostavki() const {
-    return dir.path() + QStringLiteral("/config/Velkor/Velkor.ini");
-}
-
-QString Okruženje::putanjaLoga() const {
-    return update() + QStringLiteral("Update.log");
-}
-
-void Okruženje::zapiši(const QString& put, const QString& sadržaj) const {
+void Okruženje::zapišiBajtove(const QString& put, const QByteArray& bajtovi) {
     QFile datoteka(put);
-    if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        datoteka.write(bajtovi) != bajtovi.size())
         qFatal("cannot write %s", qPrintable(put));
-    datoteka.write(UAnsi(sadržaj));
 }
 
-QByteArray Okruženje::pročitaj(const QString& put) const {
+QByteArray Okruženje::pročitaj(const QString& put) {
     QFile datoteka(put);
-    if (!datoteka.open(QIODevice::ReadOnly))
-        return {};
-    return datoteka.readAll();
-}
-
-void Okruženje::spremiPostavku(const QString& odjeljak, const QString& ključ,
-                               const QString& vrijednost) {
-    spremište->Zapiši(odjeljak, ključ, vrijednost);
+    return datoteka.open(QIODevice::ReadOnly) ? datoteka.readAll() : QByteArray();
 }
 
 QStringList Okruženje::porukeLoga() const {
@@ -71,15 +30,11 @@ QStringList Okruženje::porukeLoga() const {
     while (i + 4 <= bajtovi.size()) {
         const quint16 oznaka = qFromLittleEndian<quint16>(bajtovi.constData() + i);
         const quint16 dužina = qFromLittleEndian<quint16>(bajtovi.constData() + i + 2);
-        if (oznaka != 8 || i + 4 + dužina > bajtovi.size()) {
-            poruke << QStringLiteral("<neispravan zapis>");
-            break;
-        }
-        QString tekst = IzAnsija(bajtovi.mid(i + 4, dužina));
-        if (tekst.endsWith(QStringLiteral("\r\n")))
-            tekst.chop(2);
-        // Date and time are the first two blank-separated fields.
-        poruke << tekst.section(QLatin1Char(' '), 2);
+        if (oznaka != 8 || i + 4 + dužina > bajtovi.size())
+            return poruke << QStringLiteral("<neispravan zapis>");
+        // Date and time are the first two blank-separated fields; CR LF ends the record.
+        const QString tekst = IzAnsija(bajtovi.mid(i + 4, dužina));
+        poruke << tekst.chopped(tekst.endsWith("\r\n") ? 2 : 0).section(QLatin1Char(' '), 2);
         i += 4 + dužina;
     }
     return poruke;
@@ -88,6 +43,18 @@ QStringList Okruženje::porukeLoga() const {
 Okolina Okruženje::okolina() {
     const QString program = QDir::toNativeSeparators(dir.path() + QStringLiteral("/Velkor"));
     return {program, prozor, datoteke, platforma, *spremište, sat, regionalno};
+}
+
+LokalniPoslužitelj& Okruženje::poslužitelj() {
+    if (poslužitelj_)
+        return *poslužitelj_;
+    poslužitelj_ = std::make_unique<LokalniPoslužitelj>(objava.path());
+    if (!poslužitelj_->Pokreni())
+        qFatal("the local server does not listen");
+    platforma.okolina.insert({{"VELKOR_PRIMARNI_HOST", poslužitelj_->Domaćin()},
+                              {"VELKOR_SEKUNDARNI_HOST", poslužitelj_->DomaćinPoImenu()},
+                              {"VELKOR_CA_CERTS", LokalniPoslužitelj::PutanjaCa()}});
+    return *poslužitelj_;
 }
 
 Aplikacija& Okruženje::aplikacija() {
