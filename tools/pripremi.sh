@@ -4,6 +4,8 @@ set -euo pipefail
 paketi=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev p7zip-full curl libcurl4-openssl-dev squid openssl python3 clang-format libxcb1-dev)
 # The Win32 layer: the cross compiler, Wine to run it, a virtual display, a Croatian locale.
 paketi+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth locales)
+# The whole Windows build (against ../shared/windows-sdk) and its release folder.
+paketi+=(ninja-build binutils-mingw-w64-x86-64)
 # The detection's tests: xev shows other programs' windows, xprop sets their properties, xkill ends them.
 paketi+=(x11-utils)
 nedostaju=()

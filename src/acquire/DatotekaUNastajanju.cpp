@@ -2,19 +2,13 @@
 
 #include "acquire/OpisGreske.h"
 
-#include <filesystem>
-
 namespace velkor {
 
-DatotekaUNastajanju::DatotekaUNastajanju(const QString& cilj)
-    : cilj(cilj), datoteka(cilj + QStringLiteral(".XXXXXX")) {}
+DatotekaUNastajanju::DatotekaUNastajanju(const QString& cilj) : cilj(cilj), datoteka(cilj) {}
 
 bool DatotekaUNastajanju::Otvori() {
-    if (!datoteka.open())
+    if (!datoteka.open(QIODevice::WriteOnly))
         return ne(datoteka.errorString());
-    // Readable as any file the program writes, not only by its owner.
-    datoteka.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
     spremnik.reserve(VeličinaSpremnika);
     return true;
 }
@@ -41,23 +35,15 @@ bool DatotekaUNastajanju::Zamijeni() {
     // No flush to the disk here: every package is size-checked right after its
     // download and the versions list is fetched anew on every check, while
     // forcing the bytes out costs a fifth of a fast download.
-    if (!isprazni() || !datoteka.flush())
+    if (!isprazni() || !datoteka.commit())
         return ne(datoteka.errorString());
-    datoteka.close();
-    std::error_code greškaSustava;
-    // Unlike QFile::rename, this replaces an existing target.
-    std::filesystem::rename(datoteka.fileName().toStdU16String(), cilj.toStdU16String(),
-                            greškaSustava);
-    if (greškaSustava)
-        return ne(QString::fromLocal8Bit(greškaSustava.message()));
-    datoteka.setAutoRemove(false);
     return true;
 }
 
 bool DatotekaUNastajanju::ne(const QString& opisSustava) {
     greška = OpisGreškeDatoteke(cilj, opisSustava);
     spremnik.clear();
-    datoteka.close();
+    datoteka.cancelWriting();
     return false;
 }
 

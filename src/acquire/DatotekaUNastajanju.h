@@ -1,8 +1,8 @@
 #pragma once
 // The file a download writes: under a name of its own beside the target, which
 // it replaces only when complete; removed when the download fails.
+#include <QSaveFile>
 #include <QString>
-#include <QTemporaryFile>
 
 namespace velkor {
 
@@ -28,9 +28,10 @@ private:
     bool ne(const QString& opisSustava);
 
     QString cilj;
-    // "Paket.7z.k3Tq9x": beside the target, so that the last step is a rename
-    // within one directory. Removed with this object unless it became the target.
-    QTemporaryFile datoteka;
+    // Written under a name of its own beside the target, so that the last step is a
+    // rename within one directory (one that replaces the target on Windows too);
+    // removed with this object unless it became the target.
+    QSaveFile datoteka;
     QByteArray spremnik;
     QString greška;
 };

@@ -1,9 +1,9 @@
 #include "base/LogirajGresku.h"
 
 #include "base/Datoteke.h"
-#include "base/KodnaStranica.h"
 #include "base/Prozor.h"
 #include "base/Sat.h"
+#include "platform/KodnaStranica.h"
 
 #include <QDir>
 

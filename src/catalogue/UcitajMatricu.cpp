@@ -1,10 +1,10 @@
 #include "catalogue/UcitajMatricu.h"
 
 #include "base/Datoteke.h"
-#include "base/KodnaStranica.h"
 #include "base/LogirajGresku.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "platform/KodnaStranica.h"
 
 namespace velkor {
 

@@ -1,6 +1,6 @@
 #include "publish/CitacDnevnika.h"
 
-#include "base/KodnaStranica.h"
+#include "platform/KodnaStranica.h"
 
 namespace velkor {
 

@@ -1,10 +1,10 @@
 #include "publish/PopisObjave.h"
 
-#include "base/KodnaStranica.h"
 #include "base/Matrica.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/UcitajMatricu.h"
 #include "catalogue/ZapisVerzije.h"
+#include "platform/KodnaStranica.h"
 
 #include <QHash>
 #include <QStringDecoder>

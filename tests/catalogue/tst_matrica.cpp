@@ -1,5 +1,5 @@
-#include "base/KodnaStranica.h"
 #include "base/Slucajevi.h"
+#include "platform/KodnaStranica.h"
 #include "support/RegistarTestova.h"
 
 #include "catalogue/UcitajMatricu.h"

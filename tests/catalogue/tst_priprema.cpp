@@ -1,8 +1,8 @@
 #include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 
-#include "base/KodnaStranica.h"
 #include "catalogue/PripremiVerzijaTXT.h"
+#include "platform/KodnaStranica.h"
 
 #include <QDir>
 

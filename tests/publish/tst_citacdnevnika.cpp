@@ -2,7 +2,7 @@
 #include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 
-#include "base/KodnaStranica.h"
+#include "platform/KodnaStranica.h"
 #include "publish/Naredbe.h"
 
 using namespace velkor;

@@ -6,9 +6,9 @@
 #include "LokalniPosluzitelj.h"
 #include "NeispravneDatoteke.h"
 #include "app/Aplikacija.h"
-#include "base/KodnaStranica.h"
 #include "base/Sat.h"
 #include "base/SpremistePostavki.h"
+#include "platform/KodnaStranica.h"
 #include "platform/posix/PosixProcesi.h"
 
 #include <QDir>

@@ -78,8 +78,9 @@ void Prozori(Rezultat& r) {
           !JeMinimiziran(NađiProzor(L"Financijsko knjigovodstvo 22")),
       L"shown minimised, and then minimised: that window only");
     r(UAnsi(IzUtf8("čćžšđ ČĆŽŠĐ")) == "\xE8\xE6\x9E\x9A\xF0 \xC8\xC6\x8E\x8A\xD0" &&
-          UUtf8(IzAnsija("\xE8\xE6\x9E\x9A\xF0")) == "čćžšđ",
-      L"cp1250 both ways");
+          UUtf8(IzAnsija("\xE8\xE6\x9E\x9A\xF0")) == "čćžšđ" &&
+          UAnsiZamjenom(L"Velkor 漢 č") == "Velkor ? \xE8",
+      L"cp1250 both ways; in files a character without a place is \"?\"");
 }
 
 // The child is this program, copied where a blank and a letter outside ASCII are in its path.

@@ -13,6 +13,8 @@ std::wstring IzUtf8(const std::string& utf8);
 std::string UUtf8(const std::wstring& tekst);
 // No value when a character has no place in the code page (it would become "?").
 std::optional<std::string> UAnsi(const std::wstring& tekst);
+// For text in files: a character without a place becomes the code page's default one.
+std::string UAnsiZamjenom(const std::wstring& tekst);
 std::wstring IzAnsija(const std::string& ansi);
 
 // --- The system.

@@ -48,6 +48,10 @@ std::optional<std::string> UAnsi(const std::wstring& tekst) {
     return bajtovi;
 }
 
+std::string UAnsiZamjenom(const std::wstring& tekst) {
+    return UBajtove(CP_ACP, tekst, nullptr);
+}
+
 std::wstring IzAnsija(const std::string& ansi) {
     return UŠiroki(CP_ACP, ansi);
 }

@@ -5,6 +5,7 @@
 
 namespace velkor {
 
+// A character the code page has no place for becomes its default character ("?").
 QByteArray UAnsi(const QString& tekst);
 QString IzAnsija(const QByteArray& bajtovi);
 

@@ -1,4 +1,4 @@
-#include "base/KodnaStranica.h"
+#include "platform/KodnaStranica.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -6,7 +6,7 @@
 namespace velkor {
 
 namespace {
-// Croatian systems run Windows-1250; elsewhere it is the code page we keep.
+// Croatian systems run Windows-1250; without Windows it is the code page we keep.
 constexpr const char* ImeKodneStranice = "windows-1250";
 } // namespace
 
