@@ -25,7 +25,9 @@ public:
     }
     void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
     // What a run left, as the environment's record with the last error; z's lines first.
-    QStringList zapisnik(QStringList z = {}) const { return okruženje.zapis(z, &stanje); }
+    QStringList zapisnik(QStringList z = {}, bool statusi = true) const {
+        return okruženje.zapis(z, &stanje, statusi);
+    }
 
     Okruženje okruženje;
     LokalniPoslužitelj& poslužitelj = okruženje.poslužitelj();

@@ -99,7 +99,9 @@ private slots:
         Aplikacija a({o.okolina().aplikacijskaDirektorija, o.prozor, datoteke, o.platforma,
                       *o.spremište, o.sat, o.regionalno});
         a.Form_Load();
+        // The log is of the button's run; the check before it is also the one after it.
         QStringList z{"plan: " + QString::number(o.prozor.plan.size())};
+        QFile::remove(o.putanjaLoga());
         try {
             a.cmdDownloadAndUpdate_Click();
         } catch (Prekid) {
@@ -108,7 +110,7 @@ private slots:
         }
 
         z << "plan: " + QString::number(o.prozor.plan.size());
-        UsporediSaZlatnim(put, o.zapis(z, &a.stanje()));
+        UsporediSaZlatnim(put, o.zapis(z, &a.stanje(), s["statusi"].toBool()));
     }
 };
 

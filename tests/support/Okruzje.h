@@ -123,10 +123,12 @@ public:
     LokalniPoslužitelj& poslužitelj();
 
     // Everything the environment showed, a "key: value" line each, after z's lines:
-    // requests, log, boxes, panels, grid rows, progress, reports, waits, commands,
-    // other programs' windows, registry, stanje's last error and the files under
-    // the base; the varying paths, hosts and port named, CR LF shown as ⏎.
-    QStringList zapis(QStringList z = {}, const Stanje* stanje = nullptr) const;
+    // requests, log, boxes, grid rows, progress, reports, waits, commands, other
+    // programs' windows, registry, stanje's last error and the files under the base;
+    // the varying paths, hosts and port named, CR LF shown as ⏎. The status panels'
+    // texts only when the case is about them.
+    QStringList zapis(QStringList z = {}, const Stanje* stanje = nullptr,
+                      bool statusi = false) const;
 
     QTemporaryDir dir, objava;
     LažniProzor prozor;
