@@ -87,20 +87,24 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
     return z;
 }
 
-// Every file and empty directory under the base but the log, sorted.
+// Every file and directory under the base but the log, sorted.
 QStringList Okruženje::stablo() const {
     QStringList z;
     QDirIterator i(baza(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
                    QDirIterator::Subdirectories);
     while (i.hasNext()) {
         const QFileInfo f(i.next());
-        if (f.fileName() != "Update.log" && (!f.isDir() || QDir(f.filePath()).isEmpty()))
+        if (f.fileName() != "Update.log")
             z << "datoteka: " + f.filePath().mid(baza().size()) +
                      (f.isDir()
                           ? "/"
                           : ' ' + QString::number(f.size()) + ' ' + opis(pročitaj(f.filePath())));
     }
     z.sort();
+    // A directory shows by what it holds.
+    for (qsizetype k = z.size() - 2; k >= 0; --k)
+        if (z[k].endsWith(u'/') && z[k + 1].startsWith(z[k]))
+            z.removeAt(k);
     return z;
 }
 
