@@ -59,8 +59,9 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
         stanja << QString::asprintf("%d %d %d", s.red, s.slika, s.postotak);
     for (int sekunde : sat.čekanja)
         čekanja << QString::number(sekunde);
-    z << Ako(!stanja.isEmpty(), "stanja (red slika postotak): " + stanja.join(u' '))
-      << Ako(w.progresVidljiv || w.progresMin || w.progresMax != 100 || w.progres,
+    // The grid's and the bar's course are traces too; a bar left showing is not.
+    z << Ako(statusi && !stanja.isEmpty(), "stanja (red slika postotak): " + stanja.join(u' '))
+      << Ako(w.progresVidljiv || (statusi && (w.progresMin || w.progresMax != 100 || w.progres)),
              QString::asprintf("progres (min max vrijednost vidljiv): %d %d %d %d", w.progresMin,
                                w.progresMax, w.progres, w.progresVidljiv))
       << Ako(!w.txtPor.isEmpty(), "txtPor: " + w.txtPor)
