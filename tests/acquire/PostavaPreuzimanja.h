@@ -32,9 +32,8 @@ public:
     Okruženje okruženje;
     LokalniPoslužitelj& poslužitelj = okruženje.poslužitelj();
     const QString izvor = okruženje.objava.path(); // also the network location
-    Stanje stanje;
-    Dnevnik dnevnik{okruženje.okolina().aplikacijskaDirektorija, okruženje.datoteke,
-                    okruženje.prozor, okruženje.sat, okruženje.regionalno};
+    Stanje& stanje = okruženje.stanje;
+    Dnevnik& dnevnik = okruženje.dnevnik;
     // Two names for the same server, so a test can tell which one was asked.
     Domaćini domaćini = Domaćini::IzOkoline(okruženje.platforma);
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;

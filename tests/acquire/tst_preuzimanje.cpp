@@ -1,7 +1,7 @@
 #include "PostavaPreuzimanja.h"
 #include "ProxySquid.h"
-#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

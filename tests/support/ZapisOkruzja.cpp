@@ -1,10 +1,9 @@
 // The record of what the environment showed, shared by the whole-run tests.
 #include "Okruzje.h"
 
-#include "base/Slucajevi.h"
-
 #include <QDirIterator>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace velkor::test {
 
