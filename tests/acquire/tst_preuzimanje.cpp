@@ -88,19 +88,6 @@ private slots:
                          .hasMatch(),
                  qPrintable("dobiveno:\nz: " + z.join("\nz: ")));
     }
-
-    void tekstoviStanja_data() { DodajSlučajeve(QFINDTESTDATA("data/stanja.txt")); }
-
-    void tekstoviStanja() {
-        QFETCH(Slučaj, slucaj);
-        PostavaPreuzimanja p;
-        for (const QString& s : slucaj.sve("stanje")) {
-            p.preuzimanje->Inet1_StateChanged(3);
-            p.preuzimanje->Inet1_StateChanged(qint16(s.section(u' ', 0, 0).toInt()));
-            QCOMPARE(p.okruženje.prozor.status2, s.section(u' ', 1));
-            QCOMPARE(p.stanje.StanjePrijenosa, s.section(u' ', 1));
-        }
-    }
 };
 
 VELKOR_TEST(TestPreuzimanja)
