@@ -56,7 +56,7 @@ private slots:
                 ćelije << m.tekst(red, stupac);
             QCOMPARE(ćelije.join(';'), redovi.value(red, ";;;;0;0") + ";0");
         }
-        const auto z = [&](QStringList l) { return l.replaceInStrings("{P}", put); };
+        const auto z = [&](QStringList l) { return l.replaceInStrings("{PUT}", put); };
         QCOMPARE(zadnjaGreška, z(slucaj.sve("greška")).value(0, "prije"));
         QCOMPARE(o.porukeLoga(), z(slucaj.sve("log")));
         QCOMPARE(Poruke(o.prozor), z(slucaj.sve("poruka")));

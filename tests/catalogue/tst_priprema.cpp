@@ -23,14 +23,14 @@ private slots:
         Instalacija o;
         const QString server = o.dir.path() + "/server/", mreža = o.dir.path() + "/mreza/";
         const auto zamijeni = [&](const QStringList& t) {
-            return Zamijeni(t, o).replaceInStrings("{S}", server).replaceInStrings("{M}", mreža);
+            return Zamijeni(t, o).replaceInStrings("{W}", server).replaceInStrings("{M}", mreža);
         };
         QDir().mkpath(server);
         QDir().mkpath(mreža);
         const QStringList datoteke{"{B}Verzije.txt=Program.exe;22;1;5;1000;2000;\r\n",
-                                   "{S}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
+                                   "{W}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
                                    "{M}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
-                                   "{S}TeamViewerQS.exe=tv"};
+                                   "{W}TeamViewerQS.exe=tv"};
         for (const QString& d : zamijeni(datoteke + slucaj.sve("datoteka")))
             o.zapiši(d.section('=', 0, 0), d.section('=', 1));
         for (const QString& d : zamijeni(slucaj.sve("bez")))
