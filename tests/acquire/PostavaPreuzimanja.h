@@ -25,14 +25,15 @@ public:
     }
     void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
     // What a run left, as the environment's record with the last error; z's lines first.
-    QStringList zapisnik(QStringList z = {}) const { return okruženje.zapis(z, &stanje); }
+    QStringList zapisnik(QStringList z = {}, bool statusi = true) const {
+        return okruženje.zapis(z, &stanje, statusi);
+    }
 
     Okruženje okruženje;
     LokalniPoslužitelj& poslužitelj = okruženje.poslužitelj();
     const QString izvor = okruženje.objava.path(); // also the network location
-    Stanje stanje;
-    Dnevnik dnevnik{okruženje.okolina().aplikacijskaDirektorija, okruženje.datoteke,
-                    okruženje.prozor, okruženje.sat, okruženje.regionalno};
+    Stanje& stanje = okruženje.stanje;
+    Dnevnik& dnevnik = okruženje.dnevnik;
     // Two names for the same server, so a test can tell which one was asked.
     Domaćini domaćini = Domaćini::IzOkoline(okruženje.platforma);
     std::unique_ptr<PreuzimanjeDatoteke> preuzimanje;

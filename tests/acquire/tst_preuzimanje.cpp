@@ -1,7 +1,7 @@
 #include "PostavaPreuzimanja.h"
 #include "ProxySquid.h"
-#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -87,19 +87,6 @@ private slots:
                          .match(z.join(u'\n'))
                          .hasMatch(),
                  qPrintable("dobiveno:\nz: " + z.join("\nz: ")));
-    }
-
-    void tekstoviStanja_data() { DodajSlučajeve(QFINDTESTDATA("data/stanja.txt")); }
-
-    void tekstoviStanja() {
-        QFETCH(Slučaj, slucaj);
-        PostavaPreuzimanja p;
-        for (const QString& s : slucaj.sve("stanje")) {
-            p.preuzimanje->Inet1_StateChanged(3);
-            p.preuzimanje->Inet1_StateChanged(qint16(s.section(u' ', 0, 0).toInt()));
-            QCOMPARE(p.okruženje.prozor.status2, s.section(u' ', 1));
-            QCOMPARE(p.stanje.StanjePrijenosa, s.section(u' ', 1));
-        }
     }
 };
 

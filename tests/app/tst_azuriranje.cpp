@@ -1,5 +1,6 @@
 // The update run through the program as main wires it: start-up and the button,
-// a release made by the publisher on the local update server, the real 7-Zip
+// a release made by the publisher in the network location (the source unless the
+// case says "opcija") that the local update server also serves, the real 7-Zip
 // and the registration tool's stand-in. Each file in app/azuriranje/ is one
 // case: its first line the case (JSON), the rest the whole record of the run.
 #include "publish/Naredbe.h"
@@ -50,16 +51,15 @@ private slots:
         const QJsonObject s = QJsonDocument::fromJson(SlučajZlatnog(put).toUtf8()).object();
         QTemporaryDir izvor;
         LokalniPoslužitelj& poslužitelj = o.poslužitelj();
-        o.spremiPostavku("Settings", "UpdateLok22N", QString::number(s["opcija"].toInt(2)));
+        o.spremiPostavku("Settings", "UpdateLok22N", QString::number(s["opcija"].toInt(1)));
         o.spremiPostavku("Settings", "UpdateLokDir22", o.objava.path() + "/");
         const QHash<QString, QString> dir{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
-        for (const QString& d : dir)
-            QDir().mkpath(b + d);
         if (s["backup"].toBool())
             QDir().mkpath(b + "UpdateBackup"), o.zapiši(b + "UpdateBackup/Z.exe", "z");
         // Installed at 22.1.0 unless new, published at 22.2.0.
         QString stare, objavi;
         for (const QString& ime : s["stavke"].toVariant().toStringList()) {
+            QDir().mkpath(b + dir.value(ime.right(3)));
             if (!s["nove"].toVariant().toStringList().contains(ime)) {
                 o.zapiši(b + dir.value(ime.right(3)) + ime, "staro " + ime);
                 stare += ime + ";22;1;0;9;9;\r\n";
@@ -99,7 +99,9 @@ private slots:
         Aplikacija a({o.okolina().aplikacijskaDirektorija, o.prozor, datoteke, o.platforma,
                       *o.spremište, o.sat, o.regionalno});
         a.Form_Load();
+        // The log is of the button's run; the check before it is also the one after it.
         QStringList z{"plan: " + QString::number(o.prozor.plan.size())};
+        QFile::remove(o.putanjaLoga());
         try {
             a.cmdDownloadAndUpdate_Click();
         } catch (Prekid) {
@@ -108,7 +110,7 @@ private slots:
         }
 
         z << "plan: " + QString::number(o.prozor.plan.size());
-        UsporediSaZlatnim(put, o.zapis(z, &a.stanje()));
+        UsporediSaZlatnim(put, o.zapis(z, &a.stanje(), s["statusi"].toBool()));
     }
 };
 

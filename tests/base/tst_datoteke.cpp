@@ -1,5 +1,6 @@
-#include "base/Slucajevi.h"
+#include "base/StvarneDatoteke.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include <QDir>
 

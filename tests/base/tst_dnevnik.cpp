@@ -1,5 +1,6 @@
-#include "base/Slucajevi.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 using namespace velkor;
 using namespace velkor::test;
@@ -11,8 +12,8 @@ private slots:
     // Each record: 08 00, the length of the rest (16 bits, little-endian), then
     // date, time, the message in Windows-1250 and CR LF; records are appended.
     void zapisi() {
-        Okruženje o;
-        Dnevnik& d = o.aplikacija().dnevnik();
+        Instalacija o;
+        Dnevnik& d = o.dnevnik;
         d.LogirajGrešku(QStringLiteral("Start"));
         d.LogirajGrešku(QStringLiteral("čćšžđ ČĆŠŽĐ"));
         o.sat.sada = o.sat.sada.addSecs(3661);
@@ -22,9 +23,9 @@ private slots:
     }
 
     void predugaPorukaSeSkracuje() {
-        Okruženje o;
-        o.aplikacija().dnevnik().LogirajGrešku(QString(70000, QLatin1Char('a')));
-        o.aplikacija().dnevnik().LogirajGrešku(QStringLiteral("iza"));
+        Instalacija o;
+        o.dnevnik.LogirajGrešku(QString(70000, QLatin1Char('a')));
+        o.dnevnik.LogirajGrešku(QStringLiteral("iza"));
         const QByteArray zapis = o.pročitaj(o.putanjaLoga());
         QCOMPARE(zapis.left(4), QByteArray::fromHex("0800ffff"));
         QVERIFY(zapis.mid(4, 0xFFFF).endsWith("aa\r\n"));
@@ -42,11 +43,11 @@ private slots:
     void neuspjeh() {
         QFETCH(bool, pisanje);
         QFETCH(QString, greška);
-        Okruženje o(pisanje);
+        Instalacija o(pisanje);
         if (pisanje)
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::DodajNaKraj, o.putanjaLoga(),
                                {61, QStringLiteral("Disk je pun"), Greška::Korak::Pisanje});
-        Dnevnik& d = o.aplikacija().dnevnik();
+        Dnevnik& d = o.dnevnik;
         pisanje ? d.LogirajGrešku(QStringLiteral("x")) : d.LogirajGreškuModul(QStringLiteral("x"));
         QVERIFY(!QFile::exists(o.putanjaLoga()));
         QCOMPARE(Poruke(o.prozor),

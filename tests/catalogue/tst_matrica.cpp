@@ -1,6 +1,7 @@
-#include "base/Slucajevi.h"
 #include "platform/KodnaStranica.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include "catalogue/UcitajMatricu.h"
 
@@ -15,7 +16,7 @@ private slots:
 
     void tablica() {
         QFETCH(Slučaj, slucaj);
-        Okruženje o;
+        Instalacija o;
         const QString put = o.update() + QStringLiteral("Verzije.txt");
         QStringList redovi = slucaj.sve("red");
         QString ulaz = slucaj.jedno("ulaz");
@@ -40,9 +41,9 @@ private slots:
                 red.fill(QStringLiteral("staro"));
         for (const QString& ć : slucaj.sve("ćelija"))
             m(ć.section(' ', 0, 0).toInt(), ć.section(' ', 1, 1).toInt()) = ć.section(' ', 2);
-        QString& zadnjaGreška = o.aplikacija().stanje().ZadnjaGreška;
+        QString& zadnjaGreška = o.stanje.ZadnjaGreška;
         zadnjaGreška = QStringLiteral("prije");
-        TablicneDatoteke& t = o.aplikacija().tablice();
+        TablicneDatoteke t(o.datoteke, o.prozor, o.dnevnik, o.stanje);
         const QStringList greška = slucaj.sve("greška") + slucaj.sve("poruka");
 
         QCOMPARE(upis ? t.ZapišiMatricu(m, put) : t.UčitajMatricu(m, put), greška.isEmpty());
@@ -55,7 +56,7 @@ private slots:
                 ćelije << m.tekst(red, stupac);
             QCOMPARE(ćelije.join(';'), redovi.value(red, ";;;;0;0") + ";0");
         }
-        const auto z = [&](QStringList l) { return l.replaceInStrings("%P", put); };
+        const auto z = [&](QStringList l) { return l.replaceInStrings("{PUT}", put); };
         QCOMPARE(zadnjaGreška, z(slucaj.sve("greška")).value(0, "prije"));
         QCOMPARE(o.porukeLoga(), z(slucaj.sve("log")));
         QCOMPARE(Poruke(o.prozor), z(slucaj.sve("poruka")));

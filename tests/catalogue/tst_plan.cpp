@@ -1,5 +1,6 @@
-#include "base/Slucajevi.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/ZapisVerzije.h"
@@ -13,14 +14,14 @@ namespace {
 
 // An installation with its lists, and what a plan replaces: the grid, the
 // total, both report texts and a read-only plan file left from elsewhere.
-struct Instalacija {
-    Okruženje o;
-    Stanje& s = o.aplikacija().stanje();
-    PlanAžuriranja& plan = o.aplikacija().plan();
+struct Postava {
+    Instalacija o;
+    Stanje& s = o.stanje;
+    PlanAžuriranja plan{s, o.prozor, o.datoteke, o.dnevnik};
     const QString stariPlan = o.update() + "Update.txt";
 
-    Instalacija() {
-        o.aplikacija().radneDirektorije().PostaviPutanje();
+    Postava() {
+        o.radneDirektorije.PostaviPutanje();
         QDir().mkpath(s.PutanjaSkripti);
         QDir().mkpath(s.PutanjaHelp);
         o.zapiši(stariPlan, "stari plan");
@@ -32,7 +33,7 @@ struct Instalacija {
     }
 
     QStringList zamijeni(QStringList t) const {
-        return Zamijeni(t.replaceInStrings("%P", "NapraviRsŠtoTrebaAžurirati - "), o);
+        return Zamijeni(t.replaceInStrings("{NR}", "NapraviRsŠtoTrebaAžurirati - "), o);
     }
 };
 
@@ -46,7 +47,7 @@ private slots:
 
     void plan() {
         QFETCH(Slučaj, slucaj);
-        Instalacija i;
+        Postava i;
         for (const QString lista : {"nova", "stara"}) {
             if (slucaj.polja.contains(lista))
                 i.o.zapiši((lista == "nova" ? i.s.PutanjaUpdate : i.s.PutanjaPrograma) +
@@ -61,10 +62,11 @@ private slots:
 
         QStringList log = slucaj.sve("log");
         if (uspjeh)
-            log = QStringList{"%Ppočetak", "%Pčitanje rs %UVerzije.txt",
-                              "%Pčitanje rs %BVerzije.txt", "%Pupoređenje što treba ažurirati "} +
-                  slucaj.sve("stavka").replaceInStrings(QRegularExpression("^"), "%P") +
-                  QStringList{"%Pkraj"};
+            log = QStringList{"{NR}početak", "{NR}čitanje rs {U}Verzije.txt",
+                              "{NR}čitanje rs {B}Verzije.txt",
+                              "{NR}upoređenje što treba ažurirati "} +
+                  slucaj.sve("stavka").replaceInStrings(QRegularExpression("^"), "{NR}") +
+                  QStringList{"{NR}kraj"};
         QCOMPARE(i.o.porukeLoga(), i.zamijeni(log));
         QCOMPARE(Poruke(i.o.prozor), i.zamijeni(slucaj.sve("poruka")));
         QStringList tablica;

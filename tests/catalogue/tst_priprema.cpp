@@ -1,7 +1,10 @@
-#include "base/Slucajevi.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
+#include "catalogue/NapraviRsStoTrebaAzurirati.h"
 #include "catalogue/PripremiVerzijaTXT.h"
+#include "catalogue/UcitajMatricu.h"
 #include "platform/KodnaStranica.h"
 
 #include <QDir>
@@ -17,17 +20,17 @@ private slots:
 
     void priprema() {
         QFETCH(Slučaj, slucaj);
-        Okruženje o;
+        Instalacija o;
         const QString server = o.dir.path() + "/server/", mreža = o.dir.path() + "/mreza/";
         const auto zamijeni = [&](const QStringList& t) {
-            return Zamijeni(t, o).replaceInStrings("%S", server).replaceInStrings("%M", mreža);
+            return Zamijeni(t, o).replaceInStrings("{W}", server).replaceInStrings("{M}", mreža);
         };
         QDir().mkpath(server);
         QDir().mkpath(mreža);
-        const QStringList datoteke{"%BVerzije.txt=Program.exe;22;1;5;1000;2000;\r\n",
-                                   "%SVerzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
-                                   "%MVerzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
-                                   "%STeamViewerQS.exe=tv"};
+        const QStringList datoteke{"{B}Verzije.txt=Program.exe;22;1;5;1000;2000;\r\n",
+                                   "{W}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
+                                   "{M}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
+                                   "{W}TeamViewerQS.exe=tv"};
         for (const QString& d : zamijeni(datoteke + slucaj.sve("datoteka")))
             o.zapiši(d.section('=', 0, 0), d.section('=', 1));
         for (const QString& d : zamijeni(slucaj.sve("bez")))
@@ -39,24 +42,25 @@ private slots:
         o.prozor.lokacije[0] = slucaj.jedno("lokacija", mreža);
         o.prozor.downloadOmogućen = slucaj.broj("gumb", 1);
 
-        Aplikacija& a = o.aplikacija();
         QStringList zahtjevi;
-        PripremaVerzija priprema(
-            a.stanje(), o.prozor, o.datoteke, a.dnevnik(), a.radneDirektorije(), a.tablice(),
-            a.plan(), [&](const QString& ime, const QString& dir) {
-                zahtjevi << ime + '>' + dir;
-                if (slucaj.sve("neuspjeh").contains(ime))
-                    return false;
-                QFile::remove(dir + ime);
-                return slucaj.sve("prazno").contains(ime) || QFile::copy(server + ime, dir + ime);
-            });
+        TablicneDatoteke tablice(o.datoteke, o.prozor, o.dnevnik, o.stanje);
+        PlanAžuriranja plan(o.stanje, o.prozor, o.datoteke, o.dnevnik);
+        PripremaVerzija priprema(o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije,
+                                 tablice, plan, [&](const QString& ime, const QString& dir) {
+                                     zahtjevi << ime + '>' + dir;
+                                     if (slucaj.sve("neuspjeh").contains(ime))
+                                         return false;
+                                     QFile::remove(dir + ime);
+                                     return slucaj.sve("prazno").contains(ime) ||
+                                            QFile::copy(server + ime, dir + ime);
+                                 });
 
         QCOMPARE(priprema.PripremiVerzijaTXT(), !slucaj.polja.contains("poruka"));
 
         QCOMPARE(o.porukeLoga(), zamijeni(slucaj.sve("log")));
         QCOMPARE(Poruke(o.prozor), zamijeni(slucaj.sve("poruka")));
         if (slucaj.jedno("poruka").startsWith("Usklicnik: "))
-            QCOMPARE(a.stanje().ZadnjaGreška, zamijeni(slucaj.sve("poruka"))[0].section(": ", 1));
+            QCOMPARE(o.stanje.ZadnjaGreška, zamijeni(slucaj.sve("poruka"))[0].section(": ", 1));
         QCOMPARE(zahtjevi, zamijeni(slucaj.sve("zahtjev")));
         QCOMPARE(int(o.prozor.downloadOmogućen),
                  slucaj.broj("gumb poslije", slucaj.broj("gumb", 1)));

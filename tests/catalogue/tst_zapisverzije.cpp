@@ -1,8 +1,11 @@
-#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
+#include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/ZapisVerzije.h"
+
+#include <QHash>
 
 using namespace velkor;
 using namespace velkor::test;

@@ -62,8 +62,10 @@ private slots:
         if (izmjena == BezPolja) // with a separator alone it would be the root
             o.prozor.lokacije[1].clear();
         objavi();
+        // The record is of the run under test alone.
         poslužitelj.zahtjevi.clear();
         o.prozor.poruke.clear();
+        QFile::remove(o.putanjaLoga());
         if (izmjena > Nikad)
             o.aplikacija().cmdDownlNaLokaciju_Click();
         // Every n hours on the hour, once in that minute, never with 0.

@@ -1,8 +1,9 @@
-#include "base/Slucajevi.h"
 #include "install/DetekcijaPrograma.h"
 #include "install/Povrat.h"
 #include "install/Registracija.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include <QDir>
 #include <QProcess>
@@ -67,9 +68,9 @@ private slots:
         const auto platforma = NapraviPlatformu();
         QCOMPARE(platforma->JeMinimiziran(platforma->NađiProzor(slucaj.jedno("naslov"))),
                  slucaj.jedno("minimiziran") == "da");
-        Okruženje o;
-        const QString popis = DetekcijaPrograma(*platforma, o.prozor, o.aplikacija().dnevnik())
-                                  .NađiPokrenutePrograme();
+        Instalacija o;
+        const QString popis =
+            DetekcijaPrograma(*platforma, o.prozor, o.dnevnik).NađiPokrenutePrograme();
         QCOMPARE(popis, slucaj.jedno("popis"));
     }
 
@@ -77,12 +78,12 @@ private slots:
     void dijalog_data() { DodajSlučajeve(QFINDTESTDATA("data/dijalog.txt")); }
     void dijalog() {
         QFETCH(Slučaj, slucaj);
-        Okruženje o;
+        Instalacija o;
         for (const QString& naslov : slucaj.sve("otvoren"))
             o.platforma.prozori.insert(naslov, slucaj.sve("minimiziran").contains(naslov));
         for (QChar z : slucaj.jedno("odgovori"))
             o.prozor.odgovori << (z == 'D' ? Odgovor::Da : Odgovor::Ne);
-        DetekcijaPrograma d(o.platforma, o.prozor, o.aplikacija().dnevnik());
+        DetekcijaPrograma d(o.platforma, o.prozor, o.dnevnik);
         QCOMPARE(d.DijalogPokrenutihPrograma(), slucaj.jedno("rezultat") == "da");
         QCOMPARE(Poruke(o.prozor), slucaj.sve("poruka"));
         QCOMPARE(o.porukeLoga(), slucaj.sve("log"));
@@ -92,13 +93,13 @@ private slots:
     void povrat_data() { DodajSlučajeve(QFINDTESTDATA("data/povrat.txt")); }
     void povrat() {
         QFETCH(Slučaj, slucaj);
-        Okruženje o;
+        Instalacija o;
         QTemporaryDir zapis;
         const QByteArray put = qgetenv("PATH");
         const QString alati = QFileInfo(QFINDTESTDATA("../../tools/RegSvr32.exe")).path();
         qputenv("PATH", QFile::encodeName(slucaj.jedno("alat") == "ne" ? zapis.path() : alati));
         qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(zapis.filePath("z")));
-        Stanje& st = o.aplikacija().stanje();
+        Stanje& st = o.stanje;
         const QString b = st.PutanjaPrograma = o.baza() + "Velkor software/";
         st.PutanjaUpdateBackup = b + "UpdateBackup/";
         st.PutanjaSkripti = b + "Skripte/";
@@ -110,10 +111,9 @@ private slots:
         for (const QString& k : slucaj.sve("kvar"))
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Kopiraj, b + k,
                                {70, "Dozvola odbijena"});
-        velkor::Registracija registracija(o.platforma, o.aplikacija().dnevnik());
+        velkor::Registracija registracija(o.platforma, o.dnevnik);
 
-        Povrat(st, o.prozor, o.datoteke, o.aplikacija().dnevnik(), registracija)
-            .PokušajVratitiSveNaPočetak();
+        Povrat(st, o.prozor, o.datoteke, o.dnevnik, registracija).PokušajVratitiSveNaPočetak();
         qputenv("PATH", put);
         QCOMPARE(o.porukeLoga(), Zamijeni(slucaj.sve("log"), o));
         QCOMPARE(Poruke(o.prozor), slucaj.sve("poruka"));

@@ -1,6 +1,7 @@
 #include "ZapisnaKonzola.h"
-#include "base/Slucajevi.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include "platform/KodnaStranica.h"
 #include "publish/Naredbe.h"
@@ -18,9 +19,9 @@ private slots:
 
     void citanje() {
         QFETCH(Slučaj, slucaj);
-        Okruženje o;
-        o.aplikacija().dnevnik().LogirajGrešku(QStringLiteral("Početak: Obračun.exe"));
-        o.aplikacija().dnevnik().LogirajGrešku(QStringLiteral("ČĆŠŽĐ čćšžđ\r\ndrugi red"));
+        Instalacija o;
+        o.dnevnik.LogirajGrešku(QStringLiteral("Početak: Obračun.exe"));
+        o.dnevnik.LogirajGrešku(QStringLiteral("ČĆŠŽĐ čćšžđ\r\ndrugi red"));
         QByteArray log = o.pročitaj(o.putanjaLoga());
         log = log.left(slucaj.broj("zadrzati", log.size()))
                   .insert(46, QByteArray::fromHex(slucaj.jedno("umetnuti").toLatin1()));

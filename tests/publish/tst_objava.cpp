@@ -1,6 +1,7 @@
 #include "ZapisnaKonzola.h"
-#include "base/Slucajevi.h"
+#include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include "platform/KodnaStranica.h"
 #include "publish/Naredbe.h"
@@ -16,7 +17,7 @@ namespace {
 const QString StaraLista = QStringLiteral("Staro.exe;1;0;0;10;20;\r\n");
 
 // A release folder and a publication that already holds an older list.
-struct Izdanje : Okruženje {
+struct Izdanje : Instalacija {
     QString izvor = dir.filePath(QStringLiteral("izvor"));
     QString odredište = dir.filePath(QStringLiteral("objava"));
     ZapisnaKonzola k;
@@ -53,7 +54,7 @@ private slots:
         QVERIFY(objava.open(QIODevice::WriteOnly) && objava.write(popis.toUtf8()) >= 0);
         objava.close();
         QCOMPARE(i.objavi(), 1);
-        QCOMPARE(i.k.greške, (QStringList{slucaj.jedno("poruka").replace("%I", i.izvor),
+        QCOMPARE(i.k.greške, (QStringList{slucaj.jedno("poruka").replace("{I}", i.izvor),
                                           "Ništa nije zapisano u " + i.odredište + "."}));
         QCOMPARE(i.objavljeno(), QStringList{"Verzije.txt"});
         QCOMPARE(i.pročitaj(i.odredište + "/Verzije.txt"), StaraLista.toLatin1());

@@ -1,7 +1,7 @@
 // What the window does about activation, focus and ending, and its dialogs,
 // answered from a timer as a user would.
-#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 #include "window/ZapisnikDogadaja.h"
 #include "window/frmZideZizodu.h"
 

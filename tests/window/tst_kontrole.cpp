@@ -1,7 +1,7 @@
 // The controls of the main window: captions, status, locking, colour, the user's events,
 // closing, progress and the plan grid.
-#include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 #include "window/SlikeStanja.h"
 #include "window/TablicaPlana.h"
 #include "window/ZapisnikDogadaja.h"

@@ -1,5 +1,6 @@
-#include "base/Slucajevi.h"
+#include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include <QSettings>
 

@@ -1,9 +1,8 @@
 #pragma once
 // Families of cases kept as data beside the tests (tests/<folder>/data/): a file
 // of blocks, each "== name" and then "key: value" lines, a key as often as needed.
-// Values take the escapes \r \n \t \s (a blank) and \\; '#' starts a comment.
-#include "support/Okruzje.h"
-
+// Values take ⏎ for CR LF, as the golden records show it, and the escapes \r \n
+// \t \s (a blank) and \\; '#' starts a comment.
 #include <QFile>
 #include <QMap>
 #include <QTest>
@@ -27,7 +26,7 @@ inline QString BezEscapea(QString tekst) {
         if (i + 1 < tekst.size() && k >= 0)
             tekst.replace(i, 2, QStringLiteral("\r\n\t \\")[k]);
     }
-    return tekst;
+    return tekst.replace(u'⏎', QStringLiteral("\r\n"));
 }
 
 // One QtTest row a case, in the column "slucaj".
@@ -46,23 +45,6 @@ inline void DodajSlučajeve(const QString& put) {
     }
     for (const auto& [ime, slučaj] : slučajevi)
         QTest::newRow(ime.constData()) << slučaj;
-}
-
-// Every message box shown, as "Icon[ DaNe][ title]: text".
-inline QStringList Poruke(const LažniProzor& prozor) {
-    const QStringList ikone{"Nema", "Usklicnik", "Upitnik", "Informacija", "Kriticno"};
-    QStringList poruke;
-    for (const ZapisPoruke& p : prozor.poruke)
-        poruke << ikone[int(p.ikona)] + (p.gumbi == Gumbi::DaNe ? " DaNe" : "") +
-                      (p.naslov == ZadaniNaslov ? QString() : ' ' + p.naslov) + ": " + p.tekst;
-    return poruke;
-}
-
-// %B the base directory and %U its Update directory, as the program writes them.
-inline QStringList Zamijeni(QStringList tekstovi, const Okruženje& o) {
-    for (QString& t : tekstovi)
-        t.replace(QStringLiteral("%B"), o.baza()).replace(QStringLiteral("%U"), o.update());
-    return tekstovi;
 }
 
 } // namespace velkor::test
