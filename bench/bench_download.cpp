@@ -1,7 +1,7 @@
 // Drives one download engine over and over and reports its throughput and its
 // memory above the program's idle size; bench/download.sh compares it with curl.
-#include "acquire/DownloadDatoteke.h"
-#include "base/LogirajGresku.h"
+#include "acquire/PreuzimanjeDatoteke.h"
+#include "base/Dnevnik.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/StvarneDatoteke.h"

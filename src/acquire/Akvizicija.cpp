@@ -1,11 +1,11 @@
 #include "acquire/Akvizicija.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <algorithm>

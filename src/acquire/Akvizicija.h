@@ -2,8 +2,8 @@
 // Acquisition for an update run: every planned package fetched into `Update/`
 // (from the download host or from the network location), size-checked and
 // unpacked, then every unpacked file checked against the plan.
-#include "acquire/Unzipaj.h"
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "acquire/Raspakiranje.h"
+#include "catalogue/PripremaVerzija.h"
 
 #include <QList>
 #include <QString>

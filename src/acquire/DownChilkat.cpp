@@ -1,6 +1,6 @@
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
 

@@ -6,7 +6,7 @@
 #include "base/Stanje.h"
 #include "base/VrijemePrijenosa.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 namespace velkor {

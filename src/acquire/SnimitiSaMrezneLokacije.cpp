@@ -5,7 +5,7 @@
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 namespace velkor {

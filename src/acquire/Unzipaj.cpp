@@ -1,7 +1,7 @@
-#include "acquire/Unzipaj.h"
+#include "acquire/Raspakiranje.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"

@@ -22,6 +22,7 @@ const QString KljučPogona = QStringLiteral("KoristiChilkatZaDownload");
 const QString KljučBoje = QStringLiteral("BojaIntegratora");
 
 constexpr int ZadaniIzvor = 2;
+// The suite's own light grey-blue (RGB 203, 218, 217), red in the lowest byte.
 constexpr quint32 ZadanaBoja = 14277323;
 
 // A whole number within [od, do]; anything else gives no value.
@@ -107,7 +108,6 @@ void Postavke::cmdLokacija_Click(int indeks) {
     dijalog.zadanaEkstenzija = QStringLiteral(".txt");
     dijalog.filter = QStringLiteral("Verzije (*.txt)|*.txt");
     dijalog.imeDatoteke = QStringLiteral("Verzije.txt");
-    dijalog.zastavice = 0x280800;
     dijalog.naslov =
         QStringLiteral("Izaberite uređaj i direktoriju gdje se nalaze novi Velkor programi");
     dijalog.početnaDirektorija = prozor.TekstLokacije(indeks);

@@ -21,7 +21,6 @@ struct DijalogDatoteke {
     QString imeDatoteke;
     QString naslov;
     QString početnaDirektorija;
-    quint32 zastavice = 0;
 };
 
 class Prozor {

@@ -11,6 +11,8 @@ namespace velkor {
 
 namespace {
 
+// The developers' computer keeps the suite at one fixed place, wherever the
+// updater itself is started from.
 const QString RačunaloSaStalnomPutanjom = QStringLiteral("VUDIVEVOZ");
 const QString StalnaPutanja = QStringLiteral("D:/Velkor software/Velkor knjigovodstvo V22/");
 

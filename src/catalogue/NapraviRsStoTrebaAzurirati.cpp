@@ -1,7 +1,7 @@
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
 #include "catalogue/ZapisVerzije.h"

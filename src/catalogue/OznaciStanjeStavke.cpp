@@ -1,5 +1,5 @@
 #include "base/Prozor.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 
 namespace velkor {
 

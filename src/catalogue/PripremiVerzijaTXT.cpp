@@ -1,12 +1,12 @@
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "catalogue/PripremaVerzija.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/PlanAzuriranja.h"
+#include "catalogue/TablicneDatoteke.h"
 
 namespace velkor {
 

@@ -3,10 +3,10 @@
 #include "distribute/PunjenjeLokacije.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QDir>
@@ -147,7 +147,7 @@ bool PunjenjeLokacije::učitajPopisLokacije() {
 
 void PunjenjeLokacije::započniPrikaz() {
     prikaz.Pokreni();
-    prozor.PrikažiProgres(0, 30);
+    prozor.PrikažiProgres(0, KrugProgresa);
     stanje.IzvještajRada.clear();
     stanje.PopisGrešaka.clear();
     stanje.UkupnoPreneseno = 0;

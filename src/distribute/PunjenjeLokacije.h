@@ -1,7 +1,7 @@
 #pragma once
 // Filling a distribution location for the other computers of the network: the
 // packages that changed, the remote-support program and both versions lists.
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "catalogue/PripremaVerzija.h"
 
 #include <QString>
 #include <functional>
@@ -33,6 +33,10 @@ public:
     bool DownloadNaLokaciju(bool PrikažiPoruke);
 
 private:
+    // The bar shows activity, not the share done: it runs 1 to 29 on a scale of
+    // 30, one step a row, and round again.
+    static constexpr qint32 KrugProgresa = 30;
+
     // Steps before the rows: the location, Update/, the fetched files, both lists.
     bool pripremi();
     bool dohvatiPopise();

@@ -3,7 +3,7 @@
 #include "distribute/PunjenjeLokacije.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
@@ -133,10 +133,9 @@ bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& paket) {
     return true;
 }
 
-// The bar shows activity, not the share done: 1 to 29 and round again.
 void PunjenjeLokacije::pomakniProgres() {
     const qint32 vrijednost = prozor.Progres() + 1;
-    prozor.PostaviProgres(vrijednost > 29 ? 1 : vrijednost);
+    prozor.PostaviProgres(vrijednost >= KrugProgresa ? 1 : vrijednost);
 }
 
 QString PunjenjeLokacije::tekstVeličine(int red) const {

@@ -1,6 +1,6 @@
 #include "install/DetekcijaPrograma.h"
 
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "install/AppJeStartana.h"
 

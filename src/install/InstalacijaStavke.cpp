@@ -2,8 +2,9 @@
 #include "base/Datoteke.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "install/InstalacijaPrograma.h"
+#include "install/Povrat.h"
 #include "install/Registracija.h"
-#include "install/UpdatePrograma.h"
 
 namespace velkor {
 
@@ -22,10 +23,8 @@ struct InstalacijaPrograma::Vrsta {
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
-const QString K = QStringLiteral(
-    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
-    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
-const QString Q = QStringLiteral(
+// Asked when a program or component will not move aside: the user may close it and go on.
+const QString PreporukaPonovnogPokušaja = QStringLiteral(
     "Preporuka je da se prestane koristiti navedeni program i da se pokuša još jednom. Jeste li "
     "izašli iz programa i želite li nastaviti sa instalacijom (Da - Yes) ili želite prekinuti sa "
     "instalacijom (Ne - No)?");
@@ -105,60 +104,61 @@ bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
 }
 
 bool InstalacijaPrograma::deregistriraj(const QString& ime) {
-    d.stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
-    logiraj(d.stanje.ZadnjaGreška);
-    if (d.registracija.Deregistriraj(d.stanje.PutanjaPrograma, ime))
+    dijelovi.stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
+    logiraj(dijelovi.stanje.ZadnjaGreška);
+    if (dijelovi.registracija.Deregistriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    d.prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime + Crlf +
-                        d.stanje.ZadnjaGreška + Crlf + K,
-                    Ikona::Kriticno);
+    dijelovi.prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
+                               Crlf + dijelovi.stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha,
+                           Ikona::Kriticno);
     return vratiNaPočetak();
 }
 
 // A file not there yet (error 53) is a new item: nothing to move aside.
 bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const Vrsta& vrsta) {
-    const QString od = d.stanje.*vrsta.direktorija + ime;
-    const QString na = d.stanje.PutanjaUpdateBackup + ime;
+    const QString od = dijelovi.stanje.*vrsta.direktorija + ime;
+    const QString na = dijelovi.stanje.PutanjaUpdateBackup + ime;
     korak(vrsta.korak + ime);
-    Ishod greška = d.datoteke.Premjesti(od, na);
+    Ishod greška = dijelovi.datoteke.Premjesti(od, na);
     if (!greška || greška->broj == BrojGreske::DatotekaNijePronađena)
         return true;
     if (vrsta.ponovniKorak.isEmpty())
         return odustani(neuspjeh(vrsta.greškaBackupa, ime, *greška));
 
-    d.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, *greška);
-    logiraj(d.stanje.ZadnjaGreška);
-    if (d.prozor.Poruka(d.stanje.ZadnjaGreška + Crlf + Q, Ikona::Upitnik, Gumbi::DaNe) !=
-        Odgovor::Da)
+    dijelovi.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, *greška);
+    logiraj(dijelovi.stanje.ZadnjaGreška);
+    if (dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + Crlf + PreporukaPonovnogPokušaja,
+                               Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return vratiNaPočetak();
     korak(vrsta.ponovniKorak + ime);
-    greška = d.datoteke.Premjesti(od, na);
+    greška = dijelovi.datoteke.Premjesti(od, na);
     return !greška || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, *greška));
 }
 
 bool InstalacijaPrograma::kopirajNovu(const QString& ime, const Vrsta& vrsta) {
     korak(vrsta.kopiranje + ime);
     // Written beside the target and renamed over it: never half a program in place.
-    const Ishod greška =
-        d.datoteke.Kopiraj(d.stanje.PutanjaUpdate + ime, d.stanje.*vrsta.direktorija + ime);
+    const Ishod greška = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ime,
+                                                   dijelovi.stanje.*vrsta.direktorija + ime);
     return !greška || odustani(neuspjeh(vrsta.greškaKopiranja, ime, *greška));
 }
 
 bool InstalacijaPrograma::registriraj(const QString& ime) {
-    d.stanje.ZadnjaGreška = QStringLiteral("Registracija nove komponente: ") + ime;
-    d.prozor.PostaviStatus1(d.stanje.ZadnjaGreška);
-    if (d.registracija.Registriraj(d.stanje.PutanjaPrograma, ime))
+    dijelovi.stanje.ZadnjaGreška = QStringLiteral("Registracija nove komponente: ") + ime;
+    dijelovi.prozor.PostaviStatus1(dijelovi.stanje.ZadnjaGreška);
+    if (dijelovi.registracija.Registriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    d.prozor.Poruka(QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime +
-                        Crlf + d.stanje.ZadnjaGreška + Crlf + K,
-                    Ikona::Kriticno);
+    dijelovi.prozor.Poruka(QStringLiteral("Desila se greška u registraciji nove komponente: ") +
+                               ime + Crlf + dijelovi.stanje.ZadnjaGreška + Crlf +
+                               ZaključakNeuspjeha,
+                           Ikona::Kriticno);
     return vratiNaPočetak();
 }
 
 bool InstalacijaPrograma::odustani(const QString& tekst) {
-    d.stanje.ZadnjaGreška = tekst;
+    dijelovi.stanje.ZadnjaGreška = tekst;
     logiraj(tekst);
-    d.prozor.Poruka(tekst + Crlf + K, Ikona::Kriticno);
+    dijelovi.prozor.Poruka(tekst + Crlf + ZaključakNeuspjeha, Ikona::Kriticno);
     return vratiNaPočetak();
 }
 

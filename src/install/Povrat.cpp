@@ -1,7 +1,7 @@
 #include "install/Povrat.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
 #include "install/Registracija.h"
@@ -12,10 +12,6 @@ namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
 
-// Closing sentence of a box whose step the installation could not finish.
-const QString ZaključakNeuspjeha = QStringLiteral(
-    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
-    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
 const QString ZaključakPrograma =
     QStringLiteral("Program ne može razriješiti problem pa ćete morati reinstalirati program!");
 const QString ZaključakDatoteke =

@@ -12,6 +12,11 @@ class Prozor;
 class Registracija;
 struct Stanje;
 
+// Closing sentence of a box whose step could not be finished: the rollback follows.
+inline const QString ZaključakNeuspjeha = QStringLiteral(
+    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
+    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
+
 class Povrat {
 public:
     Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,

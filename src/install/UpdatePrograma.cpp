@@ -1,11 +1,11 @@
-#include "install/UpdatePrograma.h"
+#include "install/InstalacijaPrograma.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 #include "install/DetekcijaPrograma.h"
 #include "install/Povrat.h"
@@ -22,85 +22,88 @@ const QString RačunaloIzrade = QStringLiteral("ZELMO-DVD");
 
 } // namespace
 
-InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi) : d(std::move(dijelovi)) {}
+InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi)
+    : dijelovi(std::move(dijelovi)) {}
 
 bool InstalacijaPrograma::UpdatePrograma() {
-    d.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
-    if (!d.detekcija.DijalogPokrenutihPrograma())
+    dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
+    if (!dijelovi.detekcija.DijalogPokrenutihPrograma())
         return false;
     // Before the backup directory is emptied: it may hold the only copies.
     PopraviPrekinutuInstalaciju();
     if (!pripremiBackup())
         return false;
-    if (d.radneDirektorije.ImeRačunala() == RačunaloIzrade) {
-        d.prozor.Poruka(QStringLiteral("Ime računala je ZELMO-DVD te nije moguće nastaviti sa "
-                                       "radom!"),
-                        Ikona::Usklicnik);
+    if (dijelovi.radneDirektorije.ImeRačunala() == RačunaloIzrade) {
+        dijelovi.prozor.Poruka(
+            QStringLiteral("Ime računala je ZELMO-DVD te nije moguće nastaviti sa "
+                           "radom!"),
+            Ikona::Usklicnik);
         return false;
     }
     logiraj(QStringLiteral("Početak"));
-    d.prozor.PostaviStatus1(QStringLiteral("Početak ..."));
+    dijelovi.prozor.PostaviStatus1(QStringLiteral("Početak ..."));
     if (!označiUTijeku())
         return false;
 
     for (int red = 0; red < Matrica::Redaka; ++red) {
-        const ZapisVerzije zapis(d.stanje.NoveVerzije, red);
+        const ZapisVerzije zapis(dijelovi.stanje.NoveVerzije, red);
         if (!zapis.Planiran())
             continue;
         const QString ime = zapis.Ime();
         QCoreApplication::processEvents();
-        d.plan.OznačiStanjeStavke(ime, 5);
+        dijelovi.plan.OznačiStanjeStavke(ime, 5);
         if (!instalirajStavku(ime))
             return false;
-        d.plan.OznačiStanjeStavke(ime, 3);
+        dijelovi.plan.OznačiStanjeStavke(ime, 3);
     }
 
     zamijeniVerzije();
     // Everything is in place, the list included: nothing left to put back.
-    d.datoteke.Obriši(oznakaUTijeku(), true);
+    dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
     počisti();
     logiraj(QStringLiteral("Kraj"));
-    d.pripremiVerzijaTXT();
+    dijelovi.pripremiVerzijaTXT();
     return true;
 }
 
 // An existing directory is emptied, whatever comes of it; one that cannot be
 // made ends the program.
 bool InstalacijaPrograma::pripremiBackup() {
-    const QString& backup = d.stanje.PutanjaUpdateBackup;
-    if (d.datoteke.PostojiDirektorija(backup)) {
-        d.datoteke.ObrišiPoUzorku(backup + QLatin1Char('*'), true);
+    const QString& backup = dijelovi.stanje.PutanjaUpdateBackup;
+    if (dijelovi.datoteke.PostojiDirektorija(backup)) {
+        dijelovi.datoteke.ObrišiPoUzorku(backup + QLatin1Char('*'), true);
         return true;
     }
-    const Ishod greška = d.datoteke.NapraviDirektoriju(backup);
+    const Ishod greška = dijelovi.datoteke.NapraviDirektoriju(backup);
     if (!greška)
         return true;
-    d.stanje.ZadnjaGreška =
+    dijelovi.stanje.ZadnjaGreška =
         QStringLiteral("Nastala je greška u kreiranju UpdateBackup direktorije! Program za "
                        "ažuriranje novih verzija mora prestati sa radom. Vjerojatno nemate "
                        "administratorska prava!") +
         Crlf + QStringLiteral("Greška: ") + greška->opis;
-    d.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") + d.stanje.ZadnjaGreška);
-    d.prozor.Poruka(d.stanje.ZadnjaGreška, Ikona::Usklicnik);
-    d.prozor.ZavršiProgram();
+    dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") +
+                                   dijelovi.stanje.ZadnjaGreška);
+    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
+    dijelovi.prozor.ZavršiProgram();
     return false;
 }
 
 // The rollback ends the installation, and with it the mark of one in progress.
 bool InstalacijaPrograma::vratiNaPočetak() {
-    d.povrat.PokušajVratitiSveNaPočetak();
-    d.datoteke.Obriši(oznakaUTijeku(), true);
+    dijelovi.povrat.PokušajVratitiSveNaPočetak();
+    dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
     return false;
 }
 
 void InstalacijaPrograma::korak(const QString& tekst) {
-    d.stanje.ZadnjaGreška = tekst;
-    d.prozor.PostaviStatus1(tekst);
+    dijelovi.stanje.ZadnjaGreška = tekst;
+    dijelovi.prozor.PostaviStatus1(tekst);
     logiraj(tekst);
 }
 
 void InstalacijaPrograma::logiraj(const QString& poruka) {
-    d.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma - ") + poruka);
+    dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma - ") + poruka);
 }
 
 } // namespace velkor

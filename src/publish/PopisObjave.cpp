@@ -3,7 +3,7 @@
 #include "base/KodnaStranica.h"
 #include "base/Matrica.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QHash>

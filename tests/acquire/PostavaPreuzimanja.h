@@ -1,7 +1,7 @@
 #pragma once
 // A download set up end to end: the temporary installation, its local server
 // with the test authority, and the engines wired to the recording window.
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 #include "support/Okruzje.h"
 
 namespace velkor::test {

@@ -2,7 +2,7 @@
 #include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 
 using namespace velkor;
 using namespace velkor::test;

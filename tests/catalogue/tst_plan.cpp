@@ -1,7 +1,7 @@
 #include "base/Slucajevi.h"
 #include "support/RegistarTestova.h"
 
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QDir>

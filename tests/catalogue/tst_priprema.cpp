@@ -2,7 +2,7 @@
 #include "support/RegistarTestova.h"
 
 #include "base/KodnaStranica.h"
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "catalogue/PripremaVerzija.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 
 #include "base/Datoteke.h"
+#include "base/Dnevnik.h"
 #include "base/KodnaStranica.h"
-#include "base/LogirajGresku.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
 

@@ -64,7 +64,7 @@ private:
     QString oznakaUTijeku() const;
     void logiraj(const QString& poruka);
 
-    DijeloviInstalacije d;
+    DijeloviInstalacije dijelovi;
 };
 
 } // namespace velkor

@@ -1,7 +1,7 @@
 #pragma once
 // The update plan: the new versions list with a mark on every item that must
 // be fetched and installed, shown in the window's plan grid.
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 
 #include "base/Datoteke.h"
 #include "base/KodnaStranica.h"
