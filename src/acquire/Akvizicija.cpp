@@ -1,4 +1,5 @@
 #include "acquire/Akvizicija.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
@@ -14,7 +15,6 @@ namespace velkor {
 
 namespace {
 
-const QString NoviRed = QStringLiteral("\r\n");
 const QString Prekida = QStringLiteral(" Prekida se ažuriranje!");
 // "Poruke o greškama", where txtPorGr lies.
 constexpr int KarticaGrešaka = 2;
@@ -31,7 +31,8 @@ Akvizicija::Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevn
                        DownloadDatoteke downloadDatoteke)
     : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
       downloadDatoteke(std::move(downloadDatoteke)),
-      raspakiranje_(stanje, prozor, datoteke, dnevnik, platforma, sat) {}
+      raspakiranje_(stanje, prozor, datoteke, dnevnik, platforma, sat),
+      prekidanje(stanje, dnevnik, prozor) {}
 
 bool Akvizicija::započni(const QString& operacija) {
     prefiks = operacija + QStringLiteral(" - ");
@@ -69,7 +70,7 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
     const ZapisVerzije zapis(stanje.NoveVerzije, red);
     const qint64 progres = qint64(prozor.Progres()) + zapis.VeličinaDownload().value_or(0);
     prozor.PostaviProgres(qint32(std::clamp<qint64>(progres, 0, stanje.UkupnoDownload)));
-    plan.OznačiStanjeStavke(zapis.Ime(), 2);
+    plan.OznačiStanjeStavke(zapis.Ime(), StanjeStavke::Preuzeto);
     if (raspakiranje_.Unzipaj(zapis.Ime()))
         return true;
     neuspjeh();
@@ -122,17 +123,12 @@ bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
 
 bool Akvizicija::usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac) {
     const QString tekst = stanje.NoveVerzije.tekst(red, stupac);
-    const QString poruka = QStringLiteral("Veličina presnimljene datoteke ") + ime +
-                           QStringLiteral(" je ") + QString::number(veličina) +
-                           QStringLiteral(", a veličina originalne datoteke je ") + tekst;
-    if (double(veličina) != BrojPolja(tekst))
-        return prekini(poruka +
-                           QStringLiteral(" i one nisu iste. Moguća greška u prijenosu datoteke. "
-                                          "Ponovite postupak.") +
-                           Prekida,
-                       true);
-    stanje.ZadnjaGreška = poruka + QStringLiteral(". OK.");
-    logiraj(stanje.ZadnjaGreška);
+    const bool iste = double(veličina) == BrojPolja(tekst);
+    const QString poruka = PorukaOVeličini(ime, veličina, tekst, iste);
+    if (!iste)
+        return prekini(poruka + Prekida, true);
+    stanje.ZadnjaGreška = poruka;
+    logiraj(poruka);
     return true;
 }
 
@@ -141,13 +137,9 @@ void Akvizicija::logiraj(const QString& poruka) {
 }
 
 bool Akvizicija::prekini(const QString& poruka, bool sPorukom) {
-    stanje.ZadnjaGreška = poruka;
-    logiraj(poruka);
     stanje.PopisGrešaka += NoviRed + poruka;
     neuspjeh();
-    if (sPorukom)
-        prozor.Poruka(poruka, Ikona::Usklicnik);
-    return false;
+    return prekidanje.Prekini(prefiks, poruka, sPorukom);
 }
 
 // Some failures show no box: the error list must be in front, or the user

@@ -3,7 +3,8 @@
 // (from the download host or from the network location), size-checked and
 // unpacked, then every unpacked file checked against the plan.
 #include "acquire/Raspakiranje.h"
-#include "catalogue/PripremaVerzija.h"
+#include "base/Prekidanje.h"
+#include "catalogue/DohvatSaInterneta.h"
 
 #include <QList>
 #include <QString>
@@ -51,6 +52,7 @@ private:
     PlanAžuriranja& plan;
     DownloadDatoteke downloadDatoteke;
     Raspakiranje raspakiranje_;
+    Prekidanje prekidanje;
     QString prefiks;
 };
 

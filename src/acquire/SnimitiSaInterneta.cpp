@@ -5,6 +5,7 @@
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/VrijemePrijenosa.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
@@ -42,10 +43,10 @@ bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
         }
     }
     logiraj(QStringLiteral("Početak skidanja ") + paket);
-    plan.OznačiStanjeStavke(ime, 1);
+    plan.OznačiStanjeStavke(ime, StanjeStavke::Preuzimanje);
     if (!downloadDatoteke(paket, stanje.PutanjaUpdate)) {
         // The engine has logged why; the list tells which package stopped the run.
-        stanje.PopisGrešaka += QStringLiteral("\r\nGreška u downloadu datoteke ") + paket +
+        stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u downloadu datoteke ") + paket +
                                QStringLiteral(". Prekida se ažuriranje!");
         return neuspjeh();
     }

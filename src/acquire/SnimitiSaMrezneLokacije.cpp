@@ -4,6 +4,7 @@
 #include "base/Prozor.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
@@ -11,7 +12,6 @@
 namespace velkor {
 
 namespace {
-const QString Verzije = QStringLiteral("Verzije.txt");
 const QString Prekida = QStringLiteral(". Prekida se ažuriranje!");
 } // namespace
 
@@ -24,7 +24,7 @@ bool Akvizicija::SnimitiSaMrežneLokacije() {
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
-        plan.OznačiStanjeStavke(ime, 4);
+        plan.OznačiStanjeStavke(ime, StanjeStavke::KopiranjeSMreze);
         if (!kopirajSaLokacije(lokacija, paket) || !provjeriIRaspakiraj(red, paket))
             return false;
     }
@@ -45,16 +45,16 @@ bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket
     prozor.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
     if (datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
         return prekini(QStringLiteral("Greška u kopiranju ") + paket + Prekida, true);
-    stanje.IzvještajRada += QStringLiteral("\r\nKopirano ") + paket;
+    stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + paket;
     return true;
 }
 
 // The list is written beside the old one and put in place whole, so a failed
 // copy never leaves half a list in `Update/`.
 bool Akvizicija::kopirajVerzije(const QString& lokacija) {
-    if (datoteke.Kopiraj(lokacija + Verzije, stanje.PutanjaUpdate + Verzije))
-        return prekini(QStringLiteral("Greška u kopiranju ") + Verzije + Prekida, true);
-    stanje.IzvještajRada += QStringLiteral("\r\nKopirano ") + Verzije;
+    if (datoteke.Kopiraj(lokacija + ImeListeVerzija, stanje.PutanjaUpdate + ImeListeVerzija))
+        return prekini(QStringLiteral("Greška u kopiranju ") + ImeListeVerzija + Prekida, true);
+    stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ImeListeVerzija;
     return true;
 }
 

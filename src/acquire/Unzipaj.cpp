@@ -1,4 +1,5 @@
 #include "acquire/Raspakiranje.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
@@ -6,6 +7,7 @@
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
+#include "catalogue/VrstaStavke.h"
 #include "platform/Platforma.h"
 #include "platform/VanjskiProgrami.h"
 
@@ -14,14 +16,6 @@
 namespace velkor {
 
 namespace {
-
-const QString NoviRed = QStringLiteral("\r\n");
-
-// Published uncompressed, under the package name; compared case-sensitively.
-bool samoKopija(const QString& kraj) {
-    return kraj == QLatin1String("chm") || kraj == QLatin1String("enc") ||
-           kraj == QLatin1String("ocx");
-}
 
 // A second per million bytes, to the nearest whole second, a half to the even one.
 int sekundeSlijeganja(qint64 bajtova) {
@@ -49,14 +43,14 @@ bool Raspakiranje::Unzipaj(const QString& fileName) {
     prozor.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
     const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
 
-    const QString kraj = fileName.right(3);
-    if (samoKopija(kraj))
+    if (PaketJeSamaDatoteka(fileName))
         kopiraj(fileName, paket);
     else if (!raspakiraj(fileName, paket))
         return false;
 
     // Gives the disk time to settle; a help file or a script needs none.
-    if (veličina && kraj != QLatin1String("chm") && kraj != QLatin1String("enc"))
+    const VrstaStavke vrsta = Vrsta(fileName);
+    if (veličina && vrsta != VrstaStavke::Pomoć && vrsta != VrstaStavke::Skripta)
         sat.Pričekaj(sekundeSlijeganja(*veličina));
     prozor.PostaviStatus1(QString());
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Kraj ") + fileName);

@@ -4,6 +4,7 @@
 #include "base/Prozor.h"
 #include "base/SpremistePostavki.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include <QDir>
 
@@ -107,7 +108,7 @@ void Postavke::cmdLokacija_Click(int indeks) {
     DijalogDatoteke dijalog;
     dijalog.zadanaEkstenzija = QStringLiteral(".txt");
     dijalog.filter = QStringLiteral("Verzije (*.txt)|*.txt");
-    dijalog.imeDatoteke = QStringLiteral("Verzije.txt");
+    dijalog.imeDatoteke = ImeListeVerzija;
     dijalog.naslov =
         QStringLiteral("Izaberite uređaj i direktoriju gdje se nalaze novi Velkor programi");
     dijalog.početnaDirektorija = prozor.TekstLokacije(indeks);

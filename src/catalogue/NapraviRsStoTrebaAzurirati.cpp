@@ -4,6 +4,7 @@
 #include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QtNumeric>
@@ -13,35 +14,28 @@ namespace velkor {
 namespace {
 
 const QString Prefiks = QStringLiteral("NapraviRsŠtoTrebaAžurirati - ");
-const QString ImeListe = QStringLiteral("Verzije.txt");
 
 } // namespace
 
 PlanAžuriranja::PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik)
     : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
-      tablice(datoteke, prozor, dnevnik, stanje) {}
+      tablice(datoteke, prozor, dnevnik, stanje), prekidanje(stanje, dnevnik, prozor) {}
 
 void PlanAžuriranja::logiraj(const QString& poruka) {
     dnevnik.LogirajGrešku(poruka);
 }
 
-bool PlanAžuriranja::prekini(const QString& poruka) {
-    stanje.ZadnjaGreška = poruka;
-    logiraj(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik);
-    return false;
-}
-
 bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
     logiraj(Prefiks + QStringLiteral("početak"));
 
-    const QString nova = stanje.PutanjaUpdate + ImeListe;
+    const QString nova = stanje.PutanjaUpdate + ImeListeVerzija;
     logiraj(Prefiks + QStringLiteral("čitanje rs ") + nova);
     if (!tablice.UčitajMatricu(stanje.NoveVerzije, nova))
-        return prekini(Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u matricu iz "
+        return prekidanje.Prekini(
+            QString(), Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u matricu iz "
                                                 "datoteke. Prekida se ažuriranje!"));
 
-    const QString stara = stanje.PutanjaPrograma + ImeListe;
+    const QString stara = stanje.PutanjaPrograma + ImeListeVerzija;
     logiraj(Prefiks + QStringLiteral("čitanje rs ") + stara);
     if (!datoteke.PostojiDatoteka(stara)) {
         stanje.ZadnjaGreška = QStringLiteral("Ne postoji datoteka: ") + stara +
@@ -52,7 +46,8 @@ bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
         return false;
     }
     if (!tablice.UčitajMatricu(stanje.StareVerzije, stara))
-        return prekini(Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u "
+        return prekidanje.Prekini(
+            QString(), Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u "
                                                 "matricu-STARI. Prekida se ažuriranje!"));
 
     stanje.IzvještajRada.clear();
@@ -84,7 +79,7 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
         return;
     }
 
-    const int f = nađiStaruVerziju(ime);
+    const int f = NađiRed(stanje.StareVerzije, ime);
     if (f < 0) {
         if (ime == ImeUpdatera) {
             označi(red, false);
@@ -98,14 +93,8 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
     }
     const ZapisVerzije stari(stanje.StareVerzije, f);
 
-    // Each part on its own: a grown revision counts even under a fallen minor part.
-    bool novije = novi.Ver_Gl() > stari.Ver_Gl() || novi.Ver_Pom() > stari.Ver_Pom() ||
-                  novi.Ver_Rev() > stari.Ver_Rev();
-
+    bool novije = Novija(novi, stari);
     const VrstaStavke vrsta = Vrsta(ime);
-    if (!novije && (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola))
-        novije = VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
-                 VećaVeličina(novi.VeličinaDownload(), stari.VeličinaDownload());
 
     if (!novije) {
         if (vrsta == VrstaStavke::Skripta || vrsta == VrstaStavke::Pomoć) {
@@ -134,14 +123,6 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
     if (ime == ImeKomponenteBaze)
         bazaOznačena = true;
     označi(red, true);
-}
-
-int PlanAžuriranja::nađiStaruVerziju(const QString& ime) const {
-    for (int red = 0; red < Matrica::Redaka; ++red) {
-        if (stanje.StareVerzije.tekst(red, Stupac::Ime) == ime)
-            return red;
-    }
-    return -1;
 }
 
 void PlanAžuriranja::označi(int red, bool zaInstalirati) {

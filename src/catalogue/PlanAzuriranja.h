@@ -1,6 +1,7 @@
 #pragma once
 // The update plan: the new versions list with a mark on every item that must
 // be fetched and installed, shown in the window's plan grid.
+#include "base/Prekidanje.h"
 #include "catalogue/TablicneDatoteke.h"
 
 #include <QList>
@@ -14,6 +15,16 @@ class Dnevnik;
 class Prozor;
 struct Stanje;
 
+// An item's state in the plan grid, each shown by its picture and a fill.
+// Enumerators stay ASCII: the window's moc'd headers reach this one.
+enum class StanjeStavke : qint16 {
+    Preuzimanje = 1,
+    Preuzeto = 2,
+    Instalirano = 3,
+    KopiranjeSMreze = 4,
+    Instaliranje = 5,
+};
+
 class PlanAžuriranja {
 public:
     PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik);
@@ -22,17 +33,15 @@ public:
     // the plan; false when a list was missing or unreadable.
     bool NapraviRsŠtoTrebaAžurirati();
 
-    // Shows one item's progress in the grid: codes 1 to 5 set picture and fill,
-    // any other code the picture alone.
-    void OznačiStanjeStavke(const QString& ime, qint16 kod);
+    // Shows one item's progress in the grid: picture and fill; a value outside
+    // the states sets the picture alone.
+    void OznačiStanjeStavke(const QString& ime, StanjeStavke stanje);
 
     // The planned rows' six record texts, in row order.
     QList<QStringList> StavkePlana() const;
 
 private:
-    bool prekini(const QString& poruka);
     void usporedi(int red, bool& bazaOznačena);
-    int nađiStaruVerziju(const QString& ime) const;
     void označi(int red, bool zaInstalirati);
     void dodajUkupno(int red);
     void logiraj(const QString& poruka);
@@ -42,6 +51,7 @@ private:
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     TablicneDatoteke tablice;
+    Prekidanje prekidanje;
 };
 
 } // namespace velkor

@@ -1,8 +1,9 @@
 #pragma once
 // The preparation of a check for updates: the installed list checked, the new
 // list brought in from the selected source, and the plan built from both.
+#include "catalogue/DohvatSaInterneta.h"
+
 #include <QString>
-#include <functional>
 
 namespace velkor {
 
@@ -13,9 +14,6 @@ class RadneDirektorije;
 class Prozor;
 class TablicneDatoteke;
 struct Stanje;
-
-// Fetches one file from the selected web host into a directory; true only when written.
-using DownloadDatoteke = std::function<bool(const QString& ime, const QString& direktorija)>;
 
 class PripremaVerzija {
 public:
@@ -29,7 +27,6 @@ public:
 private:
     bool saInterneta();
     bool saMrežneLokacije(const QString& lokacija);
-    bool prekini(const QString& poruka, const QString& prefiks);
 
     Stanje& stanje;
     Prozor& prozor;
@@ -38,7 +35,8 @@ private:
     RadneDirektorije& radneDirektorije;
     TablicneDatoteke& tablice;
     PlanAžuriranja& plan;
-    DownloadDatoteke downloadDatoteke;
+    DohvatSaInterneta dohvat;
+    Prekidanje prekidanje;
 };
 
 } // namespace velkor

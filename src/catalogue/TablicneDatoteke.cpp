@@ -5,6 +5,7 @@
 #include "base/KodnaStranica.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 
 namespace velkor {
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int DijelovaZapisa = 7;
 constexpr int ZapisanihStupaca = 6;
-const QString KrajReda = QStringLiteral("\r\n");
 // What the store into a row beyond the table reports.
 const QString IndeksIzvanRaspona = QStringLiteral("Indeks izvan raspona");
 
@@ -97,7 +97,7 @@ bool TablicneDatoteke::ZapišiMatricu(const Matrica& matrica, const QString& put
             continue;
         for (int stupac = 0; stupac < ZapisanihStupaca; ++stupac)
             tekst += matrica.tekst(red, stupac) + QLatin1Char(';');
-        tekst += KrajReda;
+        tekst += NoviRed;
     }
 
     // Written beside the old file and put in its place whole, never deleted first.

@@ -1,5 +1,6 @@
 // The run around the rows: the location checked, the new lists fetched, the
 // location's own list read, and at the end the new lists put in its place.
+#include "base/ZajednickiTekstovi.h"
 #include "distribute/PunjenjeLokacije.h"
 
 #include "base/Datoteke.h"
@@ -16,10 +17,6 @@ namespace velkor {
 namespace {
 
 const QString Prefiks = QStringLiteral("Download na lokaciju- ");
-const QString Verzije = QStringLiteral("Verzije.txt");
-const QString VerzijeU = QStringLiteral("VerzijeU.txt");
-const QString TeamViewer = QStringLiteral("TeamViewerQS.exe");
-const QString CrLf = QStringLiteral("\r\n");
 const QString Provjerite = QStringLiteral("Provjerite vezu sa internetom i pokušajte ponovno!");
 const QString GreškaMatrice =
     QStringLiteral("DownloadNaLokaciju - Desila se greška u čitanju zapisa u matricu.");
@@ -30,7 +27,8 @@ PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& dat
                                    Dnevnik& dnevnik, TablicneDatoteke& tablice,
                                    DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz)
     : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
-      downloadDatoteke(std::move(downloadDatoteke)), prikaz(std::move(prikaz)) {}
+      dohvat(stanje, prozor, datoteke, dnevnik, std::move(downloadDatoteke)),
+      prikaz(std::move(prikaz)), prekidanje(stanje, dnevnik, prozor) {}
 
 bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke) {
     prikažiPoruke = PrikažiPoruke;
@@ -42,8 +40,8 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke) {
         if (!stanje.NoveVerzije.tekst(red, Stupac::Ime).isEmpty() && !obradiRed(red))
             return false;
     }
-    kopirajPopis(Verzije);
-    kopirajPopis(VerzijeU);
+    kopirajPopis(ImeListeVerzija);
+    kopirajPopis(ImeListeVerzijaU);
     završi();
     return true;
 }
@@ -57,7 +55,7 @@ bool PunjenjeLokacije::pripremi() {
     }
     if (lokacija.isEmpty() || !datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji unesena lokacija za download programa: ") + lokacija +
-                   CrLf +
+                   NoviRed +
                    QStringLiteral("Program ne može nastaviti sa presnimavanjem programa na "
                                   "zadanu lokaciju!"),
                true);
@@ -75,12 +73,12 @@ bool PunjenjeLokacije::pripremi() {
     }
     if (!dohvatiPopise())
         return false;
-    dohvatiTeamViewer();
-    if (!tablice.UčitajMatricu(stanje.NoveVerzije, update + Verzije))
+    dohvat.DohvatiTeamViewer(lokacija, prikažiPoruke);
+    if (!tablice.UčitajMatricu(stanje.NoveVerzije, update + ImeListeVerzija))
         return prekini(QString(), GreškaMatrice + QStringLiteral(" Prekida se ažuriranje!"));
     if (!datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji direktorija: ") + lokacija +
-                   QStringLiteral(" ili niste spojeni!") + CrLf +
+                   QStringLiteral(" ili niste spojeni!") + NoviRed +
                    QStringLiteral("Prekida se sa prebacivanjem!"),
                false);
         return false;
@@ -89,42 +87,21 @@ bool PunjenjeLokacije::pripremi() {
 }
 
 bool PunjenjeLokacije::dohvatiPopise() {
-    const QString prekida = QStringLiteral(" Prekida se ažuriranje!");
-    if (!downloadDatoteke(Verzije, update))
-        return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
-                                               "interneta! ") +
-                                    Provjerite + prekida);
-    if (!datoteke.PostojiDatoteka(update + Verzije)) {
-        logiraj(Prefiks,
-                QStringLiteral("Učitao sa interneta Verzije.txt ali one ne postoje u ") + update);
-        poruka(QStringLiteral("Podaci o novim verzijama na postoje na lokaciji: ") + update, false);
+    if (!dohvat.DohvatiVerzije(update, Prefiks, prikažiPoruke))
         return false;
-    }
-    if (!downloadDatoteke(VerzijeU, update))
+    if (!dohvat.download()(ImeListeVerzijaU, update))
         return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
                                                "interneta VerzijeU! ") +
-                                    Provjerite + prekida);
-    if (!datoteke.PostojiDatoteka(update + VerzijeU))
+                                    Provjerite + QStringLiteral(" Prekida se ažuriranje!"));
+    if (!datoteke.PostojiDatoteka(update + ImeListeVerzijaU))
         logiraj(Prefiks,
                 QStringLiteral("Učitao sa interneta VerzijeU.txt ali one ne postoje u ") + update);
     return true;
 }
 
-void PunjenjeLokacije::dohvatiTeamViewer() {
-    if (datoteke.PostojiDatoteka(lokacija + TeamViewer))
-        return;
-    if (!downloadDatoteke(TeamViewer, lokacija))
-        prekini(Prefiks,
-                QStringLiteral("Nije moguće učitati TeamViewerQS.exe sa interneta! ") + Provjerite);
-    else if (!datoteke.PostojiDatoteka(lokacija + TeamViewer))
-        logiraj(Prefiks, QStringLiteral("Učitao sa interneta TeamViewerQS.exe, ali one ne "
-                                        "postoje u ") +
-                             lokacija);
-}
-
 bool PunjenjeLokacije::učitajPopisLokacije() {
     kopirajSve = false;
-    const QString put = lokacija + Verzije;
+    const QString put = lokacija + ImeListeVerzija;
     if (!datoteke.PostojiDatoteka(put)) {
         // Asked also in a scheduled run: copying everything is a decision to make.
         const Odgovor odgovor =
@@ -160,9 +137,9 @@ void PunjenjeLokacije::kopirajPopis(const QString& ime) {
     // and renamed over, so they find the old list or the new one, never half.
     if (const Ishod greška = datoteke.Kopiraj(update + ime, lokacija + ime))
         stanje.PopisGrešaka +=
-            CrLf + QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') + greška->opis;
+            NoviRed + QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') + greška->opis;
     else
-        stanje.IzvještajRada += CrLf + QStringLiteral("Kopirano ") + ime;
+        stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ime;
 }
 
 void PunjenjeLokacije::završi() {
@@ -182,10 +159,7 @@ void PunjenjeLokacije::poruka(const QString& tekst, bool uskličnik) {
 }
 
 bool PunjenjeLokacije::prekini(const QString& prefiks, const QString& tekst) {
-    stanje.ZadnjaGreška = tekst;
-    logiraj(prefiks, tekst);
-    poruka(tekst, true);
-    return false;
+    return prekidanje.Prekini(prefiks, tekst, prikažiPoruke);
 }
 
 } // namespace velkor

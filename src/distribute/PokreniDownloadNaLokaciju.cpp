@@ -3,6 +3,7 @@
 
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 
 namespace velkor {
 
@@ -13,14 +14,13 @@ void PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke) {
     if (!PrikažiPoruke || krajPrograma)
         return;
 
-    const QString crLf = QStringLiteral("\r\n");
     const QString lokacija = prozor.TekstLokacije(1);
     const QString vrijeme = prozor.VrijemePrijenosa();
     const QString ukupno = QStringLiteral("Ukupno prenesno: ") +
                            QString::number(stanje.UkupnoPreneseno) + QStringLiteral(" bajtova.");
     if (uspjeh)
         prozor.Poruka(QStringLiteral("Uspješno skinuti programi na lokaciju ") + lokacija +
-                          QLatin1Char(' ') + crLf + vrijeme + crLf + ukupno + crLf +
+                          QLatin1Char(' ') + NoviRed + vrijeme + NoviRed + ukupno + NoviRed +
                           QStringLiteral("Sada je moguće ažuriranje za ostala računala!"),
                       Ikona::Usklicnik);
     else
@@ -28,10 +28,10 @@ void PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke) {
                           lokacija +
                           QStringLiteral(" pa ažuriranje sa te lokacije nije preporučljivo. "
                                          "Otklonite nastalu grešku ili kontaktirajte Velkor.") +
-                          crLf +
+                          NoviRed +
                           QStringLiteral("Tek kada prijenos prođe bez problema moguće je "
                                          "koristiti ovu direktoriju za ažuriranje programa!") +
-                          crLf + vrijeme + crLf + ukupno,
+                          NoviRed + vrijeme + NoviRed + ukupno,
                       Ikona::Usklicnik);
 }
 

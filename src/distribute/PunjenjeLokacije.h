@@ -1,7 +1,8 @@
 #pragma once
 // Filling a distribution location for the other computers of the network: the
 // packages that changed, the remote-support program and both versions lists.
-#include "catalogue/PripremaVerzija.h"
+#include "base/Prekidanje.h"
+#include "catalogue/DohvatSaInterneta.h"
 
 #include <QString>
 #include <functional>
@@ -40,7 +41,6 @@ private:
     // Steps before the rows: the location, Update/, the fetched files, both lists.
     bool pripremi();
     bool dohvatiPopise();
-    void dohvatiTeamViewer();
     bool učitajPopisLokacije();
     void započniPrikaz();
     // One row of the new list; false when the run must stop.
@@ -54,7 +54,6 @@ private:
     void kopirajPopis(const QString& ime);
     void završi();
 
-    int nađiStaruVerziju(const QString& ime) const;
     QString tekstVeličine(int red) const;
     void logiraj(const QString& prefiks, const QString& poruka);
     void poruka(const QString& tekst, bool uskličnik);
@@ -65,8 +64,9 @@ private:
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     TablicneDatoteke& tablice;
-    DownloadDatoteke downloadDatoteke;
+    DohvatSaInterneta dohvat;
     PrikazPrijenosa prikaz;
+    Prekidanje prekidanje;
 
     // Per run.
     bool prikažiPoruke = false;

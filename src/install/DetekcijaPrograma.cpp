@@ -1,4 +1,5 @@
 #include "install/DetekcijaPrograma.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Dnevnik.h"
 #include "base/Prozor.h"
@@ -8,13 +9,11 @@ namespace velkor {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
-
 QString pitanjeOPokrenutima(const QString& popis) {
-    return QStringLiteral("Postoje pokrenuti programi:") + Crlf + popis + Crlf +
+    return QStringLiteral("Postoje pokrenuti programi:") + NoviRed + popis + NoviRed +
            QStringLiteral("Da bi nastavili sa daljom instalacijom moraju se zatvoriti svi "
                           "otvoreni programi!") +
-           Crlf +
+           NoviRed +
            QStringLiteral("Za nastavak rada (i ponovnu provjeru) pritisnite Da (Yes), za prekid "
                           "instalacije pritisnuti Ne (No) ?");
 }
@@ -22,7 +21,8 @@ QString pitanjeOPokrenutima(const QString& popis) {
 const QString PitanjeOOdustajanju =
     QStringLiteral("Ukoliko prekinete sa ažuriranjem novih verzija, izgubiće se svi novi učitani "
                    "programi, pa će se to morati ponoviti.") +
-    Crlf + QStringLiteral("Želite li zaista prekinuti sa ažuriranjem programa sa novim verzijama?");
+    NoviRed +
+    QStringLiteral("Želite li zaista prekinuti sa ažuriranjem programa sa novim verzijama?");
 
 } // namespace
 
@@ -33,7 +33,7 @@ QString DetekcijaPrograma::NađiPokrenutePrograme() {
     QString popis;
     for (const ProzorPrograma& red : tabela) {
         if (AppJeStartana(platforma, red.naslov))
-            popis += red.ime + Crlf;
+            popis += red.ime + NoviRed;
     }
     return popis;
 }

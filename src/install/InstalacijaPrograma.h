@@ -44,15 +44,15 @@ public:
     void PopraviPrekinutuInstalaciju();
 
 private:
-    struct Vrsta;
-    static const Vrsta* vrstaStavke(const QString& ime);
+    struct KoraciVrste;
+    static const KoraciVrste* vrstaStavke(const QString& ime);
 
     bool pripremiBackup();
     bool označiUTijeku();
     bool instalirajStavku(const QString& ime);
     bool deregistriraj(const QString& ime);
-    bool premjestiUBackup(const QString& ime, const Vrsta& vrsta);
-    bool kopirajNovu(const QString& ime, const Vrsta& vrsta);
+    bool premjestiUBackup(const QString& ime, const KoraciVrste& vrsta);
+    bool kopirajNovu(const QString& ime, const KoraciVrste& vrsta);
     bool registriraj(const QString& ime);
     bool vratiNaPočetak();
     void zamijeniVerzije();

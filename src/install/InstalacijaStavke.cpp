@@ -2,13 +2,15 @@
 #include "base/Datoteke.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
+#include "catalogue/VrstaStavke.h"
 #include "install/InstalacijaPrograma.h"
 #include "install/Povrat.h"
 #include "install/Registracija.h"
 
 namespace velkor {
 
-struct InstalacijaPrograma::Vrsta {
+struct InstalacijaPrograma::KoraciVrste {
     QString Stanje::*direktorija;
     QString korak;
     // Empty: a failed move gets no second try.
@@ -22,7 +24,6 @@ struct InstalacijaPrograma::Vrsta {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
 // Asked when a program or component will not move aside: the user may close it and go on.
 const QString PreporukaPonovnogPokušaja = QStringLiteral(
     "Preporuka je da se prestane koristiti navedeni program i da se pokuša još jednom. Jeste li "
@@ -30,20 +31,19 @@ const QString PreporukaPonovnogPokušaja = QStringLiteral(
     "instalacijom (Ne - No)?");
 
 QString neuspjeh(const QString& tekst, const QString& ime, const Greška& greška) {
-    return tekst + ime + Crlf + QStringLiteral("Poruka o grešci je: ") + greška.opis;
+    return tekst + ime + NoviRed + QStringLiteral("Poruka o grešci je: ") + greška.opis;
 }
 
 // A program or component that will not move is most likely running.
 QString uUpotrebi(const QString& tekst, const QString& ime, const Greška& greška) {
-    return tekst + ime + QStringLiteral("Najvjerojatnije se koristi. ") + Crlf +
+    return tekst + ime + QStringLiteral("Najvjerojatnije se koristi. ") + NoviRed +
            QStringLiteral("Poruka o grešci je: ") + greška.opis;
 }
 
 } // namespace
 
-// By the last three characters, lower case only.
-const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString& ime) {
-    static const Vrsta program{
+const InstalacijaPrograma::KoraciVrste* InstalacijaPrograma::vrstaStavke(const QString& ime) {
+    static const KoraciVrste program{
         &Stanje::PutanjaPrograma,
         QStringLiteral("Backup programa: "),
         QStringLiteral("Ponovni backup programa: "),
@@ -52,7 +52,7 @@ const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString
         QStringLiteral("Nastala je greška u ponovnom premještanju programa: "),
         QStringLiteral("Nastala je greška u kopiranju novog programa: "),
         false};
-    static const Vrsta komponenta{
+    static const KoraciVrste komponenta{
         &Stanje::PutanjaPrograma,
         QStringLiteral("Backup komponente: "),
         QStringLiteral("Ponovni backup komponente: "),
@@ -63,35 +63,38 @@ const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString
         true};
     // A script's copy step reads as a program's.
     const auto datoteka = [](QString Stanje::*direktorija, const QString& kopiranje) {
-        return Vrsta{direktorija,
-                     QStringLiteral("Backup datoteke: "),
-                     {},
-                     kopiranje,
-                     QStringLiteral("Nastala je greška u premještanju datoteke: "),
-                     {},
-                     QStringLiteral("Nastala je greška u kopiranju nove datoteke: "),
-                     false};
+        return KoraciVrste{direktorija,
+                           QStringLiteral("Backup datoteke: "),
+                           {},
+                           kopiranje,
+                           QStringLiteral("Nastala je greška u premještanju datoteke: "),
+                           {},
+                           QStringLiteral("Nastala je greška u kopiranju nove datoteke: "),
+                           false};
     };
-    static const Vrsta skripta =
+    static const KoraciVrste skripta =
         datoteka(&Stanje::PutanjaSkripti, QStringLiteral("Kopiranje novog programa: "));
-    static const Vrsta pomoć =
+    static const KoraciVrste pomoć =
         datoteka(&Stanje::PutanjaHelp, QStringLiteral("Kopiranje nove datoteke: "));
 
-    const QString kraj = ime.right(3);
-    if (kraj == QLatin1String("exe"))
+    switch (Vrsta(ime)) {
+    case VrstaStavke::Program:
         return &program;
-    if (kraj == QLatin1String("dll") || kraj == QLatin1String("ocx"))
+    case VrstaStavke::Komponenta:
+    case VrstaStavke::Kontrola:
         return &komponenta;
-    if (kraj == QLatin1String("enc"))
+    case VrstaStavke::Skripta:
         return &skripta;
-    if (kraj == QLatin1String("chm"))
+    case VrstaStavke::Pomoć:
         return &pomoć;
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 // False when the installation has been rolled back.
 bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
-    const Vrsta* vrsta = vrstaStavke(ime);
+    const KoraciVrste* vrsta = vrstaStavke(ime);
     if (!vrsta) {
         logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
         return true;
@@ -109,13 +112,14 @@ bool InstalacijaPrograma::deregistriraj(const QString& ime) {
     if (dijelovi.registracija.Deregistriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
     dijelovi.prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
-                               Crlf + dijelovi.stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha,
+                               NoviRed + dijelovi.stanje.ZadnjaGreška + NoviRed +
+                               ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();
 }
 
 // A file not there yet (error 53) is a new item: nothing to move aside.
-bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const Vrsta& vrsta) {
+bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const KoraciVrste& vrsta) {
     const QString od = dijelovi.stanje.*vrsta.direktorija + ime;
     const QString na = dijelovi.stanje.PutanjaUpdateBackup + ime;
     korak(vrsta.korak + ime);
@@ -127,7 +131,7 @@ bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const Vrsta& vrst
 
     dijelovi.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, *greška);
     logiraj(dijelovi.stanje.ZadnjaGreška);
-    if (dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + Crlf + PreporukaPonovnogPokušaja,
+    if (dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + PreporukaPonovnogPokušaja,
                                Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return vratiNaPočetak();
     korak(vrsta.ponovniKorak + ime);
@@ -135,7 +139,7 @@ bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const Vrsta& vrst
     return !greška || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, *greška));
 }
 
-bool InstalacijaPrograma::kopirajNovu(const QString& ime, const Vrsta& vrsta) {
+bool InstalacijaPrograma::kopirajNovu(const QString& ime, const KoraciVrste& vrsta) {
     korak(vrsta.kopiranje + ime);
     // Written beside the target and renamed over it: never half a program in place.
     const Ishod greška = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ime,
@@ -149,7 +153,7 @@ bool InstalacijaPrograma::registriraj(const QString& ime) {
     if (dijelovi.registracija.Registriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
     dijelovi.prozor.Poruka(QStringLiteral("Desila se greška u registraciji nove komponente: ") +
-                               ime + Crlf + dijelovi.stanje.ZadnjaGreška + Crlf +
+                               ime + NoviRed + dijelovi.stanje.ZadnjaGreška + NoviRed +
                                ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();
@@ -158,7 +162,7 @@ bool InstalacijaPrograma::registriraj(const QString& ime) {
 bool InstalacijaPrograma::odustani(const QString& tekst) {
     dijelovi.stanje.ZadnjaGreška = tekst;
     logiraj(tekst);
-    dijelovi.prozor.Poruka(tekst + Crlf + ZaključakNeuspjeha, Ikona::Kriticno);
+    dijelovi.prozor.Poruka(tekst + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
     return vratiNaPočetak();
 }
 

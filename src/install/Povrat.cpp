@@ -1,16 +1,16 @@
 #include "install/Povrat.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "catalogue/VrstaStavke.h"
 #include "install/Registracija.h"
 
 namespace velkor {
 
 namespace {
-
-const QString Crlf = QStringLiteral("\r\n");
 
 const QString ZaključakPrograma =
     QStringLiteral("Program ne može razriješiti problem pa ćete morati reinstalirati program!");
@@ -36,19 +36,26 @@ void Povrat::PokušajVratitiSveNaPočetak() {
                      QStringLiteral("Nastala je greška u kopiranju nazad datoteke: "),
                      ZaključakDatoteke};
     };
-    // The kind is in the last three characters, lower case only.
     for (const QString& ime : imena) {
-        const QString kraj = ime.right(3);
-        if (kraj == QLatin1String("exe") || kraj == QLatin1String("txt"))
+        switch (Vrsta(ime)) {
+        case VrstaStavke::Program:
+        case VrstaStavke::Popis:
             kopirajNazad(ime, program);
-        else if (kraj == QLatin1String("dll") || kraj == QLatin1String("ocx"))
+            break;
+        case VrstaStavke::Komponenta:
+        case VrstaStavke::Kontrola:
             vratiKomponentu(ime);
-        else if (kraj == QLatin1String("enc"))
+            break;
+        case VrstaStavke::Skripta:
             kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
-        else if (kraj == QLatin1String("chm"))
+            break;
+        case VrstaStavke::Pomoć:
             kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
-        else
-            logiraj(QStringLiteral("nepoznata ekstenzija: ") + kraj);
+            break;
+        case VrstaStavke::Ostalo:
+            logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
+            break;
+        }
     }
     logiraj(QStringLiteral("Kraj"));
 }
@@ -59,7 +66,7 @@ void Povrat::vratiKomponentu(const QString& ime) {
     stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
     if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime))
         prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
-                          Crlf + stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha,
+                          NoviRed + stanje.ZadnjaGreška + NoviRed + ZaključakNeuspjeha,
                       Ikona::Kriticno);
 
     kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
@@ -69,7 +76,7 @@ void Povrat::vratiKomponentu(const QString& ime) {
     stanje.ZadnjaGreška = QStringLiteral("Registracija stare komponente: ") + ime;
     prozor.PostaviStatus1(stanje.ZadnjaGreška);
     if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
-        prozor.Poruka(stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha, Ikona::Kriticno);
+        prozor.Poruka(stanje.ZadnjaGreška + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
 }
 
 void Povrat::kopirajNazad(const QString& ime, const Način& način) {
@@ -80,10 +87,10 @@ void Povrat::kopirajNazad(const QString& ime, const Način& način) {
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
     if (!greška)
         return;
-    stanje.ZadnjaGreška =
-        način.greškaKopiranja + ime + Crlf + QStringLiteral("Poruka o grešci je: ") + greška->opis;
+    stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
+                          QStringLiteral("Poruka o grešci je: ") + greška->opis;
     logiraj(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška + Crlf + način.zaključak, Ikona::Kriticno);
+    prozor.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
 }
 
 void Povrat::logiraj(const QString& poruka) {

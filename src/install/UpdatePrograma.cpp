@@ -1,3 +1,4 @@
+#include "base/ZajednickiTekstovi.h"
 #include "install/InstalacijaPrograma.h"
 
 #include "base/Datoteke.h"
@@ -16,7 +17,6 @@ namespace velkor {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
 // The computer on which the suite is made: never installed over.
 const QString RačunaloIzrade = QStringLiteral("ZELMO-DVD");
 
@@ -51,10 +51,10 @@ bool InstalacijaPrograma::UpdatePrograma() {
             continue;
         const QString ime = zapis.Ime();
         QCoreApplication::processEvents();
-        dijelovi.plan.OznačiStanjeStavke(ime, 5);
+        dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instaliranje);
         if (!instalirajStavku(ime))
             return false;
-        dijelovi.plan.OznačiStanjeStavke(ime, 3);
+        dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instalirano);
     }
 
     zamijeniVerzije();
@@ -81,7 +81,7 @@ bool InstalacijaPrograma::pripremiBackup() {
         QStringLiteral("Nastala je greška u kreiranju UpdateBackup direktorije! Program za "
                        "ažuriranje novih verzija mora prestati sa radom. Vjerojatno nemate "
                        "administratorska prava!") +
-        Crlf + QStringLiteral("Greška: ") + greška->opis;
+        NoviRed + QStringLiteral("Greška: ") + greška->opis;
     dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") +
                                    dijelovi.stanje.ZadnjaGreška);
     dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);

@@ -4,17 +4,13 @@
 #include "base/Dnevnik.h"
 #include "base/Prozor.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 #include "install/InstalacijaPrograma.h"
 #include "install/Povrat.h"
 
 namespace velkor {
 
-namespace {
-
-const QString Crlf = QStringLiteral("\r\n");
-const QString Verzije = QStringLiteral("Verzije.txt");
-
-} // namespace
+namespace {} // namespace
 
 // Kept out of the backup directory, whose files the rollback restores and counts.
 QString InstalacijaPrograma::oznakaUTijeku() const {
@@ -27,8 +23,9 @@ bool InstalacijaPrograma::označiUTijeku() {
         return true;
     // Without the mark an interruption could cost the files moved aside.
     dijelovi.stanje.ZadnjaGreška = QStringLiteral("Nastala je greška u zapisivanju datoteke: ") +
-                                   oznakaUTijeku() + Crlf + QStringLiteral("Poruka o grešci je: ") +
-                                   greška->opis + Crlf + QStringLiteral("Prekida se ažuriranje!");
+                                   oznakaUTijeku() + NoviRed +
+                                   QStringLiteral("Poruka o grešci je: ") + greška->opis + NoviRed +
+                                   QStringLiteral("Prekida se ažuriranje!");
     logiraj(dijelovi.stanje.ZadnjaGreška);
     dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
     return false;
@@ -48,17 +45,19 @@ void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
 // Failures are logged and passed over: every item is already in place.
 void InstalacijaPrograma::zamijeniVerzije() {
     logiraj(QStringLiteral("Backup Verzije.txt"));
-    if (Ishod greška = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaPrograma + Verzije,
-                                                 dijelovi.stanje.PutanjaUpdateBackup + Verzije)) {
-        dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u premještanju u backup ") + Verzije +
-                                       QLatin1Char(' ') + greška->opis;
+    if (Ishod greška =
+            dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaPrograma + ImeListeVerzija,
+                                      dijelovi.stanje.PutanjaUpdateBackup + ImeListeVerzija)) {
+        dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u premještanju u backup ") +
+                                       ImeListeVerzija + QLatin1Char(' ') + greška->opis;
         logiraj(dijelovi.stanje.ZadnjaGreška);
     }
     logiraj(QStringLiteral("Kopiranje Verzije.txt"));
-    if (Ishod greška = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + Verzije,
-                                                 dijelovi.stanje.PutanjaPrograma + Verzije)) {
-        dijelovi.stanje.ZadnjaGreška =
-            QStringLiteral("Greška u kopiranju ") + Verzije + QLatin1Char(' ') + greška->opis;
+    if (Ishod greška =
+            dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ImeListeVerzija,
+                                      dijelovi.stanje.PutanjaPrograma + ImeListeVerzija)) {
+        dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u kopiranju ") + ImeListeVerzija +
+                                       QLatin1Char(' ') + greška->opis;
         logiraj(dijelovi.stanje.ZadnjaGreška);
     }
     dijelovi.prozor.PostaviStatus1(QString());

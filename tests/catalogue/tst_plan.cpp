@@ -79,7 +79,8 @@ private slots:
             QCOMPARE(i.s.ZadnjaGreška,
                      i.zamijeni(slucaj.sve("poruka")).constLast().section(": ", 1));
         for (const QString& st : slucaj.sve("stanje"))
-            i.plan.OznačiStanjeStavke(st.section(' ', 0, -2), qint16(st.section(' ', -1).toInt()));
+            i.plan.OznačiStanjeStavke(st.section(' ', 0, -2),
+                                      StanjeStavke(st.section(' ', -1).toInt()));
         QStringList stanja;
         for (const StanjeReda& r : i.o.prozor.stanjaRedova)
             stanja << QString::asprintf("%d %d %d", r.red, r.slika, r.postotak);

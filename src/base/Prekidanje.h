@@ -1,0 +1,26 @@
+#pragma once
+// The end of an operation that cannot go on, written once for all of them.
+#include <QString>
+
+namespace velkor {
+
+class Dnevnik;
+class Prozor;
+struct Stanje;
+
+class Prekidanje {
+public:
+    Prekidanje(Stanje& stanje, Dnevnik& dnevnik, Prozor& prozor);
+
+    // The message kept as the last error, logged behind the operation's prefix
+    // and, with sPorukom, shown in a box; always false, the operation's result.
+    [[nodiscard]] bool Prekini(const QString& prefiks, const QString& tekst,
+                               bool sPorukom = true) const;
+
+private:
+    Stanje& stanje;
+    Dnevnik& dnevnik;
+    Prozor& prozor;
+};
+
+} // namespace velkor
