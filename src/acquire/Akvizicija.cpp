@@ -127,7 +127,6 @@ bool Akvizicija::usporediVeličinu(const QString& ime, qint64 veličina, int red
     const QString poruka = PorukaOVeličini(ime, veličina, tekst, iste);
     if (!iste)
         return prekini(poruka + Prekida, true);
-    stanje.ZadnjaGreška = poruka;
     logiraj(poruka);
     return true;
 }

@@ -32,13 +32,12 @@ bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
     const QString put = stanje.PutanjaUpdate + paket;
     logiraj(QStringLiteral("Provjera postojanja fajla ") + paket);
     if (datoteke.PostojiDatoteka(put)) {
-        stanje.ZadnjaGreška =
-            QStringLiteral("Nađena 7z datoteka: ") + put + QStringLiteral(" pa je treba obrisati!");
-        logiraj(stanje.ZadnjaGreška);
+        logiraj(QStringLiteral("Nađena 7z datoteka: ") + put +
+                QStringLiteral(" pa je treba obrisati!"));
         // Not fatal: the download then meets the file and reports for itself.
-        if (const Ishod greška = datoteke.Obriši(put, true)) {
+        if (const Rezultat obrisano = datoteke.Obriši(put, true); !obrisano) {
             stanje.ZadnjaGreška = QStringLiteral("Nije uspješno izbrisana 7z datoteka: ") + put +
-                                  QStringLiteral(" pa je to problem: ") + greška->opis;
+                                  QStringLiteral(" pa je to problem: ") + obrisano.greška().opis;
             logiraj(stanje.ZadnjaGreška);
         }
     }

@@ -43,7 +43,7 @@ bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket
                        false);
     logiraj(QStringLiteral("Početak kopiranja ") + paket);
     prozor.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
-    if (datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
+    if (!datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
         return prekini(QStringLiteral("Greška u kopiranju ") + paket + Prekida, true);
     stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + paket;
     return true;
@@ -52,7 +52,7 @@ bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket
 // The list is written beside the old one and put in place whole, so a failed
 // copy never leaves half a list in `Update/`.
 bool Akvizicija::kopirajVerzije(const QString& lokacija) {
-    if (datoteke.Kopiraj(lokacija + ImeListeVerzija, stanje.PutanjaUpdate + ImeListeVerzija))
+    if (!datoteke.Kopiraj(lokacija + ImeListeVerzija, stanje.PutanjaUpdate + ImeListeVerzija))
         return prekini(QStringLiteral("Greška u kopiranju ") + ImeListeVerzija + Prekida, true);
     stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ImeListeVerzija;
     return true;

@@ -37,7 +37,6 @@ QString Raspakiranje::naredba7Zip(const QString& paket) const {
 }
 
 bool Raspakiranje::Unzipaj(const QString& fileName) {
-    stanje.ZadnjaGreška = QStringLiteral("Unzip ") + fileName;
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Početak ") + fileName);
     const QString paket = ImePaketa(fileName);
     prozor.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
@@ -59,7 +58,7 @@ bool Raspakiranje::Unzipaj(const QString& fileName) {
 
 void Raspakiranje::kopiraj(const QString& fileName, const QString& paket) {
     obrišiStaru(stanje.PutanjaUpdate + fileName);
-    if (datoteke.Kopiraj(stanje.PutanjaUpdate + paket, stanje.PutanjaUpdate + fileName))
+    if (!datoteke.Kopiraj(stanje.PutanjaUpdate + paket, stanje.PutanjaUpdate + fileName))
         dnevnik.LogirajGrešku(QStringLiteral("Unzip - samo kopiranje datoteke: ") +
                               stanje.PutanjaUpdate + paket);
 }
@@ -92,11 +91,11 @@ bool Raspakiranje::odbaciNeispravno(const QString& fileName, const QString& pake
                           QString::number(izlazniKod) + QLatin1Char(')');
     stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Greška ") + stanje.ZadnjaGreška);
-    return fileName == paket || !datoteke.ZapišiCijelu(stanje.PutanjaUpdate + fileName, {});
+    return fileName == paket || datoteke.ZapišiCijelu(stanje.PutanjaUpdate + fileName, {});
 }
 
 void Raspakiranje::obrišiStaru(const QString& put) {
-    if (datoteke.PostojiDatoteka(put) && datoteke.Obriši(put, true))
+    if (datoteke.PostojiDatoteka(put) && !datoteke.Obriši(put, true))
         dnevnik.LogirajGrešku(QStringLiteral("Unzip - brisanje datoteke: ") + put);
 }
 

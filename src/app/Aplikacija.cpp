@@ -118,9 +118,15 @@ void Aplikacija::cmdDownloadAndUpdate_Click() {
 
 void Aplikacija::cmdDownlNaLokaciju_Click() {
     IzvediOperaciju([this] {
-        distribucija_.PokreniDownloadNaLokaciju(true);
+        distribucijaNaLokaciju(true);
         return true;
     });
+}
+
+// A run that cannot go on ends the program here, where such decisions are made.
+void Aplikacija::distribucijaNaLokaciju(bool prikažiPoruke) {
+    if (distribucija_.PokreniDownloadNaLokaciju(prikažiPoruke) == IshodOperacije::KrajPrograma)
+        okolina.prozor.ZavršiProgram();
 }
 
 void Aplikacija::optLokacija_Click(int indeks) {
@@ -152,7 +158,7 @@ void Aplikacija::tmrUpdate_Timer() {
     // A running operation skips the tick; a later tick in the same minute may still start it.
     IzvediOperaciju([this, sada] {
         raspored_.Zabilježi(sada);
-        distribucija_.PokreniDownloadNaLokaciju(false);
+        distribucijaNaLokaciju(false);
         return true;
     });
 }

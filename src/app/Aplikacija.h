@@ -81,6 +81,7 @@ private:
     PrikazPrijenosa prikazPrijenosa();
     // The update run: fetch, the user's go-ahead, install.
     void downloadIInstalacija();
+    void distribucijaNaLokaciju(bool prikažiPoruke);
     void zapišiVrijednostiIzvoza();
 
     Okolina okolina;

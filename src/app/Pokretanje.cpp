@@ -67,9 +67,9 @@ bool Pokretanje::probaDirektorije() {
     stanje.PutanjaPrograma = radneDirektorije.AplikacijskaDirektorijaSaRazdjelnikom();
     const QString proba = stanje.PutanjaPrograma + QStringLiteral("UpdateADM");
     if (datoteke.PostojiDirektorija(proba))
-        datoteke.ObrišiDirektoriju(proba);
-    const bool napravljena = !datoteke.NapraviDirektoriju(proba);
-    datoteke.ObrišiDirektoriju(proba);
+        std::ignore = datoteke.ObrišiDirektoriju(proba);
+    const bool napravljena = bool(datoteke.NapraviDirektoriju(proba));
+    std::ignore = datoteke.ObrišiDirektoriju(proba);
     return napravljena;
 }
 

@@ -53,14 +53,15 @@ QByteArray Dnevnik::Zapis(const QString& poruka) const {
 }
 
 void Dnevnik::dodajZapis(const QString& poruka) {
-    const Ishod ishod = datoteke.DodajNaKraj(Putanja(), Zapis(poruka));
-    if (!ishod)
+    const Rezultat zapisano = datoteke.DodajNaKraj(Putanja(), Zapis(poruka));
+    if (zapisano)
         return;
-    if (ishod->korak == Greška::Korak::Otvaranje)
-        prozor.Poruka(Početak + QString::number(ishod->broj) + QLatin1Char(' ') + ishod->opis,
+    const Greška& greška = zapisano.greška();
+    if (greška.korak == Greška::Korak::Otvaranje)
+        prozor.Poruka(Početak + QString::number(greška.broj) + QLatin1Char(' ') + greška.opis,
                       Ikona::Usklicnik);
     else
-        prozor.Poruka(Početak + ishod->opis, Ikona::Usklicnik);
+        prozor.Poruka(Početak + greška.opis, Ikona::Usklicnik);
 }
 
 void Dnevnik::LogirajGrešku(const QString& poruka) {

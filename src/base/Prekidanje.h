@@ -8,6 +8,10 @@ class Dnevnik;
 class Prozor;
 struct Stanje;
 
+// How an operation ended. KrajPrograma: it cannot go on and the program must
+// end; app/ ends it, the layers below never do.
+enum class IshodOperacije { Uspjeh, Neuspjeh, KrajPrograma };
+
 class Prekidanje {
 public:
     Prekidanje(Stanje& stanje, Dnevnik& dnevnik, Prozor& prozor);

@@ -37,7 +37,7 @@ QString RadneDirektorije::AplikacijskaDirektorijaSaRazdjelnikom() const {
 bool RadneDirektorije::PostaviRadneDirektorije() {
     PostaviPutanje();
     if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
-        !datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
+        datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
         return true;
     prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
                                  "Program za automatsko ažuriranje novih programa mora prestati "

@@ -64,7 +64,7 @@ bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
     // A plan is never kept on disk; one left from elsewhere goes.
     const QString stariPlan = stanje.PutanjaUpdate + QStringLiteral("Update.txt");
     if (datoteke.PostojiDatoteka(stariPlan))
-        datoteke.Obriši(stariPlan, true);
+        std::ignore = datoteke.Obriši(stariPlan, true);
 
     prozor.PrikažiPlan(StavkePlana());
     return true;

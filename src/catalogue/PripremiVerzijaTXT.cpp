@@ -69,15 +69,16 @@ bool PripremaVerzija::saMrežneLokacije(const QString& lokacija) {
 
     if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ImeTeamViewera) &&
         datoteke.PostojiDatoteka(lokacija + ImeTeamViewera))
-        datoteke.Kopiraj(lokacija + ImeTeamViewera, stanje.PutanjaPrograma + ImeTeamViewera);
+        std::ignore =
+            datoteke.Kopiraj(lokacija + ImeTeamViewera, stanje.PutanjaPrograma + ImeTeamViewera);
 
     const QString nove = stanje.PutanjaUpdate + ImeListeVerzija;
-    if (datoteke.Obriši(nove, false)) {
+    if (!datoteke.Obriši(nove, false)) {
         stanje.ZadnjaGreška = QStringLiteral("Greška u brisanju datoteke ") + nove;
         dnevnik.LogirajGrešku(QStringLiteral("KI-PripremiVerzijaTXT- ") + stanje.ZadnjaGreška);
     }
 
-    if (datoteke.Kopiraj(lokacija + ImeListeVerzija, nove))
+    if (!datoteke.Kopiraj(lokacija + ImeListeVerzija, nove))
         return prekidanje.Prekini(
             Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa mrežne lokacije! "
                                     "Provjerite i pokušajte ponovno!") +

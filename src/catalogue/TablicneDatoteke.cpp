@@ -101,15 +101,16 @@ bool TablicneDatoteke::ZapišiMatricu(const Matrica& matrica, const QString& put
     }
 
     // Written beside the old file and put in its place whole, never deleted first.
-    const Ishod ishod = datoteke.ZapišiCijelu(put, UAnsi(tekst));
-    if (!ishod)
+    const Rezultat zapisano = datoteke.ZapišiCijelu(put, UAnsi(tekst));
+    if (zapisano)
         return true;
-    if (ishod->korak == Greška::Korak::Otvaranje)
-        prozor.Poruka(tekstOtvaranja(put, *ishod), Ikona::Usklicnik);
+    const Greška& greška = zapisano.greška();
+    if (greška.korak == Greška::Korak::Otvaranje)
+        prozor.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
     else
         // The file goes out in one piece; no single line is to blame.
         prozor.Poruka(QStringLiteral("Greška u upisu u datoteku: ") + put +
-                          QStringLiteral(" Red: ") + QLatin1Char(' ') + ishod->opis,
+                          QStringLiteral(" Red: ") + QLatin1Char(' ') + greška.opis,
                       Ikona::Usklicnik);
     return false;
 }

@@ -62,13 +62,12 @@ bool PunjenjeLokacije::pripremi() {
         return false;
     }
     update = lokacija + QStringLiteral("Update") + QDir::separator();
-    if (!datoteke.PostojiDirektorija(update) && datoteke.NapraviDirektoriju(update)) {
+    if (!datoteke.PostojiDirektorija(update) && !datoteke.NapraviDirektoriju(update)) {
         poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije! Program za "
                               "skidanje novih programa mora prestati sa radom. Vjerojatno nemate "
                               "administratorska prava."),
                true);
         krajPrograma = true;
-        prozor.ZavršiProgram();
         return false;
     }
     if (!dohvatiPopise())
@@ -135,9 +134,9 @@ void PunjenjeLokacije::započniPrikaz() {
 void PunjenjeLokacije::kopirajPopis(const QString& ime) {
     // Other computers read the lists at any moment: the copy is written beside
     // and renamed over, so they find the old list or the new one, never half.
-    if (const Ishod greška = datoteke.Kopiraj(update + ime, lokacija + ime))
-        stanje.PopisGrešaka +=
-            NoviRed + QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') + greška->opis;
+    if (const Rezultat kopirano = datoteke.Kopiraj(update + ime, lokacija + ime); !kopirano)
+        stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u kopiranju ") + ime +
+                               QLatin1Char(' ') + kopirano.greška().opis;
     else
         stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ime;
 }

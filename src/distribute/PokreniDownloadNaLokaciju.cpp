@@ -7,12 +7,15 @@
 
 namespace velkor {
 
-void PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke) {
+IshodOperacije PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke) {
     const bool uspjeh = DownloadNaLokaciju(PrikažiPoruke);
     prikaz.Zaustavi();
     prozor.SakrijProgres();
-    if (!PrikažiPoruke || krajPrograma)
-        return;
+    if (krajPrograma)
+        return IshodOperacije::KrajPrograma;
+    const IshodOperacije ishod = uspjeh ? IshodOperacije::Uspjeh : IshodOperacije::Neuspjeh;
+    if (!PrikažiPoruke)
+        return ishod;
 
     const QString lokacija = prozor.TekstLokacije(1);
     const QString vrijeme = prozor.VrijemePrijenosa();
@@ -33,6 +36,7 @@ void PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke) {
                                          "koristiti ovu direktoriju za ažuriranje programa!") +
                           NoviRed + vrijeme + NoviRed + ukupno,
                       Ikona::Usklicnik);
+    return ishod;
 }
 
 } // namespace velkor

@@ -28,8 +28,9 @@ public:
                      TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
                      PrikazPrijenosa prikaz);
 
-    // The run and its closing box (the box only when the user started it).
-    void PokreniDownloadNaLokaciju(bool PrikažiPoruke);
+    // The run and its closing box (the box only when the user started it);
+    // KrajPrograma when Update/ cannot be made at the location.
+    IshodOperacije PokreniDownloadNaLokaciju(bool PrikažiPoruke);
     // True when every row has been handled and the lists copied; false when it stopped early.
     bool DownloadNaLokaciju(bool PrikažiPoruke);
 

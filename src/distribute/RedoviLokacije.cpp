@@ -43,7 +43,7 @@ bool PunjenjeLokacije::obradiRed(int red) {
         else
             dohvati = novije(red, stari, paket);
         if (stari >= 0 && dohvati)
-            datoteke.Obriši(lokacija + paket, true);
+            std::ignore = datoteke.Obriši(lokacija + paket, true);
     }
     if (!dohvati)
         stanje.IzvještajRada += NoviRed + QStringLiteral("Ista verzija: ") + ime;

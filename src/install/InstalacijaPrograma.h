@@ -3,6 +3,8 @@
 // moved aside into the backup directory and the new one copied in, components
 // registered anew, everything rolled back when a step cannot be finished; then
 // the new versions list, the clean-up and a fresh check for updates.
+#include "base/Prekidanje.h"
+
 #include <QString>
 #include <functional>
 
@@ -36,8 +38,9 @@ class InstalacijaPrograma {
 public:
     explicit InstalacijaPrograma(DijeloviInstalacije dijelovi);
 
-    // True when every planned item was installed.
-    bool UpdatePrograma();
+    // Uspjeh when every planned item was installed; KrajPrograma when the
+    // backup directory cannot be made.
+    IshodOperacije UpdatePrograma();
 
     // An installation cut short (the program killed, the power gone) left its
     // mark: the files it had moved aside are put back before anything else.

@@ -107,12 +107,13 @@ bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
 }
 
 bool InstalacijaPrograma::deregistriraj(const QString& ime) {
-    dijelovi.stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
-    logiraj(dijelovi.stanje.ZadnjaGreška);
+    const QString tekstKoraka = QStringLiteral("Deregistracija komponente: ") + ime;
+    logiraj(tekstKoraka);
     if (dijelovi.registracija.Deregistriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    dijelovi.prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
-                               NoviRed + dijelovi.stanje.ZadnjaGreška + NoviRed +
+    dijelovi.stanje.ZadnjaGreška =
+        QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
+    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + tekstKoraka + NoviRed +
                                ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();
@@ -123,37 +124,38 @@ bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const KoraciVrste
     const QString od = dijelovi.stanje.*vrsta.direktorija + ime;
     const QString na = dijelovi.stanje.PutanjaUpdateBackup + ime;
     korak(vrsta.korak + ime);
-    Ishod greška = dijelovi.datoteke.Premjesti(od, na);
-    if (!greška || greška->broj == BrojGreske::DatotekaNijePronađena)
+    Rezultat premješteno = dijelovi.datoteke.Premjesti(od, na);
+    if (premješteno || premješteno.greška().broj == BrojGreske::DatotekaNijePronađena)
         return true;
     if (vrsta.ponovniKorak.isEmpty())
-        return odustani(neuspjeh(vrsta.greškaBackupa, ime, *greška));
+        return odustani(neuspjeh(vrsta.greškaBackupa, ime, premješteno.greška()));
 
-    dijelovi.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, *greška);
+    dijelovi.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, premješteno.greška());
     logiraj(dijelovi.stanje.ZadnjaGreška);
     if (dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + PreporukaPonovnogPokušaja,
                                Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return vratiNaPočetak();
     korak(vrsta.ponovniKorak + ime);
-    greška = dijelovi.datoteke.Premjesti(od, na);
-    return !greška || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, *greška));
+    premješteno = dijelovi.datoteke.Premjesti(od, na);
+    return premješteno || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, premješteno.greška()));
 }
 
 bool InstalacijaPrograma::kopirajNovu(const QString& ime, const KoraciVrste& vrsta) {
     korak(vrsta.kopiranje + ime);
     // Written beside the target and renamed over it: never half a program in place.
-    const Ishod greška = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ime,
-                                                   dijelovi.stanje.*vrsta.direktorija + ime);
-    return !greška || odustani(neuspjeh(vrsta.greškaKopiranja, ime, *greška));
+    const Rezultat kopirano = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ime,
+                                                        dijelovi.stanje.*vrsta.direktorija + ime);
+    return kopirano || odustani(neuspjeh(vrsta.greškaKopiranja, ime, kopirano.greška()));
 }
 
 bool InstalacijaPrograma::registriraj(const QString& ime) {
-    dijelovi.stanje.ZadnjaGreška = QStringLiteral("Registracija nove komponente: ") + ime;
-    dijelovi.prozor.PostaviStatus1(dijelovi.stanje.ZadnjaGreška);
+    const QString tekstKoraka = QStringLiteral("Registracija nove komponente: ") + ime;
+    dijelovi.prozor.PostaviStatus1(tekstKoraka);
     if (dijelovi.registracija.Registriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    dijelovi.prozor.Poruka(QStringLiteral("Desila se greška u registraciji nove komponente: ") +
-                               ime + NoviRed + dijelovi.stanje.ZadnjaGreška + NoviRed +
+    dijelovi.stanje.ZadnjaGreška =
+        QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime;
+    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + tekstKoraka + NoviRed +
                                ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();

@@ -63,32 +63,37 @@ void Povrat::PokušajVratitiSveNaPočetak() {
 // Unregistering, copying back and registering are each attempted, whatever
 // became of the one before.
 void Povrat::vratiKomponentu(const QString& ime) {
-    stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
-    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime))
-        prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
-                          NoviRed + stanje.ZadnjaGreška + NoviRed + ZaključakNeuspjeha,
+    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
+        stanje.ZadnjaGreška =
+            QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
+        prozor.Poruka(stanje.ZadnjaGreška + NoviRed +
+                          QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
+                          ZaključakNeuspjeha,
                       Ikona::Kriticno);
+    }
 
     kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
                        QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
                        ZaključakPrograma});
 
-    stanje.ZadnjaGreška = QStringLiteral("Registracija stare komponente: ") + ime;
-    prozor.PostaviStatus1(stanje.ZadnjaGreška);
-    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
-        prozor.Poruka(stanje.ZadnjaGreška + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+    const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
+    prozor.PostaviStatus1(registracijaStare);
+    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime)) {
+        // The step's own text is the box's message.
+        stanje.ZadnjaGreška = registracijaStare;
+        prozor.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+    }
 }
 
 void Povrat::kopirajNazad(const QString& ime, const Način& način) {
-    stanje.ZadnjaGreška = način.korak + ime;
-    prozor.PostaviStatus1(stanje.ZadnjaGreška);
-    logiraj(stanje.ZadnjaGreška);
-    const Ishod greška =
+    prozor.PostaviStatus1(način.korak + ime);
+    logiraj(način.korak + ime);
+    const Rezultat kopirano =
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
-    if (!greška)
+    if (kopirano)
         return;
     stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
-                          QStringLiteral("Poruka o grešci je: ") + greška->opis;
+                          QStringLiteral("Poruka o grešci je: ") + kopirano.greška().opis;
     logiraj(stanje.ZadnjaGreška);
     prozor.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
 }

@@ -25,25 +25,25 @@ const QString RačunaloIzrade = QStringLiteral("ZELMO-DVD");
 InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi)
     : dijelovi(std::move(dijelovi)) {}
 
-bool InstalacijaPrograma::UpdatePrograma() {
+IshodOperacije InstalacijaPrograma::UpdatePrograma() {
     dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
     if (!dijelovi.detekcija.DijalogPokrenutihPrograma())
-        return false;
+        return IshodOperacije::Neuspjeh;
     // Before the backup directory is emptied: it may hold the only copies.
     PopraviPrekinutuInstalaciju();
     if (!pripremiBackup())
-        return false;
+        return IshodOperacije::KrajPrograma;
     if (dijelovi.radneDirektorije.ImeRačunala() == RačunaloIzrade) {
         dijelovi.prozor.Poruka(
             QStringLiteral("Ime računala je ZELMO-DVD te nije moguće nastaviti sa "
                            "radom!"),
             Ikona::Usklicnik);
-        return false;
+        return IshodOperacije::Neuspjeh;
     }
     logiraj(QStringLiteral("Početak"));
     dijelovi.prozor.PostaviStatus1(QStringLiteral("Početak ..."));
     if (!označiUTijeku())
-        return false;
+        return IshodOperacije::Neuspjeh;
 
     for (int red = 0; red < Matrica::Redaka; ++red) {
         const ZapisVerzije zapis(dijelovi.stanje.NoveVerzije, red);
@@ -53,51 +53,49 @@ bool InstalacijaPrograma::UpdatePrograma() {
         QCoreApplication::processEvents();
         dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instaliranje);
         if (!instalirajStavku(ime))
-            return false;
+            return IshodOperacije::Neuspjeh;
         dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instalirano);
     }
 
     zamijeniVerzije();
     // Everything is in place, the list included: nothing left to put back.
-    dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
+    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
     počisti();
     logiraj(QStringLiteral("Kraj"));
     dijelovi.pripremiVerzijaTXT();
-    return true;
+    return IshodOperacije::Uspjeh;
 }
 
 // An existing directory is emptied, whatever comes of it; one that cannot be
-// made ends the program.
+// made must end the program (false).
 bool InstalacijaPrograma::pripremiBackup() {
     const QString& backup = dijelovi.stanje.PutanjaUpdateBackup;
     if (dijelovi.datoteke.PostojiDirektorija(backup)) {
-        dijelovi.datoteke.ObrišiPoUzorku(backup + QLatin1Char('*'), true);
+        std::ignore = dijelovi.datoteke.ObrišiPoUzorku(backup + QLatin1Char('*'), true);
         return true;
     }
-    const Ishod greška = dijelovi.datoteke.NapraviDirektoriju(backup);
-    if (!greška)
+    const Rezultat napravljena = dijelovi.datoteke.NapraviDirektoriju(backup);
+    if (napravljena)
         return true;
     dijelovi.stanje.ZadnjaGreška =
         QStringLiteral("Nastala je greška u kreiranju UpdateBackup direktorije! Program za "
                        "ažuriranje novih verzija mora prestati sa radom. Vjerojatno nemate "
                        "administratorska prava!") +
-        NoviRed + QStringLiteral("Greška: ") + greška->opis;
+        NoviRed + QStringLiteral("Greška: ") + napravljena.greška().opis;
     dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") +
                                    dijelovi.stanje.ZadnjaGreška);
     dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
-    dijelovi.prozor.ZavršiProgram();
     return false;
 }
 
 // The rollback ends the installation, and with it the mark of one in progress.
 bool InstalacijaPrograma::vratiNaPočetak() {
     dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
+    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
     return false;
 }
 
 void InstalacijaPrograma::korak(const QString& tekst) {
-    dijelovi.stanje.ZadnjaGreška = tekst;
     dijelovi.prozor.PostaviStatus1(tekst);
     logiraj(tekst);
 }

@@ -18,14 +18,14 @@ QString InstalacijaPrograma::oznakaUTijeku() const {
 }
 
 bool InstalacijaPrograma::označiUTijeku() {
-    const Ishod greška = dijelovi.datoteke.ZapišiCijelu(oznakaUTijeku(), QByteArray());
-    if (!greška)
+    const Rezultat zapisano = dijelovi.datoteke.ZapišiCijelu(oznakaUTijeku(), QByteArray());
+    if (zapisano)
         return true;
     // Without the mark an interruption could cost the files moved aside.
     dijelovi.stanje.ZadnjaGreška = QStringLiteral("Nastala je greška u zapisivanju datoteke: ") +
                                    oznakaUTijeku() + NoviRed +
-                                   QStringLiteral("Poruka o grešci je: ") + greška->opis + NoviRed +
-                                   QStringLiteral("Prekida se ažuriranje!");
+                                   QStringLiteral("Poruka o grešci je: ") + zapisano.greška().opis +
+                                   NoviRed + QStringLiteral("Prekida se ažuriranje!");
     logiraj(dijelovi.stanje.ZadnjaGreška);
     dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
     return false;
@@ -39,25 +39,27 @@ void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
                        "kraja. Datoteke premještene u ") +
         dijelovi.stanje.PutanjaUpdateBackup + QStringLiteral(" vraćaju se na svoja mjesta."));
     dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
+    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
 }
 
 // Failures are logged and passed over: every item is already in place.
 void InstalacijaPrograma::zamijeniVerzije() {
     logiraj(QStringLiteral("Backup Verzije.txt"));
-    if (Ishod greška =
+    if (const Rezultat r =
             dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaPrograma + ImeListeVerzija,
-                                      dijelovi.stanje.PutanjaUpdateBackup + ImeListeVerzija)) {
+                                      dijelovi.stanje.PutanjaUpdateBackup + ImeListeVerzija);
+        !r) {
         dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u premještanju u backup ") +
-                                       ImeListeVerzija + QLatin1Char(' ') + greška->opis;
+                                       ImeListeVerzija + QLatin1Char(' ') + r.greška().opis;
         logiraj(dijelovi.stanje.ZadnjaGreška);
     }
     logiraj(QStringLiteral("Kopiranje Verzije.txt"));
-    if (Ishod greška =
+    if (const Rezultat r =
             dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ImeListeVerzija,
-                                      dijelovi.stanje.PutanjaPrograma + ImeListeVerzija)) {
+                                      dijelovi.stanje.PutanjaPrograma + ImeListeVerzija);
+        !r) {
         dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u kopiranju ") + ImeListeVerzija +
-                                       QLatin1Char(' ') + greška->opis;
+                                       QLatin1Char(' ') + r.greška().opis;
         logiraj(dijelovi.stanje.ZadnjaGreška);
     }
     dijelovi.prozor.PostaviStatus1(QString());
@@ -69,15 +71,16 @@ void InstalacijaPrograma::počisti() {
         const QString u = QString::fromLatin1(uzorak);
         if (u != QLatin1String("*.ocx"))
             logiraj(QStringLiteral("Brisanje fajlova ") + u);
-        if (Ishod greška =
-                dijelovi.datoteke.ObrišiPoUzorku(dijelovi.stanje.PutanjaUpdate + u, true))
+        if (const Rezultat r =
+                dijelovi.datoteke.ObrišiPoUzorku(dijelovi.stanje.PutanjaUpdate + u, true);
+            !r)
             logiraj(QStringLiteral("Greška u brisanju fajlova ") + u + QStringLiteral(" - ") +
-                    greška->opis);
+                    r.greška().opis);
     }
     const QString& backup = dijelovi.stanje.PutanjaUpdateBackup;
     logiraj(QStringLiteral("Brisanje direktorije ") + backup);
-    if (Ishod greška = dijelovi.datoteke.ObrišiDirektoriju(backup.chopped(1)))
-        logiraj(QStringLiteral("Greška u brisanju direktorije - ") + backup + greška->opis);
+    if (const Rezultat r = dijelovi.datoteke.ObrišiDirektoriju(backup.chopped(1)); !r)
+        logiraj(QStringLiteral("Greška u brisanju direktorije - ") + backup + r.greška().opis);
 }
 
 } // namespace velkor

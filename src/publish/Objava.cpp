@@ -136,9 +136,9 @@ bool Objava::zapakirajJedan(const QString& izvor, const QString& radna, Paket& p
     const QString ime = paket.stavka.ime;
     const QString cilj = put(radna, paket.ime);
     if (PaketJeSamaDatoteka(ime)) {
-        if (const Ishod ishod = datoteke.Kopiraj(put(izvor, ime), cilj))
+        if (const Rezultat kopirano = datoteke.Kopiraj(put(izvor, ime), cilj); !kopirano)
             return odbij(QStringLiteral("Nije moguće kopirati ") + put(izvor, ime) +
-                         QStringLiteral(": ") + ishod->opis + QLatin1Char('.'));
+                         QStringLiteral(": ") + kopirano.greška().opis + QLatin1Char('.'));
     } else if (const QString greška = ZapakirajSedamZipom(sedamZip, izvor, ime, cilj);
                !greška.isEmpty()) {
         return odbij(greška);
@@ -153,9 +153,11 @@ bool Objava::zapakirajJedan(const QString& izvor, const QString& radna, Paket& p
 bool Objava::postavi(const QString& radna, const QString& odredište) {
     for (Paket& paket : paketi) {
         // Written beside the old package and moved over it whole.
-        if (const Ishod ishod = datoteke.Kopiraj(put(radna, paket.ime), put(odredište, paket.ime)))
+        if (const Rezultat zapisano =
+                datoteke.Kopiraj(put(radna, paket.ime), put(odredište, paket.ime));
+            !zapisano)
             return odbij(QStringLiteral("Nije moguće zapisati ") + put(odredište, paket.ime) +
-                         QStringLiteral(": ") + ishod->opis + QLatin1Char('.'));
+                         QStringLiteral(": ") + zapisano.greška().opis + QLatin1Char('.'));
         ++postavljeno;
         // The size of what was just written, not of what was meant to be.
         Greška greška;
