@@ -3,7 +3,9 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Izvjestaji.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "catalogue/PlanAzuriranja.h"
@@ -26,13 +28,15 @@ bool označen(const Matrica& matrica, int red) {
 
 } // namespace
 
-Akvizicija::Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+Akvizicija::Akvizicija(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
+                       OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                        Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
                        DownloadDatoteke downloadDatoteke)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
+    : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
+      datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
       downloadDatoteke(std::move(downloadDatoteke)),
-      raspakiranje_(stanje, prozor, datoteke, dnevnik, platforma, sat),
-      prekidanje(stanje, dnevnik, prozor) {}
+      raspakiranje_(stanje, napredak, datoteke, dnevnik, platforma, sat),
+      prekidanje(stanje, dnevnik, poruke) {}
 
 bool Akvizicija::započni(const QString& operacija) {
     prefiks = operacija + QStringLiteral(" - ");
@@ -42,10 +46,11 @@ bool Akvizicija::započni(const QString& operacija) {
     for (int red = 0; red < Matrica::Redaka && !imaOznačenih; ++red)
         imaOznačenih = označen(stanje.NoveVerzije, red);
     if (!imaOznačenih) {
-        prozor.Poruka(QStringLiteral("Nema novih verzija progama!"), Ikona::Usklicnik);
+        poruke.Poruka(QStringLiteral("Nema novih verzija progama!"), Ikona::Usklicnik);
         return false;
     }
-    prozor.PrikažiProgres(0, stanje.UkupnoDownload);
+    napredak.PrikažiProgres(0, stanje.UkupnoDownload);
+    preneseno = 0;
     logiraj(QStringLiteral("Početak"));
     return true;
 }
@@ -68,13 +73,14 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
     if (!usporediVeličinu(paket, *veličina, red, Stupac::VeličinaDownload))
         return false;
     const ZapisVerzije zapis(stanje.NoveVerzije, red);
-    const qint64 progres = qint64(prozor.Progres()) + zapis.VeličinaDownload().value_or(0);
-    prozor.PostaviProgres(qint32(std::clamp<qint64>(progres, 0, stanje.UkupnoDownload)));
+    preneseno = qint32(std::clamp<qint64>(qint64(preneseno) + zapis.VeličinaDownload().value_or(0),
+                                          0, stanje.UkupnoDownload));
+    napredak.PostaviProgres(preneseno);
     plan.OznačiStanjeStavke(zapis.Ime(), StanjeStavke::Preuzeto);
     if (raspakiranje_.Unzipaj(zapis.Ime()))
         return true;
     neuspjeh();
-    prozor.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,
+    poruke.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,
                   Ikona::Usklicnik);
     return false;
 }
@@ -93,13 +99,13 @@ bool Akvizicija::provjeriDatoteke(bool čekajPrazne) {
 bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
     const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
     const QString put = stanje.PutanjaUpdate + ime;
-    prozor.PostaviStatus1(QStringLiteral("Provjera veličine datoteka ..."));
+    napredak.PostaviStatus1(QStringLiteral("Provjera veličine datoteka ..."));
     for (const QString& zapis : {QStringLiteral("Nema fajla, moram čekati 5 s "),
                                  QStringLiteral("Nema fajla, moram čekati još 5 s ")}) {
         if (datoteke.PostojiDatoteka(put))
             break;
         logiraj(zapis + ime);
-        prozor.PostaviStatus1(QStringLiteral("Čekanje na raspakiravanje ..."));
+        napredak.PostaviStatus1(QStringLiteral("Čekanje na raspakiravanje ..."));
         if (čekanja <= 3)
             sat.Pričekaj(5);
         ++čekanja;
@@ -144,15 +150,15 @@ bool Akvizicija::prekini(const QString& poruka, bool sPorukom) {
 // Some failures show no box: the error list must be in front, or the user
 // would see nothing at all.
 bool Akvizicija::neuspjeh() {
-    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
-    prozor.PrikažiKarticu(KarticaGrešaka);
+    izvještaji.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    izvještaji.PrikažiKarticu(KarticaGrešaka);
     return false;
 }
 
 bool Akvizicija::uspjeh() {
-    prozor.PrikažiIzvještajRada(stanje.IzvještajRada);
-    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
-    prozor.PostaviStatus1(QString());
+    izvještaji.PrikažiIzvještajRada(stanje.IzvještajRada);
+    izvještaji.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    napredak.PostaviStatus1(QString());
     return true;
 }
 

@@ -11,19 +11,22 @@
 
 namespace velkor {
 
+class Izvještaji;
+class OkviriPoruka;
 class PlanAžuriranja;
 
 class Akvizicija {
 public:
-    Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-               Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
-               DownloadDatoteke downloadDatoteke);
+    Akvizicija(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji, OkviriPoruka& poruke,
+               Datoteke& datoteke, Dnevnik& dnevnik, Platforma& platforma, Sat& sat,
+               PlanAžuriranja& plan, DownloadDatoteke downloadDatoteke);
 
     // True only when every planned file lies in PutanjaUpdate with the size of
     // the plan; the first failure ends it, told to the user and the log.
     bool SnimitiSaInterneta();
-    // The same from the network location, whose Verzije.txt comes along.
-    bool SnimitiSaMrežneLokacije();
+    // The same from the network location (ending in the separator), whose
+    // Verzije.txt comes along.
+    bool SnimitiSaMrežneLokacije(const QString& lokacija);
 
 private:
     // Empties the texts; false, with a box, when nothing is marked.
@@ -45,7 +48,9 @@ private:
     bool uspjeh();
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    Izvještaji& izvještaji;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     Sat& sat;
@@ -54,6 +59,8 @@ private:
     Raspakiranje raspakiranje_;
     Prekidanje prekidanje;
     QString prefiks;
+    // What the bar shows: the bytes of the packages fetched so far.
+    qint32 preneseno = 0;
 };
 
 } // namespace velkor

@@ -1,15 +1,16 @@
 #include "acquire/PreuzimanjeDatoteke.h"
 
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 
 namespace velkor {
 
-PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Prozor& prozor, Dnevnik& dnevnik,
-                                         Domaćini domaćini, QString dodatniCa)
-    : stanje(stanje), prozor(prozor), dnevnik(dnevnik), domaćini(std::move(domaćini)),
-      preuzimač(std::move(dodatniCa)) {}
+PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke,
+                                         Dnevnik& dnevnik, Domaćini domaćini, QString dodatniCa)
+    : stanje(stanje), napredak(napredak), poruke(poruke), dnevnik(dnevnik),
+      domaćini(std::move(domaćini)), preuzimač(std::move(dodatniCa)) {}
 
 bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija) {
     if (!stanje.KoristiChilkat)
@@ -19,7 +20,7 @@ bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QStrin
 
 PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
                                                         const QString& fileName) const {
-    const QString& domaćin = prozor.OdabranaOpcija() == 2 ? domaćini.primarni : domaćini.sekundarni;
+    const QString& domaćin = izvor == 2 ? domaćini.primarni : domaćini.sekundarni;
     const QString put = QStringLiteral("/download/Verzija22/") + fileName;
     // Only what a valid URL needs is escaped: the name stays one path segment
     // naming that file, a blank, '#' or '%' in it included.
@@ -31,7 +32,7 @@ PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
 // The first steps of both engines: the file named in the status bar, the URL logged.
 PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::započni(const QString& shema,
                                                          const QString& fileName) {
-    prozor.PostaviStatus1(QStringLiteral("Download: ") + fileName);
+    napredak.PostaviStatus1(QStringLiteral("Download: ") + fileName);
     const Adresa a = adresa(shema, fileName);
     dnevnik.LogirajGrešku(QStringLiteral("Početak Download: ") + a.tekst);
     return a;
@@ -50,13 +51,13 @@ bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QStri
     stanje.ZadnjaGreška = QStringLiteral("DownInet: Greška u downloadu datoteke: ") + fileName +
                           QLatin1Char(' ') + opis;
     dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik, Gumbi::URedu);
+    poruke.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik, Gumbi::URedu);
     return false;
 }
 
 void PreuzimanjeDatoteke::isprazniStatus() {
-    prozor.PostaviStatus1(QString());
-    prozor.PostaviStatus2(QString());
+    napredak.PostaviStatus1(QString());
+    napredak.PostaviStatus2(QString());
 }
 
 } // namespace velkor

@@ -1,7 +1,7 @@
 #include "acquire/Akvizicija.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/VrijemePrijenosa.h"
@@ -21,10 +21,10 @@ bool Akvizicija::SnimitiSaInterneta() {
         if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket))
             return false;
     }
-    prozor.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
+    napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
     sat.Pričekaj(5);
     stanje.PočetakPrijenosa = SekundeOdPonoći(sat.Sada().time());
-    prozor.SakrijProgres();
+    napredak.SakrijProgres();
     return provjeriDatoteke(false) && uspjeh();
 }
 

@@ -1,7 +1,7 @@
 #include "acquire/Akvizicija.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
@@ -17,10 +17,9 @@ const QString Prekida = QStringLiteral(". Prekida se ažuriranje!");
 
 // The network location is a directory that ends in the separator (a mounted
 // share); names are joined to it with nothing between.
-bool Akvizicija::SnimitiSaMrežneLokacije() {
+bool Akvizicija::SnimitiSaMrežneLokacije(const QString& lokacija) {
     if (!započni(QStringLiteral("SnimitiSaMrežneLokacije")))
         return false;
-    const QString lokacija = prozor.TekstLokacije(0);
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
@@ -28,8 +27,8 @@ bool Akvizicija::SnimitiSaMrežneLokacije() {
         if (!kopirajSaLokacije(lokacija, paket) || !provjeriIRaspakiraj(red, paket))
             return false;
     }
-    prozor.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
-    prozor.SakrijProgres();
+    napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
+    napredak.SakrijProgres();
     if (!provjeriDatoteke(true) || !kopirajVerzije(lokacija))
         return false;
     sat.Pričekaj(5);
@@ -42,7 +41,7 @@ bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket
                            QStringLiteral(" pa je nije moguće instalirati") + Prekida,
                        false);
     logiraj(QStringLiteral("Početak kopiranja ") + paket);
-    prozor.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
+    napredak.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
     if (!datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
         return prekini(QStringLiteral("Greška u kopiranju ") + paket + Prekida, true);
     stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + paket;

@@ -3,7 +3,7 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
@@ -24,10 +24,10 @@ int sekundeSlijeganja(qint64 bajtova) {
 
 } // namespace
 
-Raspakiranje::Raspakiranje(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+Raspakiranje::Raspakiranje(Stanje& stanje, Napredak& napredak, Datoteke& datoteke, Dnevnik& dnevnik,
                            Platforma& platforma, Sat& sat)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), platforma(platforma),
-      sat(sat) {}
+    : stanje(stanje), napredak(napredak), datoteke(datoteke), dnevnik(dnevnik),
+      platforma(platforma), sat(sat) {}
 
 QString Raspakiranje::naredba7Zip(const QString& paket) const {
     const QChar navodnik = QLatin1Char('"');
@@ -39,7 +39,7 @@ QString Raspakiranje::naredba7Zip(const QString& paket) const {
 bool Raspakiranje::Unzipaj(const QString& fileName) {
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Početak ") + fileName);
     const QString paket = ImePaketa(fileName);
-    prozor.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
+    napredak.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
     const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
 
     if (PaketJeSamaDatoteka(fileName))
@@ -51,7 +51,7 @@ bool Raspakiranje::Unzipaj(const QString& fileName) {
     const VrstaStavke vrsta = Vrsta(fileName);
     if (veličina && vrsta != VrstaStavke::Pomoć && vrsta != VrstaStavke::Skripta)
         sat.Pričekaj(sekundeSlijeganja(*veličina));
-    prozor.PostaviStatus1(QString());
+    napredak.PostaviStatus1(QString());
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Kraj ") + fileName);
     return true;
 }

@@ -78,6 +78,7 @@ public:
 
 private:
     DownloadDatoteke downloadDatoteke();
+    IzvorAžuriranja izvorIzProzora();
     PrikazPrijenosa prikazPrijenosa();
     // The update run: fetch, the user's go-ahead, install.
     void downloadIInstalacija();
@@ -101,6 +102,10 @@ private:
     DetekcijaPrograma detekcija_;
     Povrat povrat_;
     InstalacijaPrograma instalacija_;
+
+    // The update source of the running operation, and the transfer time last shown.
+    IzvorAžuriranja izvor_;
+    QString vrijemePrijenosa_;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

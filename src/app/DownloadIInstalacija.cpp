@@ -17,8 +17,9 @@ const QString KljučIzvoza = QStringLiteral(
 
 void Aplikacija::downloadIInstalacija() {
     Prozor& prozor = okolina.prozor;
-    const bool pripremljeno = prozor.OdabranaOpcija() == 1 ? akvizicija_.SnimitiSaMrežneLokacije()
-                                                           : akvizicija_.SnimitiSaInterneta();
+    const bool pripremljeno = izvor_.opcija == 1
+                                  ? akvizicija_.SnimitiSaMrežneLokacije(izvor_.mrežnaLokacija)
+                                  : akvizicija_.SnimitiSaInterneta();
     prozor.PostaviStatus1(QString());
     prozor.SakrijProgres();
     if (!pripremljeno) {

@@ -2,7 +2,7 @@
 
 #include "base/Datoteke.h"
 #include "base/KodnaStranica.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/Sat.h"
 
 #include <QDir>
@@ -22,10 +22,10 @@ void dodajBroj16(QByteArray& u, quint16 broj) {
 
 } // namespace
 
-Dnevnik::Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, Prozor& prozor,
+Dnevnik::Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, OkviriPoruka& poruke,
                  const Sat& sat, const Regionalno& regionalno)
     : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), datoteke(datoteke),
-      prozor(prozor), sat(sat), regionalno(regionalno) {}
+      poruke(poruke), sat(sat), regionalno(regionalno) {}
 
 QString Dnevnik::Putanja() const {
     const QChar r = QDir::separator();
@@ -58,10 +58,10 @@ void Dnevnik::dodajZapis(const QString& poruka) {
         return;
     const Greška& greška = zapisano.greška();
     if (greška.korak == Greška::Korak::Otvaranje)
-        prozor.Poruka(Početak + QString::number(greška.broj) + QLatin1Char(' ') + greška.opis,
+        poruke.Poruka(Početak + QString::number(greška.broj) + QLatin1Char(' ') + greška.opis,
                       Ikona::Usklicnik);
     else
-        prozor.Poruka(Početak + greška.opis, Ikona::Usklicnik);
+        poruke.Poruka(Početak + greška.opis, Ikona::Usklicnik);
 }
 
 void Dnevnik::LogirajGrešku(const QString& poruka) {

@@ -5,7 +5,7 @@
 namespace velkor {
 
 class Dnevnik;
-class Prozor;
+class OkviriPoruka;
 struct Stanje;
 
 // How an operation ended. KrajPrograma: it cannot go on and the program must
@@ -14,7 +14,7 @@ enum class IshodOperacije { Uspjeh, Neuspjeh, KrajPrograma };
 
 class Prekidanje {
 public:
-    Prekidanje(Stanje& stanje, Dnevnik& dnevnik, Prozor& prozor);
+    Prekidanje(Stanje& stanje, Dnevnik& dnevnik, OkviriPoruka& poruke);
 
     // The message kept as the last error, logged behind the operation's prefix
     // and, with sPorukom, shown in a box; always false, the operation's result.
@@ -24,7 +24,7 @@ public:
 private:
     Stanje& stanje;
     Dnevnik& dnevnik;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
 };
 
 } // namespace velkor

@@ -1,7 +1,7 @@
 #include "base/RadneDirektorije.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "platform/Platforma.h"
 
@@ -25,9 +25,9 @@ QString uzRazdjelnik(QString put) {
 
 } // namespace
 
-RadneDirektorije::RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor,
-                                   Datoteke& datoteke, Platforma& platforma)
-    : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), stanje(stanje), prozor(prozor),
+RadneDirektorije::RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje,
+                                   OkviriPoruka& poruke, Datoteke& datoteke, Platforma& platforma)
+    : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), stanje(stanje), poruke(poruke),
       datoteke(datoteke), platforma(platforma) {}
 
 QString RadneDirektorije::AplikacijskaDirektorijaSaRazdjelnikom() const {
@@ -39,7 +39,7 @@ bool RadneDirektorije::PostaviRadneDirektorije() {
     if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
         datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
         return true;
-    prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
+    poruke.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
                                  "Program za automatsko ažuriranje novih programa mora prestati "
                                  "sa radom.\r\n"
                                  "Vjerojatno nemate administratorska prava ili je UAC uključen."),

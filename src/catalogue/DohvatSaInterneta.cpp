@@ -2,7 +2,7 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/ZajednickiTekstovi.h"
 
 #include <tuple>
@@ -16,10 +16,10 @@ const QString Provjerite = QStringLiteral("Provjerite vezu sa internetom i poku≈
 
 } // namespace
 
-DohvatSaInterneta::DohvatSaInterneta(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
+DohvatSaInterneta::DohvatSaInterneta(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke,
                                      Dnevnik& dnevnik, DownloadDatoteke downloadDatoteke)
-    : prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
-      downloadDatoteke(std::move(downloadDatoteke)), prekidanje(stanje, dnevnik, prozor) {}
+    : poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
+      downloadDatoteke(std::move(downloadDatoteke)), prekidanje(stanje, dnevnik, poruke) {}
 
 void DohvatSaInterneta::DohvatiTeamViewer(const QString& direktorija, bool sPorukom) {
     if (datoteke.PostojiDatoteka(direktorija + ImeTeamViewera))
@@ -50,7 +50,7 @@ bool DohvatSaInterneta::DohvatiVerzije(const QString& direktorija, const QString
                           QStringLiteral("Uƒçitao sa interneta Verzije.txt ali one ne postoje u ") +
                           direktorija);
     if (sPorukom)
-        prozor.Poruka(NemaPodatakaOVerzijama + direktorija, Ikona::Nema);
+        poruke.Poruka(NemaPodatakaOVerzijama + direktorija, Ikona::Nema);
     return false;
 }
 

@@ -11,7 +11,7 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class OkviriPoruka;
 struct Stanje;
 
 // Fetches one file from the selected web host into a directory; true only when written.
@@ -23,7 +23,7 @@ inline const QString NemaPodatakaOVerzijama =
 
 class DohvatSaInterneta {
 public:
-    DohvatSaInterneta(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+    DohvatSaInterneta(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                       DownloadDatoteke downloadDatoteke);
 
     // TeamViewerQS.exe into the directory when it is not there; a failure is
@@ -36,7 +36,7 @@ public:
     const DownloadDatoteke& download() const { return downloadDatoteke; }
 
 private:
-    Prozor& prozor;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     DownloadDatoteke downloadDatoteke;

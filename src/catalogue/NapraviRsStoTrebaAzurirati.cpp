@@ -2,7 +2,8 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
+#include "base/PrikazPlana.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
 #include "catalogue/ZapisVerzije.h"
@@ -17,15 +18,22 @@ const QString Prefiks = QStringLiteral("NapraviRsŠtoTrebaAžurirati - ");
 
 } // namespace
 
-PlanAžuriranja::PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
-      tablice(datoteke, prozor, dnevnik, stanje), prekidanje(stanje, dnevnik, prozor) {}
+PlanAžuriranja::PlanAžuriranja(Stanje& stanje, OkviriPoruka& poruke, PrikazPlana& prikaz,
+                               Datoteke& datoteke, Dnevnik& dnevnik)
+    : stanje(stanje), poruke(poruke), prikaz(prikaz), datoteke(datoteke), dnevnik(dnevnik),
+      tablice(datoteke, poruke, dnevnik, stanje), prekidanje(stanje, dnevnik, poruke) {}
 
 void PlanAžuriranja::logiraj(const QString& poruka) {
     dnevnik.LogirajGrešku(poruka);
 }
 
 bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
+    const bool napravljen = napravi();
+    prikaz.OmogućiDownload(napravljen);
+    return napravljen;
+}
+
+bool PlanAžuriranja::napravi() {
     logiraj(Prefiks + QStringLiteral("početak"));
 
     const QString nova = stanje.PutanjaUpdate + ImeListeVerzija;
@@ -42,7 +50,7 @@ bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
                               QStringLiteral(" te nije moguće nastaviti sa ažuriranjem. "
                                              "Kontaktirajte Velkor!");
         logiraj(QStringLiteral("NapraviRsŠtoTrebaAžurirati ") + stanje.ZadnjaGreška);
-        prozor.Poruka(stanje.ZadnjaGreška, Ikona::Informacija);
+        poruke.Poruka(stanje.ZadnjaGreška, Ikona::Informacija);
         return false;
     }
     if (!tablice.UčitajMatricu(stanje.StareVerzije, stara))
@@ -66,7 +74,7 @@ bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
     if (datoteke.PostojiDatoteka(stariPlan))
         std::ignore = datoteke.Obriši(stariPlan, true);
 
-    prozor.PrikažiPlan(StavkePlana());
+    prikaz.PrikažiPlan(StavkePlana());
     return true;
 }
 

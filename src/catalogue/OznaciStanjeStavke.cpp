@@ -1,4 +1,4 @@
-#include "base/Prozor.h"
+#include "base/PrikazPlana.h"
 #include "catalogue/PlanAzuriranja.h"
 
 namespace velkor {
@@ -24,10 +24,10 @@ int PostotakStanja(StanjeStavke stanje) {
 } // namespace
 
 void PlanAžuriranja::OznačiStanjeStavke(const QString& ime, StanjeStavke stanje) {
-    const int red = prozor.RedStavke(ime);
+    const int red = prikaz.RedStavke(ime);
     if (red < 1)
         return;
-    prozor.PostaviStanjeReda(red, int(stanje), PostotakStanja(stanje));
+    prikaz.PostaviStanjeReda(red, int(stanje), PostotakStanja(stanje));
 }
 
 } // namespace velkor

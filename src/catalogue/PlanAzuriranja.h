@@ -12,7 +12,8 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class OkviriPoruka;
+class PrikazPlana;
 struct Stanje;
 
 // An item's state in the plan grid, each shown by its picture and a fill.
@@ -27,10 +28,12 @@ enum class StanjeStavke : qint16 {
 
 class PlanAžuriranja {
 public:
-    PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik);
+    PlanAžuriranja(Stanje& stanje, OkviriPoruka& poruke, PrikazPlana& prikaz, Datoteke& datoteke,
+                   Dnevnik& dnevnik);
 
     // Reads both lists, marks what is to install, sums the packages and shows
-    // the plan; false when a list was missing or unreadable.
+    // the plan; false when a list was missing or unreadable. The download
+    // button follows the result.
     bool NapraviRsŠtoTrebaAžurirati();
 
     // Shows one item's progress in the grid: picture and fill; a value outside
@@ -41,13 +44,15 @@ public:
     QList<QStringList> StavkePlana() const;
 
 private:
+    bool napravi();
     void usporedi(int red, bool& bazaOznačena);
     void označi(int red, bool zaInstalirati);
     void dodajUkupno(int red);
     void logiraj(const QString& poruka);
 
     Stanje& stanje;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
+    PrikazPlana& prikaz;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     TablicneDatoteke tablice;

@@ -2,7 +2,7 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
@@ -20,16 +20,16 @@ const QString Prekida = QStringLiteral(" Prekida se ažuriranje!");
 
 } // namespace
 
-PripremaVerzija::PripremaVerzija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
+PripremaVerzija::PripremaVerzija(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke,
                                  Dnevnik& dnevnik, RadneDirektorije& radneDirektorije,
                                  TablicneDatoteke& tablice, PlanAžuriranja& plan,
                                  DownloadDatoteke downloadDatoteke)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+    : stanje(stanje), poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       radneDirektorije(radneDirektorije), tablice(tablice), plan(plan),
-      dohvat(stanje, prozor, datoteke, dnevnik, std::move(downloadDatoteke)),
-      prekidanje(stanje, dnevnik, prozor) {}
+      dohvat(stanje, poruke, datoteke, dnevnik, std::move(downloadDatoteke)),
+      prekidanje(stanje, dnevnik, poruke) {}
 
-bool PripremaVerzija::PripremiVerzijaTXT() {
+bool PripremaVerzija::PripremiVerzijaTXT(const IzvorAžuriranja& izvor) {
     if (!radneDirektorije.PostaviRadneDirektorije())
         return false;
 
@@ -45,15 +45,10 @@ bool PripremaVerzija::PripremiVerzijaTXT() {
             Prefiks, QStringLiteral("PripremiVerzijaTXT - Desila se greška u čitanju zapisa u "
                                     "matricu. Prekida se ažuriranje!"));
 
-    const int opcija = prozor.OdabranaOpcija();
-    const bool pripremljeno =
-        (opcija == 0 || opcija == 2) ? saInterneta() : saMrežneLokacije(prozor.TekstLokacije(0));
-    if (!pripremljeno)
-        return false;
-
-    const bool rezultat = plan.NapraviRsŠtoTrebaAžurirati();
-    prozor.OmogućiDownload(rezultat);
-    return rezultat;
+    const bool pripremljeno = (izvor.opcija == 0 || izvor.opcija == 2)
+                                  ? saInterneta()
+                                  : saMrežneLokacije(izvor.mrežnaLokacija);
+    return pripremljeno && plan.NapraviRsŠtoTrebaAžurirati();
 }
 
 bool PripremaVerzija::saInterneta() {
@@ -88,7 +83,7 @@ bool PripremaVerzija::saMrežneLokacije(const QString& lokacija) {
                               QStringLiteral("Kopirao sa mrežne lokacije Verzije.txt, ali ona ne "
                                              "postoji u ") +
                               lokacija);
-        prozor.Poruka(NemaPodatakaOVerzijama + lokacija, Ikona::Nema);
+        poruke.Poruka(NemaPodatakaOVerzijama + lokacija, Ikona::Nema);
         return false;
     }
     return true;

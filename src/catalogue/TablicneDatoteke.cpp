@@ -3,7 +3,7 @@
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
 #include "base/KodnaStranica.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
 
@@ -43,9 +43,9 @@ QStringList RedoviTablice(const QString& tekst) {
     return redovi;
 }
 
-TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, Prozor& prozor, Dnevnik& dnevnik,
+TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, OkviriPoruka& poruke, Dnevnik& dnevnik,
                                    Stanje& stanje)
-    : datoteke(datoteke), prozor(prozor), dnevnik(dnevnik), stanje(stanje) {}
+    : datoteke(datoteke), poruke(poruke), dnevnik(dnevnik), stanje(stanje) {}
 
 bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
     OčistiMatricu(matrica);
@@ -54,7 +54,7 @@ bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
     const std::optional<QByteArray> bajtovi = datoteke.Pročitaj(put, &greška);
     if (!bajtovi) {
         if (greška.korak == Greška::Korak::Otvaranje) {
-            prozor.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
+            poruke.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
         } else {
             // The file is read whole, so no line had been read when it failed.
             stanje.ZadnjaGreška = QStringLiteral("Greška u čitanju datoteke: ") + put +
@@ -106,10 +106,10 @@ bool TablicneDatoteke::ZapišiMatricu(const Matrica& matrica, const QString& put
         return true;
     const Greška& greška = zapisano.greška();
     if (greška.korak == Greška::Korak::Otvaranje)
-        prozor.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
+        poruke.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
     else
         // The file goes out in one piece; no single line is to blame.
-        prozor.Poruka(QStringLiteral("Greška u upisu u datoteku: ") + put +
+        poruke.Poruka(QStringLiteral("Greška u upisu u datoteku: ") + put +
                           QStringLiteral(" Red: ") + QLatin1Char(' ') + greška.opis,
                       Ikona::Usklicnik);
     return false;

@@ -5,7 +5,9 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Izvjestaji.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "catalogue/TablicneDatoteke.h"
 #include "catalogue/ZapisVerzije.h"
@@ -23,17 +25,25 @@ const QString GreškaMatrice =
 
 } // namespace
 
-PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
-                                   Dnevnik& dnevnik, TablicneDatoteke& tablice,
-                                   DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
-      dohvat(stanje, prozor, datoteke, dnevnik, std::move(downloadDatoteke)),
-      prikaz(std::move(prikaz)), prekidanje(stanje, dnevnik, prozor) {}
+PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
+                                   OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
+                                   TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
+                                   PrikazPrijenosa prikaz)
+    : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
+      datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
+      dohvat(stanje, poruke, datoteke, dnevnik, std::move(downloadDatoteke)),
+      prikaz(std::move(prikaz)), prekidanje(stanje, dnevnik, poruke) {}
 
-bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke) {
+QString PunjenjeLokacije::LokacijaSRazdjelnikom(QString lokacija) {
+    if (!lokacija.isEmpty() && !lokacija.endsWith(QDir::separator()))
+        lokacija += QDir::separator();
+    return lokacija;
+}
+
+bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& zadanaLokacija) {
     prikažiPoruke = PrikažiPoruke;
     krajPrograma = false;
-    if (!pripremi())
+    if (!pripremi(zadanaLokacija))
         return false;
     započniPrikaz();
     for (int red = 0; red < Matrica::Redaka; ++red) {
@@ -46,13 +56,8 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke) {
     return true;
 }
 
-bool PunjenjeLokacije::pripremi() {
-    lokacija = prozor.TekstLokacije(1);
-    // An empty box stays empty: with a separator alone the root would be the location.
-    if (!lokacija.isEmpty() && !lokacija.endsWith(QDir::separator())) {
-        lokacija += QDir::separator();
-        prozor.PostaviTekstLokacije(1, lokacija);
-    }
+bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
+    lokacija = LokacijaSRazdjelnikom(zadanaLokacija);
     if (lokacija.isEmpty() || !datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji unesena lokacija za download programa: ") + lokacija +
                    NoviRed +
@@ -104,7 +109,7 @@ bool PunjenjeLokacije::učitajPopisLokacije() {
     if (!datoteke.PostojiDatoteka(put)) {
         // Asked also in a scheduled run: copying everything is a decision to make.
         const Odgovor odgovor =
-            prozor.Poruka(QStringLiteral("Ne postoji datoteka: ") + put +
+            poruke.Poruka(QStringLiteral("Ne postoji datoteka: ") + put +
                               QStringLiteral(". Kopiraju se sve datoteke. Želite li nastaviti "
                                              "sa download-om?"),
                           Ikona::Upitnik, Gumbi::DaNe);
@@ -123,7 +128,8 @@ bool PunjenjeLokacije::učitajPopisLokacije() {
 
 void PunjenjeLokacije::započniPrikaz() {
     prikaz.Pokreni();
-    prozor.PrikažiProgres(0, KrugProgresa);
+    napredak.PrikažiProgres(0, KrugProgresa);
+    korakProgresa = 0;
     stanje.IzvještajRada.clear();
     stanje.PopisGrešaka.clear();
     stanje.UkupnoPreneseno = 0;
@@ -143,9 +149,9 @@ void PunjenjeLokacije::kopirajPopis(const QString& ime) {
 
 void PunjenjeLokacije::završi() {
     prikaz.Zaustavi();
-    prozor.SakrijProgres();
-    prozor.PrikažiIzvještajRada(stanje.IzvještajRada);
-    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    napredak.SakrijProgres();
+    izvještaji.PrikažiIzvještajRada(stanje.IzvještajRada);
+    izvještaji.PrikažiPopisGrešaka(stanje.PopisGrešaka);
 }
 
 void PunjenjeLokacije::logiraj(const QString& prefiks, const QString& poruka) {
@@ -154,7 +160,7 @@ void PunjenjeLokacije::logiraj(const QString& prefiks, const QString& poruka) {
 
 void PunjenjeLokacije::poruka(const QString& tekst, bool uskličnik) {
     if (prikažiPoruke)
-        prozor.Poruka(tekst, uskličnik ? Ikona::Usklicnik : Ikona::Nema);
+        poruke.Poruka(tekst, uskličnik ? Ikona::Usklicnik : Ikona::Nema);
 }
 
 bool PunjenjeLokacije::prekini(const QString& prefiks, const QString& tekst) {

@@ -1,33 +1,34 @@
 // The run as the button and the timer start it, with the closing box.
 #include "distribute/PunjenjeLokacije.h"
 
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
 
 namespace velkor {
 
-IshodOperacije PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke) {
-    const bool uspjeh = DownloadNaLokaciju(PrikažiPoruke);
+IshodOperacije PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke,
+                                                           const QString& zadanaLokacija) {
+    const bool uspjeh = DownloadNaLokaciju(PrikažiPoruke, zadanaLokacija);
     prikaz.Zaustavi();
-    prozor.SakrijProgres();
+    napredak.SakrijProgres();
     if (krajPrograma)
         return IshodOperacije::KrajPrograma;
     const IshodOperacije ishod = uspjeh ? IshodOperacije::Uspjeh : IshodOperacije::Neuspjeh;
     if (!PrikažiPoruke)
         return ishod;
 
-    const QString lokacija = prozor.TekstLokacije(1);
-    const QString vrijeme = prozor.VrijemePrijenosa();
+    const QString vrijeme = prikaz.Tekst();
     const QString ukupno = QStringLiteral("Ukupno prenesno: ") +
                            QString::number(stanje.UkupnoPreneseno) + QStringLiteral(" bajtova.");
     if (uspjeh)
-        prozor.Poruka(QStringLiteral("Uspješno skinuti programi na lokaciju ") + lokacija +
+        poruke.Poruka(QStringLiteral("Uspješno skinuti programi na lokaciju ") + lokacija +
                           QLatin1Char(' ') + NoviRed + vrijeme + NoviRed + ukupno + NoviRed +
                           QStringLiteral("Sada je moguće ažuriranje za ostala računala!"),
                       Ikona::Usklicnik);
     else
-        prozor.Poruka(QStringLiteral("Upozorenje. Nisu uspješno skinuti programi na lokaciju ") +
+        poruke.Poruka(QStringLiteral("Upozorenje. Nisu uspješno skinuti programi na lokaciju ") +
                           lokacija +
                           QStringLiteral(" pa ažuriranje sa te lokacije nije preporučljivo. "
                                          "Otklonite nastalu grešku ili kontaktirajte Velkor.") +

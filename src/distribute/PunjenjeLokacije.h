@@ -12,27 +12,36 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class Izvještaji;
+class Napredak;
+class OkviriPoruka;
 class TablicneDatoteke;
 struct Stanje;
 
-// The transfer-time display, switched on and off by the run.
+// The transfer-time display, switched on and off by the run; Tekst is what it
+// shows now, for the closing box.
 struct PrikazPrijenosa {
     std::function<void()> Pokreni;
     std::function<void()> Zaustavi;
+    std::function<QString()> Tekst;
 };
 
 class PunjenjeLokacije {
 public:
-    PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+    PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
+                     OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                      TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
                      PrikazPrijenosa prikaz);
 
+    // The location as typed, with the separator the names are joined to. An
+    // empty one stays empty: with a separator alone the root would be the location.
+    static QString LokacijaSRazdjelnikom(QString lokacija);
+
     // The run and its closing box (the box only when the user started it);
     // KrajPrograma when Update/ cannot be made at the location.
-    IshodOperacije PokreniDownloadNaLokaciju(bool PrikažiPoruke);
+    IshodOperacije PokreniDownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
     // True when every row has been handled and the lists copied; false when it stopped early.
-    bool DownloadNaLokaciju(bool PrikažiPoruke);
+    bool DownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
 
 private:
     // The bar shows activity, not the share done: it runs 1 to 29 on a scale of
@@ -40,7 +49,7 @@ private:
     static constexpr qint32 KrugProgresa = 30;
 
     // Steps before the rows: the location, Update/, the fetched files, both lists.
-    bool pripremi();
+    bool pripremi(const QString& zadanaLokacija);
     bool dohvatiPopise();
     bool učitajPopisLokacije();
     void započniPrikaz();
@@ -61,7 +70,9 @@ private:
     bool prekini(const QString& prefiks, const QString& poruka);
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    Izvještaji& izvještaji;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     TablicneDatoteke& tablice;
@@ -77,6 +88,7 @@ private:
     bool kopirajSve = false;
     bool dohvaćeno = false;
     bool bazaDohvaćena = false;
+    qint32 korakProgresa = 0;
 };
 
 } // namespace velkor

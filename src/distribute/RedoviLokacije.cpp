@@ -5,7 +5,7 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/ZapisVerzije.h"
@@ -124,8 +124,8 @@ bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& paket) {
 }
 
 void PunjenjeLokacije::pomakniProgres() {
-    const qint32 vrijednost = prozor.Progres() + 1;
-    prozor.PostaviProgres(vrijednost >= KrugProgresa ? 1 : vrijednost);
+    korakProgresa = korakProgresa + 1 >= KrugProgresa ? 1 : korakProgresa + 1;
+    napredak.PostaviProgres(korakProgresa);
 }
 
 QString PunjenjeLokacije::tekstVeličine(int red) const {

@@ -2,7 +2,7 @@
 #include "base/ZajednickiTekstovi.h"
 
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "install/AppJeStartana.h"
 
 namespace velkor {
@@ -26,8 +26,8 @@ const QString PitanjeOOdustajanju =
 
 } // namespace
 
-DetekcijaPrograma::DetekcijaPrograma(Platforma& platforma, Prozor& prozor, Dnevnik& dnevnik)
-    : platforma(platforma), prozor(prozor), dnevnik(dnevnik), tabela(TabelaProzoraPrograma()) {}
+DetekcijaPrograma::DetekcijaPrograma(Platforma& platforma, OkviriPoruka& poruke, Dnevnik& dnevnik)
+    : platforma(platforma), poruke(poruke), dnevnik(dnevnik), tabela(TabelaProzoraPrograma()) {}
 
 QString DetekcijaPrograma::NađiPokrenutePrograme() {
     QString popis;
@@ -44,7 +44,7 @@ bool DetekcijaPrograma::DijalogPokrenutihPrograma() {
         if (popis.isEmpty())
             return true;
         const Odgovor odgovor =
-            prozor.Poruka(pitanjeOPokrenutima(popis), Ikona::Upitnik, Gumbi::DaNe);
+            poruke.Poruka(pitanjeOPokrenutima(popis), Ikona::Upitnik, Gumbi::DaNe);
         dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- Postoje startovani programi ") +
                               popis);
         if (odgovor == Odgovor::Ne && potvrđenoOdustajanje())
@@ -53,7 +53,7 @@ bool DetekcijaPrograma::DijalogPokrenutihPrograma() {
 }
 
 bool DetekcijaPrograma::potvrđenoOdustajanje() {
-    if (prozor.Poruka(PitanjeOOdustajanju, Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
+    if (poruke.Poruka(PitanjeOOdustajanju, Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return false;
     dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- Korisnik odustaje"));
     return true;

@@ -15,7 +15,8 @@ class DetekcijaPrograma;
 class Dnevnik;
 class PlanAžuriranja;
 class Povrat;
-class Prozor;
+class Napredak;
+class OkviriPoruka;
 class RadneDirektorije;
 class Registracija;
 struct Stanje;
@@ -23,7 +24,8 @@ struct Stanje;
 // What the installation works with; the check for updates runs at its end.
 struct DijeloviInstalacije {
     Stanje& stanje;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
+    Napredak& napredak;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     RadneDirektorije& radneDirektorije;
@@ -57,6 +59,7 @@ private:
     bool premjestiUBackup(const QString& ime, const KoraciVrste& vrsta);
     bool kopirajNovu(const QString& ime, const KoraciVrste& vrsta);
     bool registriraj(const QString& ime);
+    bool neuspjehRegistracije(const QString& greška, const QString& tekstKoraka);
     bool vratiNaPočetak();
     void zamijeniVerzije();
     void počisti();

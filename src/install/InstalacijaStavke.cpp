@@ -1,6 +1,7 @@
 // One planned item put in place by the steps of its kind.
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
 #include "catalogue/VrstaStavke.h"
@@ -111,12 +112,8 @@ bool InstalacijaPrograma::deregistriraj(const QString& ime) {
     logiraj(tekstKoraka);
     if (dijelovi.registracija.Deregistriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    dijelovi.stanje.ZadnjaGreška =
-        QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
-    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + tekstKoraka + NoviRed +
-                               ZaključakNeuspjeha,
-                           Ikona::Kriticno);
-    return vratiNaPočetak();
+    return neuspjehRegistracije(
+        QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime, tekstKoraka);
 }
 
 // A file not there yet (error 53) is a new item: nothing to move aside.
@@ -132,7 +129,7 @@ bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const KoraciVrste
 
     dijelovi.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, premješteno.greška());
     logiraj(dijelovi.stanje.ZadnjaGreška);
-    if (dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + PreporukaPonovnogPokušaja,
+    if (dijelovi.poruke.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + PreporukaPonovnogPokušaja,
                                Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return vratiNaPočetak();
     korak(vrsta.ponovniKorak + ime);
@@ -150,13 +147,17 @@ bool InstalacijaPrograma::kopirajNovu(const QString& ime, const KoraciVrste& vrs
 
 bool InstalacijaPrograma::registriraj(const QString& ime) {
     const QString tekstKoraka = QStringLiteral("Registracija nove komponente: ") + ime;
-    dijelovi.prozor.PostaviStatus1(tekstKoraka);
+    dijelovi.napredak.PostaviStatus1(tekstKoraka);
     if (dijelovi.registracija.Registriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    dijelovi.stanje.ZadnjaGreška =
-        QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime;
-    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + tekstKoraka + NoviRed +
-                               ZaključakNeuspjeha,
+    return neuspjehRegistracije(
+        QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime, tekstKoraka);
+}
+
+// The tool could not be started: the error, the step it stopped, and the rollback.
+bool InstalacijaPrograma::neuspjehRegistracije(const QString& greška, const QString& tekstKoraka) {
+    dijelovi.stanje.ZadnjaGreška = greška;
+    dijelovi.poruke.Poruka(greška + NoviRed + tekstKoraka + NoviRed + ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();
 }
@@ -164,7 +165,7 @@ bool InstalacijaPrograma::registriraj(const QString& ime) {
 bool InstalacijaPrograma::odustani(const QString& tekst) {
     dijelovi.stanje.ZadnjaGreška = tekst;
     logiraj(tekst);
-    dijelovi.prozor.Poruka(tekst + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+    dijelovi.poruke.Poruka(tekst + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
     return vratiNaPočetak();
 }
 

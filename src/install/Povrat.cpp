@@ -3,7 +3,8 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "catalogue/VrstaStavke.h"
 #include "install/Registracija.h"
@@ -19,9 +20,9 @@ const QString ZaključakDatoteke =
 
 } // namespace
 
-Povrat::Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-               Registracija& registracija)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+Povrat::Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datoteke& datoteke,
+               Dnevnik& dnevnik, Registracija& registracija)
+    : stanje(stanje), napredak(napredak), poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       registracija(registracija) {}
 
 void Povrat::PokušajVratitiSveNaPočetak() {
@@ -66,7 +67,7 @@ void Povrat::vratiKomponentu(const QString& ime) {
     if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
         stanje.ZadnjaGreška =
             QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
-        prozor.Poruka(stanje.ZadnjaGreška + NoviRed +
+        poruke.Poruka(stanje.ZadnjaGreška + NoviRed +
                           QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
                           ZaključakNeuspjeha,
                       Ikona::Kriticno);
@@ -77,16 +78,16 @@ void Povrat::vratiKomponentu(const QString& ime) {
                        ZaključakPrograma});
 
     const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
-    prozor.PostaviStatus1(registracijaStare);
+    napredak.PostaviStatus1(registracijaStare);
     if (!registracija.Registriraj(stanje.PutanjaPrograma, ime)) {
         // The step's own text is the box's message.
         stanje.ZadnjaGreška = registracijaStare;
-        prozor.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+        poruke.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
     }
 }
 
 void Povrat::kopirajNazad(const QString& ime, const Način& način) {
-    prozor.PostaviStatus1(način.korak + ime);
+    napredak.PostaviStatus1(način.korak + ime);
     logiraj(način.korak + ime);
     const Rezultat kopirano =
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
@@ -95,7 +96,7 @@ void Povrat::kopirajNazad(const QString& ime, const Način& način) {
     stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
                           QStringLiteral("Poruka o grešci je: ") + kopirano.greška().opis;
     logiraj(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
+    poruke.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
 }
 
 void Povrat::logiraj(const QString& poruka) {

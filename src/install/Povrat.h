@@ -8,7 +8,8 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class Napredak;
+class OkviriPoruka;
 class Registracija;
 struct Stanje;
 
@@ -19,8 +20,8 @@ inline const QString ZaključakNeuspjeha = QStringLiteral(
 
 class Povrat {
 public:
-    Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-           Registracija& registracija);
+    Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datoteke& datoteke,
+           Dnevnik& dnevnik, Registracija& registracija);
 
     void PokušajVratitiSveNaPočetak();
 
@@ -38,7 +39,8 @@ private:
     void logiraj(const QString& poruka);
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     Registracija& registracija;

@@ -3,7 +3,8 @@
 
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
 #include "catalogue/PlanAzuriranja.h"
@@ -34,14 +35,14 @@ IshodOperacije InstalacijaPrograma::UpdatePrograma() {
     if (!pripremiBackup())
         return IshodOperacije::KrajPrograma;
     if (dijelovi.radneDirektorije.ImeRačunala() == RačunaloIzrade) {
-        dijelovi.prozor.Poruka(
+        dijelovi.poruke.Poruka(
             QStringLiteral("Ime računala je ZELMO-DVD te nije moguće nastaviti sa "
                            "radom!"),
             Ikona::Usklicnik);
         return IshodOperacije::Neuspjeh;
     }
     logiraj(QStringLiteral("Početak"));
-    dijelovi.prozor.PostaviStatus1(QStringLiteral("Početak ..."));
+    dijelovi.napredak.PostaviStatus1(QStringLiteral("Početak ..."));
     if (!označiUTijeku())
         return IshodOperacije::Neuspjeh;
 
@@ -84,7 +85,7 @@ bool InstalacijaPrograma::pripremiBackup() {
         NoviRed + QStringLiteral("Greška: ") + napravljena.greška().opis;
     dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") +
                                    dijelovi.stanje.ZadnjaGreška);
-    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
+    dijelovi.poruke.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
     return false;
 }
 
@@ -96,7 +97,7 @@ bool InstalacijaPrograma::vratiNaPočetak() {
 }
 
 void InstalacijaPrograma::korak(const QString& tekst) {
-    dijelovi.prozor.PostaviStatus1(tekst);
+    dijelovi.napredak.PostaviStatus1(tekst);
     logiraj(tekst);
 }
 

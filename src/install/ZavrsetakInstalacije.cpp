@@ -2,7 +2,8 @@
 // that tells an installation cut short from one that has ended.
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
 #include "install/InstalacijaPrograma.h"
@@ -27,7 +28,7 @@ bool InstalacijaPrograma::označiUTijeku() {
                                    QStringLiteral("Poruka o grešci je: ") + zapisano.greška().opis +
                                    NoviRed + QStringLiteral("Prekida se ažuriranje!");
     logiraj(dijelovi.stanje.ZadnjaGreška);
-    dijelovi.prozor.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
+    dijelovi.poruke.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
     return false;
 }
 
@@ -62,7 +63,7 @@ void InstalacijaPrograma::zamijeniVerzije() {
                                        QLatin1Char(' ') + r.greška().opis;
         logiraj(dijelovi.stanje.ZadnjaGreška);
     }
-    dijelovi.prozor.PostaviStatus1(QString());
+    dijelovi.napredak.PostaviStatus1(QString());
 }
 
 // The packages and the unpacked files go; the lists and the log stay.

@@ -51,7 +51,8 @@ private slots:
                 return slucaj.sve("prazno").contains(ime) || QFile::copy(server + ime, dir + ime);
             });
 
-        QCOMPARE(priprema.PripremiVerzijaTXT(), !slucaj.polja.contains("poruka"));
+        QCOMPARE(priprema.PripremiVerzijaTXT({o.prozor.opcija, o.prozor.lokacije[0]}),
+                 !slucaj.polja.contains("poruka"));
 
         QCOMPARE(o.porukeLoga(), zamijeni(slucaj.sve("log")));
         QCOMPARE(Poruke(o.prozor), zamijeni(slucaj.sve("poruka")));

@@ -112,7 +112,7 @@ private slots:
                                {70, "Dozvola odbijena"});
         velkor::Registracija registracija(o.platforma, o.aplikacija().dnevnik());
 
-        Povrat(st, o.prozor, o.datoteke, o.aplikacija().dnevnik(), registracija)
+        Povrat(st, o.prozor, o.prozor, o.datoteke, o.aplikacija().dnevnik(), registracija)
             .PokušajVratitiSveNaPočetak();
         qputenv("PATH", put);
         QCOMPARE(o.porukeLoga(), Zamijeni(slucaj.sve("log"), o));
