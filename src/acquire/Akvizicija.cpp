@@ -18,6 +18,8 @@ namespace velkor {
 namespace {
 
 const QString Prekida = QStringLiteral(" Prekida se ažuriranje!");
+// At most four waits for missing files in the whole check.
+constexpr int NajvišeČekanja = 4;
 // "Poruke o greškama", where txtPorGr lies.
 constexpr int KarticaGrešaka = 2;
 
@@ -87,7 +89,7 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
 
 bool Akvizicija::provjeriDatoteke(bool čekajPrazne) {
     logiraj(QStringLiteral("Početak provjere veličine datoteka"));
-    // Shared by all files: at most four waits in the whole phase.
+    // Shared by all files.
     int čekanja = 0;
     for (int red : planiraniRedovi()) {
         if (!provjeriDatoteku(red, čekanja, čekajPrazne))
@@ -106,8 +108,8 @@ bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
             break;
         logiraj(zapis + ime);
         napredak.PostaviStatus1(QStringLiteral("Čekanje na raspakiravanje ..."));
-        if (čekanja <= 3)
-            sat.Pričekaj(5);
+        if (čekanja < NajvišeČekanja)
+            sat.Pričekaj(SekundiČekanja);
         ++čekanja;
     }
     if (!datoteke.PostojiDatoteka(put))
@@ -121,7 +123,7 @@ bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
                        true);
     // A copy from a share may still be on its way: up to two looks more.
     for (int pokušaj = 0; čekajPrazne && pokušaj < 2 && *veličina == 0; ++pokušaj) {
-        sat.Pričekaj(5);
+        sat.Pričekaj(SekundiČekanja);
         veličina = datoteke.Veličina(put).value_or(0);
     }
     return usporediVeličinu(ime, *veličina, red, Stupac::StvarnaVeličina);

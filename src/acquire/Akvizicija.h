@@ -29,6 +29,9 @@ public:
     bool SnimitiSaMrežneLokacije(const QString& lokacija);
 
 private:
+    // Each wait for unpacking to settle, or for a file still being written.
+    static constexpr int SekundiČekanja = 5;
+
     // Empties the texts; false, with a box, when nothing is marked.
     bool započni(const QString& prefiks);
     QList<int> planiraniRedovi() const;

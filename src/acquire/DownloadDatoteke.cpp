@@ -10,7 +10,8 @@ namespace velkor {
 PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke,
                                          Dnevnik& dnevnik, Domaćini domaćini, QString dodatniCa)
     : stanje(stanje), napredak(napredak), poruke(poruke), dnevnik(dnevnik),
-      domaćini(std::move(domaćini)), preuzimač(std::move(dodatniCa)) {}
+      domaćini(std::move(domaćini)), preuzimač(std::move(dodatniCa)),
+      prekidanje(stanje, dnevnik, poruke) {}
 
 bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija) {
     if (!stanje.KoristiChilkat)
@@ -48,11 +49,8 @@ IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& loka
 }
 
 bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QString& opis) {
-    stanje.ZadnjaGreška = QStringLiteral("DownInet: Greška u downloadu datoteke: ") + fileName +
-                          QLatin1Char(' ') + opis;
-    dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
-    poruke.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik, Gumbi::URedu);
-    return false;
+    return prekidanje.Prekini(QString(), QStringLiteral("DownInet: Greška u downloadu datoteke: ") +
+                                             fileName + QLatin1Char(' ') + opis);
 }
 
 void PreuzimanjeDatoteke::isprazniStatus() {

@@ -3,6 +3,7 @@
 // through one of two interchangeable engines: https or http.
 #include "acquire/Prijenos.h"
 #include "base/Domacini.h"
+#include "base/Prekidanje.h"
 
 #include <QString>
 #include <QUrl>
@@ -55,6 +56,7 @@ private:
     Dnevnik& dnevnik;
     Domaćini domaćini;
     Preuzimač preuzimač;
+    Prekidanje prekidanje;
     int zastojMs = 60000;
     int izvor = 2;
     qint32 zadnjiPostotak = -1;

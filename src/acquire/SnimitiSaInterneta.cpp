@@ -22,7 +22,7 @@ bool Akvizicija::SnimitiSaInterneta() {
             return false;
     }
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
-    sat.Pričekaj(5);
+    sat.Pričekaj(SekundiČekanja);
     stanje.PočetakPrijenosa = SekundeOdPonoći(sat.Sada().time());
     napredak.SakrijProgres();
     return provjeriDatoteke(false) && uspjeh();

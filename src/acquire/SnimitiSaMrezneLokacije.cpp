@@ -31,7 +31,7 @@ bool Akvizicija::SnimitiSaMrežneLokacije(const QString& lokacija) {
     napredak.SakrijProgres();
     if (!provjeriDatoteke(true) || !kopirajVerzije(lokacija))
         return false;
-    sat.Pričekaj(5);
+    sat.Pričekaj(SekundiČekanja);
     return uspjeh();
 }
 

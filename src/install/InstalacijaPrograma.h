@@ -70,7 +70,11 @@ private:
     QString oznakaUTijeku() const;
     void logiraj(const QString& poruka);
 
+    // Of the installation's log lines.
+    static const QString Prefiks;
+
     DijeloviInstalacije dijelovi;
+    Prekidanje prekidanje;
 };
 
 } // namespace velkor

@@ -24,7 +24,8 @@ const QString RačunaloIzrade = QStringLiteral("ZELMO-DVD");
 } // namespace
 
 InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi)
-    : dijelovi(std::move(dijelovi)) {}
+    : dijelovi(std::move(dijelovi)),
+      prekidanje(this->dijelovi.stanje, this->dijelovi.dnevnik, this->dijelovi.poruke) {}
 
 IshodOperacije InstalacijaPrograma::UpdatePrograma() {
     dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
@@ -78,15 +79,12 @@ bool InstalacijaPrograma::pripremiBackup() {
     const Rezultat napravljena = dijelovi.datoteke.NapraviDirektoriju(backup);
     if (napravljena)
         return true;
-    dijelovi.stanje.ZadnjaGreška =
+    return prekidanje.Prekini(
+        QStringLiteral("UpdatePrograma- "),
         QStringLiteral("Nastala je greška u kreiranju UpdateBackup direktorije! Program za "
                        "ažuriranje novih verzija mora prestati sa radom. Vjerojatno nemate "
                        "administratorska prava!") +
-        NoviRed + QStringLiteral("Greška: ") + napravljena.greška().opis;
-    dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") +
-                                   dijelovi.stanje.ZadnjaGreška);
-    dijelovi.poruke.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
-    return false;
+            NoviRed + QStringLiteral("Greška: ") + napravljena.greška().opis);
 }
 
 // The rollback ends the installation, and with it the mark of one in progress.
@@ -101,8 +99,10 @@ void InstalacijaPrograma::korak(const QString& tekst) {
     logiraj(tekst);
 }
 
+const QString InstalacijaPrograma::Prefiks = QStringLiteral("UpdatePrograma - ");
+
 void InstalacijaPrograma::logiraj(const QString& poruka) {
-    dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma - ") + poruka);
+    dijelovi.dnevnik.LogirajGrešku(Prefiks + poruka);
 }
 
 } // namespace velkor

@@ -23,13 +23,10 @@ bool InstalacijaPrograma::označiUTijeku() {
     if (zapisano)
         return true;
     // Without the mark an interruption could cost the files moved aside.
-    dijelovi.stanje.ZadnjaGreška = QStringLiteral("Nastala je greška u zapisivanju datoteke: ") +
-                                   oznakaUTijeku() + NoviRed +
-                                   QStringLiteral("Poruka o grešci je: ") + zapisano.greška().opis +
-                                   NoviRed + QStringLiteral("Prekida se ažuriranje!");
-    logiraj(dijelovi.stanje.ZadnjaGreška);
-    dijelovi.poruke.Poruka(dijelovi.stanje.ZadnjaGreška, Ikona::Usklicnik);
-    return false;
+    return prekidanje.Prekini(
+        Prefiks, QStringLiteral("Nastala je greška u zapisivanju datoteke: ") + oznakaUTijeku() +
+                     NoviRed + QStringLiteral("Poruka o grešci je: ") + zapisano.greška().opis +
+                     NoviRed + QStringLiteral("Prekida se ažuriranje!"));
 }
 
 void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
