@@ -52,7 +52,6 @@ bool Akvizicija::započni(const QString& operacija) {
         return false;
     }
     napredak.PrikažiProgres(0, stanje.UkupnoDownload);
-    preneseno = 0;
     logiraj(QStringLiteral("Početak"));
     return true;
 }
@@ -66,7 +65,7 @@ QList<int> Akvizicija::planiraniRedovi() const {
     return redovi;
 }
 
-bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
+bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket, qint32& preneseno) {
     const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
     if (!veličina)
         return prekini(QStringLiteral("Greška u provjeri veličine datoteke-dohvatu datoteke ") +

@@ -38,7 +38,8 @@ private:
     bool dohvatiSaInterneta(const QString& ime, const QString& paket);
     bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
     // The fetched package's size, the grid state and the unpacking.
-    bool provjeriIRaspakiraj(int red, const QString& paket);
+    // preneseno: the bytes of the packages fetched so far in this run, for the bar.
+    bool provjeriIRaspakiraj(int red, const QString& paket, qint32& preneseno);
     bool provjeriDatoteke(bool čekajPrazne);
     bool provjeriDatoteku(int red, int& čekanja, bool čekajPrazne);
     bool usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac);
@@ -62,8 +63,6 @@ private:
     Raspakiranje raspakiranje_;
     Prekidanje prekidanje;
     QString prefiks;
-    // What the bar shows: the bytes of the packages fetched so far.
-    qint32 preneseno = 0;
 };
 
 } // namespace velkor

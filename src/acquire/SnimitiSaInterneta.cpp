@@ -15,10 +15,11 @@ namespace velkor {
 bool Akvizicija::SnimitiSaInterneta() {
     if (!započni(QStringLiteral("SnimitiSaInterneta")))
         return false;
+    qint32 preneseno = 0;
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
-        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket))
+        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
             return false;
     }
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));

@@ -26,6 +26,11 @@ struct PrikazPrijenosa {
     std::function<QString()> Tekst;
 };
 
+// The bar shows activity, not the share done: on a scale of 30 it runs 1 to 29,
+// one step a row, and round again.
+constexpr qint32 KrugProgresa = 30;
+qint32 SljedećiKorakProgresa(qint32 korak);
+
 class PunjenjeLokacije {
 public:
     PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
@@ -44,10 +49,6 @@ public:
     bool DownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
 
 private:
-    // The bar shows activity, not the share done: it runs 1 to 29 on a scale of
-    // 30, one step a row, and round again.
-    static constexpr qint32 KrugProgresa = 30;
-
     // Steps before the rows: the location, Update/, the fetched files, both lists.
     bool pripremi(const QString& zadanaLokacija);
     bool dohvatiPopise();

@@ -24,6 +24,10 @@ bool jednako(std::optional<qint64> datoteka, std::optional<qint32> popis) {
 
 } // namespace
 
+qint32 SljedećiKorakProgresa(qint32 korak) {
+    return korak + 1 >= KrugProgresa ? 1 : korak + 1;
+}
+
 bool PunjenjeLokacije::obradiRed(int red) {
     const ZapisVerzije novi(stanje.NoveVerzije, red);
     const QString ime = novi.Ime();
@@ -124,7 +128,7 @@ bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& paket) {
 }
 
 void PunjenjeLokacije::pomakniProgres() {
-    korakProgresa = korakProgresa + 1 >= KrugProgresa ? 1 : korakProgresa + 1;
+    korakProgresa = SljedećiKorakProgresa(korakProgresa);
     napredak.PostaviProgres(korakProgresa);
 }
 
