@@ -1,7 +1,8 @@
 // Drives one download engine over and over and reports its throughput and its
 // memory above the program's idle size; bench/download.sh compares it with curl.
-#include "acquire/DownloadDatoteke.h"
-#include "base/LogirajGresku.h"
+#include "acquire/PreuzimanjeDatoteke.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/StvarneDatoteke.h"
@@ -31,11 +32,14 @@ qint64 statusKb(const char* ime) {
 
 } // namespace
 
-// The console window with the primary host chosen.
-class ProzorMjerenja : public velkor::KonzolniProzor {
+// Progress is not what is measured: nothing is shown.
+class BezNapretka : public velkor::Napredak {
 public:
-    using velkor::KonzolniProzor::KonzolniProzor;
-    int OdabranaOpcija() const override { return 2; }
+    void PostaviStatus1(const QString&) override {}
+    void PostaviStatus2(const QString&) override {}
+    void PrikažiProgres(qint32, qint32) override {}
+    void PostaviProgres(qint32) override {}
+    void SakrijProgres() override {}
 };
 
 int main(int argc, char** argv) {
@@ -66,15 +70,18 @@ int main(int argc, char** argv) {
     const QString aplikacijskaDirektorija = parser.value(dir);
     const QString update = aplikacijskaDirektorija + QStringLiteral("/Update/");
     const Konzola konzola = SistemskaKonzola();
-    ProzorMjerenja prozor(konzola);
+    KonzolniProzor prozor(konzola);
+    BezNapretka napredak;
     StvarneDatoteke datoteke;
     SistemskiSat sat;
     RegionalnoPoLokalu regionalno;
     Dnevnik dnevnik(aplikacijskaDirektorija, datoteke, prozor, sat, regionalno);
     Stanje stanje;
     stanje.KoristiChilkat = parser.value(motor) != QLatin1String("http");
-    PreuzimanjeDatoteke preuzimanje(
-        stanje, prozor, dnevnik, {parser.value(domaćin), parser.value(domaćin)}, parser.value(ca));
+    PreuzimanjeDatoteke preuzimanje(stanje, napredak, prozor, dnevnik,
+                                    {parser.value(domaćin), parser.value(domaćin)},
+                                    parser.value(ca));
+    preuzimanje.PostaviIzvor(2);
 
     const qint64 mirno = statusKb("VmRSS");
     // The program always fetches the versions list first: set-up costs (the

@@ -1,11 +1,14 @@
 #include "acquire/Akvizicija.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Izvjestaji.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <algorithm>
@@ -14,8 +17,9 @@ namespace velkor {
 
 namespace {
 
-const QString NoviRed = QStringLiteral("\r\n");
 const QString Prekida = QStringLiteral(" Prekida se ažuriranje!");
+// At most four waits for missing files in the whole check.
+constexpr int NajvišeČekanja = 4;
 // "Poruke o greškama", where txtPorGr lies.
 constexpr int KarticaGrešaka = 2;
 
@@ -26,12 +30,15 @@ bool označen(const Matrica& matrica, int red) {
 
 } // namespace
 
-Akvizicija::Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+Akvizicija::Akvizicija(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
+                       OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                        Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
                        DownloadDatoteke downloadDatoteke)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
+    : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
+      datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
       downloadDatoteke(std::move(downloadDatoteke)),
-      raspakiranje_(stanje, prozor, datoteke, dnevnik, platforma, sat) {}
+      raspakiranje_(stanje, napredak, datoteke, dnevnik, platforma, sat),
+      prekidanje(stanje, dnevnik, poruke) {}
 
 bool Akvizicija::započni(const QString& operacija) {
     prefiks = operacija + QStringLiteral(" - ");
@@ -41,10 +48,10 @@ bool Akvizicija::započni(const QString& operacija) {
     for (int red = 0; red < Matrica::Redaka && !imaOznačenih; ++red)
         imaOznačenih = označen(stanje.NoveVerzije, red);
     if (!imaOznačenih) {
-        prozor.Poruka(QStringLiteral("Nema novih verzija progama!"), Ikona::Usklicnik);
+        poruke.Poruka(QStringLiteral("Nema novih verzija progama!"), Ikona::Usklicnik);
         return false;
     }
-    prozor.PrikažiProgres(0, stanje.UkupnoDownload);
+    napredak.PrikažiProgres(0, stanje.UkupnoDownload);
     logiraj(QStringLiteral("Početak"));
     return true;
 }
@@ -58,7 +65,7 @@ QList<int> Akvizicija::planiraniRedovi() const {
     return redovi;
 }
 
-bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
+bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket, qint32& preneseno) {
     const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
     if (!veličina)
         return prekini(QStringLiteral("Greška u provjeri veličine datoteke-dohvatu datoteke ") +
@@ -67,20 +74,21 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket) {
     if (!usporediVeličinu(paket, *veličina, red, Stupac::VeličinaDownload))
         return false;
     const ZapisVerzije zapis(stanje.NoveVerzije, red);
-    const qint64 progres = qint64(prozor.Progres()) + zapis.VeličinaDownload().value_or(0);
-    prozor.PostaviProgres(qint32(std::clamp<qint64>(progres, 0, stanje.UkupnoDownload)));
-    plan.OznačiStanjeStavke(zapis.Ime(), 2);
+    preneseno = qint32(std::clamp<qint64>(qint64(preneseno) + zapis.VeličinaDownload().value_or(0),
+                                          0, stanje.UkupnoDownload));
+    napredak.PostaviProgres(preneseno);
+    plan.OznačiStanjeStavke(zapis.Ime(), StanjeStavke::Preuzeto);
     if (raspakiranje_.Unzipaj(zapis.Ime()))
         return true;
     neuspjeh();
-    prozor.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,
+    poruke.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,
                   Ikona::Usklicnik);
     return false;
 }
 
 bool Akvizicija::provjeriDatoteke(bool čekajPrazne) {
     logiraj(QStringLiteral("Početak provjere veličine datoteka"));
-    // Shared by all files: at most four waits in the whole phase.
+    // Shared by all files.
     int čekanja = 0;
     for (int red : planiraniRedovi()) {
         if (!provjeriDatoteku(red, čekanja, čekajPrazne))
@@ -92,15 +100,15 @@ bool Akvizicija::provjeriDatoteke(bool čekajPrazne) {
 bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
     const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
     const QString put = stanje.PutanjaUpdate + ime;
-    prozor.PostaviStatus1(QStringLiteral("Provjera veličine datoteka ..."));
+    napredak.PostaviStatus1(QStringLiteral("Provjera veličine datoteka ..."));
     for (const QString& zapis : {QStringLiteral("Nema fajla, moram čekati 5 s "),
                                  QStringLiteral("Nema fajla, moram čekati još 5 s ")}) {
         if (datoteke.PostojiDatoteka(put))
             break;
         logiraj(zapis + ime);
-        prozor.PostaviStatus1(QStringLiteral("Čekanje na raspakiravanje ..."));
-        if (čekanja <= 3)
-            sat.Pričekaj(5);
+        napredak.PostaviStatus1(QStringLiteral("Čekanje na raspakiravanje ..."));
+        if (čekanja < NajvišeČekanja)
+            sat.Pričekaj(SekundiČekanja);
         ++čekanja;
     }
     if (!datoteke.PostojiDatoteka(put))
@@ -114,7 +122,7 @@ bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
                        true);
     // A copy from a share may still be on its way: up to two looks more.
     for (int pokušaj = 0; čekajPrazne && pokušaj < 2 && *veličina == 0; ++pokušaj) {
-        sat.Pričekaj(5);
+        sat.Pričekaj(SekundiČekanja);
         veličina = datoteke.Veličina(put).value_or(0);
     }
     return usporediVeličinu(ime, *veličina, red, Stupac::StvarnaVeličina);
@@ -122,17 +130,11 @@ bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
 
 bool Akvizicija::usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac) {
     const QString tekst = stanje.NoveVerzije.tekst(red, stupac);
-    const QString poruka = QStringLiteral("Veličina presnimljene datoteke ") + ime +
-                           QStringLiteral(" je ") + QString::number(veličina) +
-                           QStringLiteral(", a veličina originalne datoteke je ") + tekst;
-    if (double(veličina) != BrojPolja(tekst))
-        return prekini(poruka +
-                           QStringLiteral(" i one nisu iste. Moguća greška u prijenosu datoteke. "
-                                          "Ponovite postupak.") +
-                           Prekida,
-                       true);
-    stanje.ZadnjaGreška = poruka + QStringLiteral(". OK.");
-    logiraj(stanje.ZadnjaGreška);
+    const bool iste = double(veličina) == BrojPolja(tekst);
+    const QString poruka = PorukaOVeličini(ime, veličina, tekst, iste);
+    if (!iste)
+        return prekini(poruka + Prekida, true);
+    logiraj(poruka);
     return true;
 }
 
@@ -141,27 +143,23 @@ void Akvizicija::logiraj(const QString& poruka) {
 }
 
 bool Akvizicija::prekini(const QString& poruka, bool sPorukom) {
-    stanje.ZadnjaGreška = poruka;
-    logiraj(poruka);
     stanje.PopisGrešaka += NoviRed + poruka;
     neuspjeh();
-    if (sPorukom)
-        prozor.Poruka(poruka, Ikona::Usklicnik);
-    return false;
+    return prekidanje.Prekini(prefiks, poruka, sPorukom);
 }
 
 // Some failures show no box: the error list must be in front, or the user
 // would see nothing at all.
 bool Akvizicija::neuspjeh() {
-    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
-    prozor.PrikažiKarticu(KarticaGrešaka);
+    izvještaji.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    izvještaji.PrikažiKarticu(KarticaGrešaka);
     return false;
 }
 
 bool Akvizicija::uspjeh() {
-    prozor.PrikažiIzvještajRada(stanje.IzvještajRada);
-    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
-    prozor.PostaviStatus1(QString());
+    izvještaji.PrikažiIzvještajRada(stanje.IzvještajRada);
+    izvještaji.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    napredak.PostaviStatus1(QString());
     return true;
 }
 

@@ -2,36 +2,44 @@
 // Acquisition for an update run: every planned package fetched into `Update/`
 // (from the download host or from the network location), size-checked and
 // unpacked, then every unpacked file checked against the plan.
-#include "acquire/Unzipaj.h"
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "acquire/Raspakiranje.h"
+#include "base/Prekidanje.h"
+#include "catalogue/DohvatSaInterneta.h"
 
 #include <QList>
 #include <QString>
 
 namespace velkor {
 
+class Izvještaji;
+class OkviriPoruka;
 class PlanAžuriranja;
 
 class Akvizicija {
 public:
-    Akvizicija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-               Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
-               DownloadDatoteke downloadDatoteke);
+    Akvizicija(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji, OkviriPoruka& poruke,
+               Datoteke& datoteke, Dnevnik& dnevnik, Platforma& platforma, Sat& sat,
+               PlanAžuriranja& plan, DownloadDatoteke downloadDatoteke);
 
     // True only when every planned file lies in PutanjaUpdate with the size of
     // the plan; the first failure ends it, told to the user and the log.
     bool SnimitiSaInterneta();
-    // The same from the network location, whose Verzije.txt comes along.
-    bool SnimitiSaMrežneLokacije();
+    // The same from the network location (ending in the separator), whose
+    // Verzije.txt comes along.
+    bool SnimitiSaMrežneLokacije(const QString& lokacija);
 
 private:
+    // Each wait for unpacking to settle, or for a file still being written.
+    static constexpr int SekundiČekanja = 5;
+
     // Empties the texts; false, with a box, when nothing is marked.
     bool započni(const QString& prefiks);
     QList<int> planiraniRedovi() const;
     bool dohvatiSaInterneta(const QString& ime, const QString& paket);
     bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
     // The fetched package's size, the grid state and the unpacking.
-    bool provjeriIRaspakiraj(int red, const QString& paket);
+    // preneseno: the bytes of the packages fetched so far in this run, for the bar.
+    bool provjeriIRaspakiraj(int red, const QString& paket, qint32& preneseno);
     bool provjeriDatoteke(bool čekajPrazne);
     bool provjeriDatoteku(int red, int& čekanja, bool čekajPrazne);
     bool usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac);
@@ -44,13 +52,16 @@ private:
     bool uspjeh();
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    Izvještaji& izvještaji;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     Sat& sat;
     PlanAžuriranja& plan;
     DownloadDatoteke downloadDatoteke;
     Raspakiranje raspakiranje_;
+    Prekidanje prekidanje;
     QString prefiks;
 };
 

@@ -1,7 +1,7 @@
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
 #include "base/Stanje.h"
 
 namespace velkor {
@@ -49,7 +49,7 @@ bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& di
 }
 
 void PreuzimanjeDatoteke::http_PercentDone(qint32 pctDone) {
-    prozor.PostaviStatus2(QString::number(pctDone) + QLatin1Char('%'));
+    napredak.PostaviStatus2(QString::number(pctDone) + QLatin1Char('%'));
 }
 
 } // namespace velkor

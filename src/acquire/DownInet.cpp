@@ -1,7 +1,7 @@
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
 #include "base/Stanje.h"
 
 #include <array>
@@ -75,7 +75,7 @@ bool PreuzimanjeDatoteke::DownInet(const QString& fileName, const QString& direk
 void PreuzimanjeDatoteke::Inet1_StateChanged(qint16 state) {
     if (state >= 0 && state < qint16(TekstoviStanja.size()) && !TekstoviStanja[state].isEmpty())
         stanje.StanjePrijenosa = TekstoviStanja[state];
-    prozor.PostaviStatus2(stanje.StanjePrijenosa);
+    napredak.PostaviStatus2(stanje.StanjePrijenosa);
 }
 
 } // namespace velkor

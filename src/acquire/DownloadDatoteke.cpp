@@ -1,15 +1,17 @@
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 
 namespace velkor {
 
-PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Prozor& prozor, Dnevnik& dnevnik,
-                                         Domaćini domaćini, QString dodatniCa)
-    : stanje(stanje), prozor(prozor), dnevnik(dnevnik), domaćini(std::move(domaćini)),
-      preuzimač(std::move(dodatniCa)) {}
+PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke,
+                                         Dnevnik& dnevnik, Domaćini domaćini, QString dodatniCa)
+    : stanje(stanje), napredak(napredak), poruke(poruke), dnevnik(dnevnik),
+      domaćini(std::move(domaćini)), preuzimač(std::move(dodatniCa)),
+      prekidanje(stanje, dnevnik, poruke) {}
 
 bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija) {
     if (!stanje.KoristiChilkat)
@@ -19,7 +21,7 @@ bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QStrin
 
 PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
                                                         const QString& fileName) const {
-    const QString& domaćin = prozor.OdabranaOpcija() == 2 ? domaćini.primarni : domaćini.sekundarni;
+    const QString& domaćin = izvor == 2 ? domaćini.primarni : domaćini.sekundarni;
     const QString put = QStringLiteral("/download/Verzija22/") + fileName;
     // Only what a valid URL needs is escaped: the name stays one path segment
     // naming that file, a blank, '#' or '%' in it included.
@@ -31,7 +33,7 @@ PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
 // The first steps of both engines: the file named in the status bar, the URL logged.
 PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::započni(const QString& shema,
                                                          const QString& fileName) {
-    prozor.PostaviStatus1(QStringLiteral("Download: ") + fileName);
+    napredak.PostaviStatus1(QStringLiteral("Download: ") + fileName);
     const Adresa a = adresa(shema, fileName);
     dnevnik.LogirajGrešku(QStringLiteral("Početak Download: ") + a.tekst);
     return a;
@@ -47,16 +49,13 @@ IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& loka
 }
 
 bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QString& opis) {
-    stanje.ZadnjaGreška = QStringLiteral("DownInet: Greška u downloadu datoteke: ") + fileName +
-                          QLatin1Char(' ') + opis;
-    dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik, Gumbi::URedu);
-    return false;
+    return prekidanje.Prekini(QString(), QStringLiteral("DownInet: Greška u downloadu datoteke: ") +
+                                             fileName + QLatin1Char(' ') + opis);
 }
 
 void PreuzimanjeDatoteke::isprazniStatus() {
-    prozor.PostaviStatus1(QString());
-    prozor.PostaviStatus2(QString());
+    napredak.PostaviStatus1(QString());
+    napredak.PostaviStatus2(QString());
 }
 
 } // namespace velkor

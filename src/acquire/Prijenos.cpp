@@ -1,7 +1,7 @@
 #include "acquire/Prijenos.h"
 
 #include "acquire/DatotekaUNastajanju.h"
-#include "acquire/MreznaVeza.h"
+#include "acquire/MrezniPristup.h"
 #include "acquire/OpisGreske.h"
 #include "acquire/PetljaCurla.h"
 

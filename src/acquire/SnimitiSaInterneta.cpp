@@ -1,12 +1,13 @@
 #include "acquire/Akvizicija.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/VrijemePrijenosa.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 namespace velkor {
@@ -14,16 +15,17 @@ namespace velkor {
 bool Akvizicija::SnimitiSaInterneta() {
     if (!započni(QStringLiteral("SnimitiSaInterneta")))
         return false;
+    qint32 preneseno = 0;
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
-        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket))
+        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
             return false;
     }
-    prozor.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
-    sat.Pričekaj(5);
+    napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
+    sat.Pričekaj(SekundiČekanja);
     stanje.PočetakPrijenosa = SekundeOdPonoći(sat.Sada().time());
-    prozor.SakrijProgres();
+    napredak.SakrijProgres();
     return provjeriDatoteke(false) && uspjeh();
 }
 
@@ -31,21 +33,20 @@ bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
     const QString put = stanje.PutanjaUpdate + paket;
     logiraj(QStringLiteral("Provjera postojanja fajla ") + paket);
     if (datoteke.PostojiDatoteka(put)) {
-        stanje.ZadnjaGreška =
-            QStringLiteral("Nađena 7z datoteka: ") + put + QStringLiteral(" pa je treba obrisati!");
-        logiraj(stanje.ZadnjaGreška);
+        logiraj(QStringLiteral("Nađena 7z datoteka: ") + put +
+                QStringLiteral(" pa je treba obrisati!"));
         // Not fatal: the download then meets the file and reports for itself.
-        if (const Ishod greška = datoteke.Obriši(put, true)) {
+        if (const Rezultat obrisano = datoteke.Obriši(put, true); !obrisano) {
             stanje.ZadnjaGreška = QStringLiteral("Nije uspješno izbrisana 7z datoteka: ") + put +
-                                  QStringLiteral(" pa je to problem: ") + greška->opis;
+                                  QStringLiteral(" pa je to problem: ") + obrisano.greška().opis;
             logiraj(stanje.ZadnjaGreška);
         }
     }
     logiraj(QStringLiteral("Početak skidanja ") + paket);
-    plan.OznačiStanjeStavke(ime, 1);
+    plan.OznačiStanjeStavke(ime, StanjeStavke::Preuzimanje);
     if (!downloadDatoteke(paket, stanje.PutanjaUpdate)) {
         // The engine has logged why; the list tells which package stopped the run.
-        stanje.PopisGrešaka += QStringLiteral("\r\nGreška u downloadu datoteke ") + paket +
+        stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u downloadu datoteke ") + paket +
                                QStringLiteral(". Prekida se ažuriranje!");
         return neuspjeh();
     }

@@ -1,38 +1,38 @@
 #include "acquire/Akvizicija.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 namespace velkor {
 
 namespace {
-const QString Verzije = QStringLiteral("Verzije.txt");
 const QString Prekida = QStringLiteral(". Prekida se ažuriranje!");
 } // namespace
 
 // The network location is a directory that ends in the separator (a mounted
 // share); names are joined to it with nothing between.
-bool Akvizicija::SnimitiSaMrežneLokacije() {
+bool Akvizicija::SnimitiSaMrežneLokacije(const QString& lokacija) {
     if (!započni(QStringLiteral("SnimitiSaMrežneLokacije")))
         return false;
-    const QString lokacija = prozor.TekstLokacije(0);
+    qint32 preneseno = 0;
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
-        plan.OznačiStanjeStavke(ime, 4);
-        if (!kopirajSaLokacije(lokacija, paket) || !provjeriIRaspakiraj(red, paket))
+        plan.OznačiStanjeStavke(ime, StanjeStavke::KopiranjeSMreze);
+        if (!kopirajSaLokacije(lokacija, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
             return false;
     }
-    prozor.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
-    prozor.SakrijProgres();
+    napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
+    napredak.SakrijProgres();
     if (!provjeriDatoteke(true) || !kopirajVerzije(lokacija))
         return false;
-    sat.Pričekaj(5);
+    sat.Pričekaj(SekundiČekanja);
     return uspjeh();
 }
 
@@ -42,19 +42,19 @@ bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket
                            QStringLiteral(" pa je nije moguće instalirati") + Prekida,
                        false);
     logiraj(QStringLiteral("Početak kopiranja ") + paket);
-    prozor.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
-    if (datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
+    napredak.PostaviStatus1(QStringLiteral("Kopiranje datoteke: ") + paket);
+    if (!datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
         return prekini(QStringLiteral("Greška u kopiranju ") + paket + Prekida, true);
-    stanje.IzvještajRada += QStringLiteral("\r\nKopirano ") + paket;
+    stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + paket;
     return true;
 }
 
 // The list is written beside the old one and put in place whole, so a failed
 // copy never leaves half a list in `Update/`.
 bool Akvizicija::kopirajVerzije(const QString& lokacija) {
-    if (datoteke.Kopiraj(lokacija + Verzije, stanje.PutanjaUpdate + Verzije))
-        return prekini(QStringLiteral("Greška u kopiranju ") + Verzije + Prekida, true);
-    stanje.IzvještajRada += QStringLiteral("\r\nKopirano ") + Verzije;
+    if (!datoteke.Kopiraj(lokacija + ImeListeVerzija, stanje.PutanjaUpdate + ImeListeVerzija))
+        return prekini(QStringLiteral("Greška u kopiranju ") + ImeListeVerzija + Prekida, true);
+    stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ImeListeVerzija;
     return true;
 }
 

@@ -1,11 +1,13 @@
-#include "acquire/Unzipaj.h"
+#include "acquire/Raspakiranje.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
+#include "catalogue/VrstaStavke.h"
 #include "platform/Platforma.h"
 #include "platform/VanjskiProgrami.h"
 
@@ -15,14 +17,6 @@ namespace velkor {
 
 namespace {
 
-const QString NoviRed = QStringLiteral("\r\n");
-
-// Published uncompressed, under the package name; compared case-sensitively.
-bool samoKopija(const QString& kraj) {
-    return kraj == QLatin1String("chm") || kraj == QLatin1String("enc") ||
-           kraj == QLatin1String("ocx");
-}
-
 // A second per million bytes, to the nearest whole second, a half to the even one.
 int sekundeSlijeganja(qint64 bajtova) {
     return int(qBound(0.0, std::nearbyint(double(bajtova) / 1e6), 32767.0));
@@ -30,10 +24,10 @@ int sekundeSlijeganja(qint64 bajtova) {
 
 } // namespace
 
-Raspakiranje::Raspakiranje(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+Raspakiranje::Raspakiranje(Stanje& stanje, Napredak& napredak, Datoteke& datoteke, Dnevnik& dnevnik,
                            Platforma& platforma, Sat& sat)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), platforma(platforma),
-      sat(sat) {}
+    : stanje(stanje), napredak(napredak), datoteke(datoteke), dnevnik(dnevnik),
+      platforma(platforma), sat(sat) {}
 
 QString Raspakiranje::naredba7Zip(const QString& paket) const {
     const QChar navodnik = QLatin1Char('"');
@@ -43,29 +37,28 @@ QString Raspakiranje::naredba7Zip(const QString& paket) const {
 }
 
 bool Raspakiranje::Unzipaj(const QString& fileName) {
-    stanje.ZadnjaGreška = QStringLiteral("Unzip ") + fileName;
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Početak ") + fileName);
     const QString paket = ImePaketa(fileName);
-    prozor.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
+    napredak.PostaviStatus1(QStringLiteral("UnZipanje datoteke: ") + paket);
     const std::optional<qint64> veličina = datoteke.Veličina(stanje.PutanjaUpdate + paket);
 
-    const QString kraj = fileName.right(3);
-    if (samoKopija(kraj))
+    if (PaketJeSamaDatoteka(fileName))
         kopiraj(fileName, paket);
     else if (!raspakiraj(fileName, paket))
         return false;
 
     // Gives the disk time to settle; a help file or a script needs none.
-    if (veličina && kraj != QLatin1String("chm") && kraj != QLatin1String("enc"))
+    const VrstaStavke vrsta = Vrsta(fileName);
+    if (veličina && vrsta != VrstaStavke::Pomoć && vrsta != VrstaStavke::Skripta)
         sat.Pričekaj(sekundeSlijeganja(*veličina));
-    prozor.PostaviStatus1(QString());
+    napredak.PostaviStatus1(QString());
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Kraj ") + fileName);
     return true;
 }
 
 void Raspakiranje::kopiraj(const QString& fileName, const QString& paket) {
     obrišiStaru(stanje.PutanjaUpdate + fileName);
-    if (datoteke.Kopiraj(stanje.PutanjaUpdate + paket, stanje.PutanjaUpdate + fileName))
+    if (!datoteke.Kopiraj(stanje.PutanjaUpdate + paket, stanje.PutanjaUpdate + fileName))
         dnevnik.LogirajGrešku(QStringLiteral("Unzip - samo kopiranje datoteke: ") +
                               stanje.PutanjaUpdate + paket);
 }
@@ -98,11 +91,11 @@ bool Raspakiranje::odbaciNeispravno(const QString& fileName, const QString& pake
                           QString::number(izlazniKod) + QLatin1Char(')');
     stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
     dnevnik.LogirajGrešku(QStringLiteral("Unzipaj- Greška ") + stanje.ZadnjaGreška);
-    return fileName == paket || !datoteke.ZapišiCijelu(stanje.PutanjaUpdate + fileName, {});
+    return fileName == paket || datoteke.ZapišiCijelu(stanje.PutanjaUpdate + fileName, {});
 }
 
 void Raspakiranje::obrišiStaru(const QString& put) {
-    if (datoteke.PostojiDatoteka(put) && datoteke.Obriši(put, true))
+    if (datoteke.PostojiDatoteka(put) && !datoteke.Obriši(put, true))
         dnevnik.LogirajGrešku(QStringLiteral("Unzip - brisanje datoteke: ") + put);
 }
 

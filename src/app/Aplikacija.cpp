@@ -11,26 +11,29 @@ namespace velkor {
 Aplikacija::Aplikacija(const Okolina& okolina)
     : okolina(okolina), dnevnik_(okolina.aplikacijskaDirektorija, okolina.datoteke, okolina.prozor,
                                  okolina.sat, okolina.regionalno),
-      postavke_(okolina.spremište, okolina.prozor, okolina.datoteke, stanje_),
+      postavke_(okolina.spremište, okolina.prozor, okolina.prozor, okolina.datoteke, stanje_),
       radneDirektorije_(okolina.aplikacijskaDirektorija, stanje_, okolina.prozor, okolina.datoteke,
                         okolina.platforma),
       pokretanje_(radneDirektorije_, stanje_, okolina.prozor, okolina.datoteke, dnevnik_,
                   postavke_),
       tablice_(okolina.datoteke, okolina.prozor, dnevnik_, stanje_),
-      plan_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_),
-      preuzimanje_(stanje_, okolina.prozor, dnevnik_, Domaćini::IzOkoline(okolina.platforma),
+      plan_(stanje_, okolina.prozor, okolina.prozor, okolina.datoteke, dnevnik_),
+      preuzimanje_(stanje_, okolina.prozor, okolina.prozor, dnevnik_,
+                   Domaćini::IzOkoline(okolina.platforma),
                    okolina.platforma.VarijablaOkoline(QStringLiteral("VELKOR_CA_CERTS"))),
       priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, tablice_,
                 plan_, downloadDatoteke()),
-      distribucija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, tablice_,
-                    downloadDatoteke(), prikazPrijenosa()),
-      akvizicija_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, okolina.platforma,
-                  okolina.sat, plan_, downloadDatoteke()),
+      distribucija_(stanje_, okolina.prozor, okolina.prozor, okolina.prozor, okolina.datoteke,
+                    dnevnik_, tablice_, downloadDatoteke(), prikazPrijenosa()),
+      akvizicija_(stanje_, okolina.prozor, okolina.prozor, okolina.prozor, okolina.datoteke,
+                  dnevnik_, okolina.platforma, okolina.sat, plan_, downloadDatoteke()),
       registracija_(okolina.platforma, dnevnik_),
       detekcija_(okolina.platforma, okolina.prozor, dnevnik_),
-      povrat_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, registracija_),
-      instalacija_({stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, plan_,
-                    detekcija_, registracija_, povrat_, [this] { return PripremiVerzijaTXT(); }}) {
+      povrat_(stanje_, okolina.prozor, okolina.prozor, okolina.datoteke, dnevnik_, registracija_),
+      // The check that ends an installation works with the values the run started with.
+      instalacija_({stanje_, okolina.prozor, okolina.prozor, okolina.datoteke, dnevnik_,
+                    radneDirektorije_, plan_, detekcija_, registracija_, povrat_,
+                    [this] { return priprema_.PripremiVerzijaTXT(izvor_); }}) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)
         okolina.prozor.PostaviNatpisOpcije(indeks, NatpisOpcije(indeks, domaćini));
@@ -46,7 +49,14 @@ void Aplikacija::Form_Load() {
 }
 
 bool Aplikacija::PripremiVerzijaTXT() {
-    return priprema_.PripremiVerzijaTXT();
+    return priprema_.PripremiVerzijaTXT(izvor_ = izvorIzProzora());
+}
+
+// What an operation needs of the controls, as they stand when it starts.
+IzvorAžuriranja Aplikacija::izvorIzProzora() {
+    const IzvorAžuriranja izvor{okolina.prozor.OdabranaOpcija(), okolina.prozor.TekstLokacije(0)};
+    preuzimanje_.PostaviIzvor(izvor.opcija);
+    return izvor;
 }
 
 DownloadDatoteke Aplikacija::downloadDatoteke() {
@@ -56,13 +66,15 @@ DownloadDatoteke Aplikacija::downloadDatoteke() {
 }
 
 PrikazPrijenosa Aplikacija::prikazPrijenosa() {
-    return {[this] { PokreniVrijemePrijenosa(); }, [this] { ZaustaviVrijemePrijenosa(); }};
+    return {[this] { PokreniVrijemePrijenosa(); }, [this] { ZaustaviVrijemePrijenosa(); },
+            [this] { return vrijemePrijenosa_; }};
 }
 
 bool Aplikacija::IzvediOperaciju(const std::function<bool()>& operacija) {
     if (uTijeku)
         return false;
     uTijeku = true;
+    izvor_ = izvorIzProzora();
     okolina.prozor.ZaključajOperacije(true);
     operacija();
     okolina.prozor.ZaključajOperacije(false);
@@ -76,7 +88,8 @@ bool Aplikacija::IzvediOperaciju(const std::function<bool()>& operacija) {
 
 void Aplikacija::PokreniVrijemePrijenosa() {
     stanje_.PočetakPrijenosa = SekundeOdPonoći(okolina.sat.Sada().time());
-    okolina.prozor.PostaviVrijemePrijenosa(QString());
+    vrijemePrijenosa_.clear();
+    okolina.prozor.PostaviVrijemePrijenosa(vrijemePrijenosa_);
     okolina.prozor.UključiTmrPrijenos(true);
 }
 
@@ -118,9 +131,20 @@ void Aplikacija::cmdDownloadAndUpdate_Click() {
 
 void Aplikacija::cmdDownlNaLokaciju_Click() {
     IzvediOperaciju([this] {
-        distribucija_.PokreniDownloadNaLokaciju(true);
+        distribucijaNaLokaciju(true);
         return true;
     });
+}
+
+// A run that cannot go on ends the program here, where such decisions are made.
+void Aplikacija::distribucijaNaLokaciju(bool prikažiPoruke) {
+    const QString upisana = okolina.prozor.TekstLokacije(1);
+    const QString lokacija = PunjenjeLokacije::LokacijaSRazdjelnikom(upisana);
+    if (lokacija != upisana)
+        okolina.prozor.PostaviTekstLokacije(1, lokacija);
+    if (distribucija_.PokreniDownloadNaLokaciju(prikažiPoruke, lokacija) ==
+        IshodOperacije::KrajPrograma)
+        okolina.prozor.ZavršiProgram();
 }
 
 void Aplikacija::optLokacija_Click(int indeks) {
@@ -141,8 +165,9 @@ void Aplikacija::numVrijemeDownloada_Change() {
 
 void Aplikacija::tmrPrijenos_Timer() {
     const float sada = SekundeOdPonoći(okolina.sat.Sada().time());
-    okolina.prozor.PostaviVrijemePrijenosa(TekstVremenaPrijenosa(
-        ProtekloVrijeme(stanje_.PočetakPrijenosa, sada), okolina.regionalno.DecimalniZnak()));
+    vrijemePrijenosa_ = TekstVremenaPrijenosa(ProtekloVrijeme(stanje_.PočetakPrijenosa, sada),
+                                              okolina.regionalno.DecimalniZnak());
+    okolina.prozor.PostaviVrijemePrijenosa(vrijemePrijenosa_);
 }
 
 void Aplikacija::tmrUpdate_Timer() {
@@ -152,7 +177,7 @@ void Aplikacija::tmrUpdate_Timer() {
     // A running operation skips the tick; a later tick in the same minute may still start it.
     IzvediOperaciju([this, sada] {
         raspored_.Zabilježi(sada);
-        distribucija_.PokreniDownloadNaLokaciju(false);
+        distribucijaNaLokaciju(false);
         return true;
     });
 }

@@ -1,22 +1,22 @@
 #pragma once
 // Wires the operations together and answers the window's events.
 #include "acquire/Akvizicija.h"
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 #include "app/DogadajiProzora.h"
 #include "app/Pokretanje.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Postavke.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
-#include "catalogue/PripremiVerzijaTXT.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/PlanAzuriranja.h"
+#include "catalogue/PripremaVerzija.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "distribute/PunjenjeLokacije.h"
 #include "distribute/RasporedDownloada.h"
 #include "install/DetekcijaPrograma.h"
+#include "install/InstalacijaPrograma.h"
 #include "install/Povrat.h"
 #include "install/Registracija.h"
-#include "install/UpdatePrograma.h"
 
 #include <QString>
 
@@ -54,7 +54,6 @@ public:
     // Runs an operation unless one is already running; the exit and the close
     // asked for meanwhile follow when it has ended. False when it did not run.
     bool IzvediOperaciju(const std::function<bool()>& operacija);
-    bool OperacijaUTijeku() const { return uTijeku; }
 
     void Form_Activate() override;
     bool Form_Unload() override;
@@ -76,15 +75,14 @@ public:
     RadneDirektorije& radneDirektorije() { return radneDirektorije_; }
     TablicneDatoteke& tablice() { return tablice_; }
     PlanAžuriranja& plan() { return plan_; }
-    PreuzimanjeDatoteke& preuzimanje() { return preuzimanje_; }
-    Akvizicija& akvizicija() { return akvizicija_; }
-    InstalacijaPrograma& instalacija() { return instalacija_; }
 
 private:
     DownloadDatoteke downloadDatoteke();
+    IzvorAžuriranja izvorIzProzora();
     PrikazPrijenosa prikazPrijenosa();
     // The update run: fetch, the user's go-ahead, install.
     void downloadIInstalacija();
+    void distribucijaNaLokaciju(bool prikažiPoruke);
     void zapišiVrijednostiIzvoza();
 
     Okolina okolina;
@@ -104,6 +102,10 @@ private:
     DetekcijaPrograma detekcija_;
     Povrat povrat_;
     InstalacijaPrograma instalacija_;
+
+    // The update source of the running operation, and the transfer time last shown.
+    IzvorAžuriranja izvor_;
+    QString vrijemePrijenosa_;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

@@ -17,8 +17,9 @@ const QString KljučIzvoza = QStringLiteral(
 
 void Aplikacija::downloadIInstalacija() {
     Prozor& prozor = okolina.prozor;
-    const bool pripremljeno = prozor.OdabranaOpcija() == 1 ? akvizicija_.SnimitiSaMrežneLokacije()
-                                                           : akvizicija_.SnimitiSaInterneta();
+    const bool pripremljeno = izvor_.opcija == 1
+                                  ? akvizicija_.SnimitiSaMrežneLokacije(izvor_.mrežnaLokacija)
+                                  : akvizicija_.SnimitiSaInterneta();
     prozor.PostaviStatus1(QString());
     prozor.SakrijProgres();
     if (!pripremljeno) {
@@ -33,13 +34,18 @@ void Aplikacija::downloadIInstalacija() {
                           Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
             return;
         zapišiVrijednostiIzvoza();
-        stanje_.ZadnjaGreška = instalacija_.UpdatePrograma()
+        const IshodOperacije ishod = instalacija_.UpdatePrograma();
+        if (ishod == IshodOperacije::KrajPrograma)
+            prozor.ZavršiProgram();
+        const QString poruka = ishod == IshodOperacije::Uspjeh
                                    ? QStringLiteral("Uspješno instalirani novi programi!")
                                    : QStringLiteral("Programi nisu uspješno instalirani. "
                                                     "Kontaktirajte Velk-or i prenesite im ove "
                                                     "informacije!");
-        dnevnik_.LogirajGrešku(Prefiks + stanje_.ZadnjaGreška);
-        prozor.Poruka(stanje_.ZadnjaGreška, Ikona::Usklicnik);
+        if (ishod != IshodOperacije::Uspjeh)
+            stanje_.ZadnjaGreška = poruka;
+        dnevnik_.LogirajGrešku(Prefiks + poruka);
+        prozor.Poruka(poruka, Ikona::Usklicnik);
     }
     dnevnik_.LogirajGrešku(QStringLiteral("********************* KRAJ UPDATE"));
 }

@@ -1,7 +1,7 @@
 #include "app/Pokretanje.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Postavke.h"
 #include "base/Prozor.h"
 #include "base/RadneDirektorije.h"
@@ -15,6 +15,9 @@ const QString NaslovIzDizajna =
     QStringLiteral("Velkor Live Update - Automatsko ažuriranje Velk-or programa");
 const QString KrajPrograma =
     QStringLiteral("*************************** KRAJ PROGRAMA **********************************");
+
+// "Potrebna ažuriranja", the tab of the plan grid.
+constexpr int KarticaPlana = 0;
 
 } // namespace
 
@@ -31,7 +34,7 @@ QString Pokretanje::Naslov() {
 
 void Pokretanje::Form_Load(const std::function<bool()>& pripremiVerzijaTXT) {
     prozor.PostaviNaslov(Naslov());
-    prozor.PrikažiKarticu(0);
+    prozor.PrikažiKarticu(KarticaPlana);
     prozor.PostaviBoju(postavke.BojaIntegratora());
     if (!probaDirektorije()) {
         prozor.Poruka(QStringLiteral("Prijavljeni operater: ") + radneDirektorije.ImeKorisnika() +
@@ -58,20 +61,15 @@ void Pokretanje::cmdIzlaz_Click() {
     prozor.ZavršiProgram();
 }
 
-bool Pokretanje::ProvjeriPravaAdministratora() {
-    probaDirektorije();
-    return true;
-}
-
 // The probe of the right to write beside the program; true when the probe
 // directory could be created.
 bool Pokretanje::probaDirektorije() {
     stanje.PutanjaPrograma = radneDirektorije.AplikacijskaDirektorijaSaRazdjelnikom();
     const QString proba = stanje.PutanjaPrograma + QStringLiteral("UpdateADM");
     if (datoteke.PostojiDirektorija(proba))
-        datoteke.ObrišiDirektoriju(proba);
-    const bool napravljena = !datoteke.NapraviDirektoriju(proba);
-    datoteke.ObrišiDirektoriju(proba);
+        std::ignore = datoteke.ObrišiDirektoriju(proba);
+    const bool napravljena = bool(datoteke.NapraviDirektoriju(proba));
+    std::ignore = datoteke.ObrišiDirektoriju(proba);
     return napravljena;
 }
 

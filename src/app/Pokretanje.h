@@ -25,8 +25,6 @@ public:
     void Form_Unload();
     void cmdIzlaz_Click();
 
-    bool ProvjeriPravaAdministratora();
-
 private:
     bool probaDirektorije();
 

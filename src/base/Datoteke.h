@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <tuple>
 
 namespace velkor {
 
@@ -25,8 +26,21 @@ struct Greška {
     Korak korak = Korak::Otvaranje;
 };
 
-// No value: the operation succeeded.
-using Ishod = std::optional<Greška>;
+// What a file operation came to: success, or the error that stopped it. It
+// reads forwards (`if (!datoteke.Kopiraj(od, na))` is the failure) and cannot
+// be dropped unread; a failure that is passed over says so (std::ignore).
+class [[nodiscard]] Rezultat {
+public:
+    Rezultat() = default;
+    Rezultat(Greška greška) : greška_(std::move(greška)) {}
+
+    explicit operator bool() const { return !greška_.has_value(); }
+    // Only after a failure.
+    const Greška& greška() const { return *greška_; }
+
+private:
+    std::optional<Greška> greška_;
+};
 
 class Datoteke {
 public:
@@ -40,24 +54,24 @@ public:
     // Copies over an existing file in one step: written beside it and renamed
     // over, so a reader finds the old file or the new one, never half of either,
     // and a failure leaves the old file as it was.
-    virtual Ishod Kopiraj(const QString& od, const QString& na) = 0;
+    virtual Rezultat Kopiraj(const QString& od, const QString& na) = 0;
     // Moves a file; number 53 when the source is missing.
-    virtual Ishod Premjesti(const QString& od, const QString& na) = 0;
+    virtual Rezultat Premjesti(const QString& od, const QString& na) = 0;
     // Deletes a file; a read-only one only when forced.
-    virtual Ishod Obriši(const QString& put, bool prisilno) = 0;
+    virtual Rezultat Obriši(const QString& put, bool prisilno) = 0;
     // Deletes the files matching a wildcard pattern in the last path element.
-    virtual Ishod ObrišiPoUzorku(const QString& uzorak, bool prisilno) = 0;
+    virtual Rezultat ObrišiPoUzorku(const QString& uzorak, bool prisilno) = 0;
     // Removes a directory with all it holds, read-only files included.
-    virtual Ishod ObrišiDirektoriju(const QString& put) = 0;
+    virtual Rezultat ObrišiDirektoriju(const QString& put) = 0;
     // Creates one directory level; its parent must exist.
-    virtual Ishod NapraviDirektoriju(const QString& put) = 0;
+    virtual Rezultat NapraviDirektoriju(const QString& put) = 0;
 
     // Appends bytes at the end of a file, creating it when missing. The error
     // says whether the opening or the writing failed.
-    virtual Ishod DodajNaKraj(const QString& put, const QByteArray& bajtovi) = 0;
+    virtual Rezultat DodajNaKraj(const QString& put, const QByteArray& bajtovi) = 0;
     // Replaces a file whole: written beside it and moved over it in one step,
     // so a failure never leaves a half-written or missing file.
-    virtual Ishod ZapišiCijelu(const QString& put, const QByteArray& bajtovi) = 0;
+    virtual Rezultat ZapišiCijelu(const QString& put, const QByteArray& bajtovi) = 0;
     virtual std::optional<QByteArray> Pročitaj(const QString& put, Greška* greška = nullptr) = 0;
     // The names of the files directly in a directory (hidden ones too), in the
     // listing's order; none when it cannot be read.

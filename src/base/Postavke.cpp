@@ -1,9 +1,11 @@
 #include "base/Postavke.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Kontrole.h"
+#include "base/OkviriPoruka.h"
 #include "base/SpremistePostavki.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include <QDir>
 
@@ -22,6 +24,7 @@ const QString KljučPogona = QStringLiteral("KoristiChilkatZaDownload");
 const QString KljučBoje = QStringLiteral("BojaIntegratora");
 
 constexpr int ZadaniIzvor = 2;
+// The suite's own light grey-blue (RGB 203, 218, 217), red in the lowest byte.
 constexpr quint32 ZadanaBoja = 14277323;
 
 // A whole number within [od, do]; anything else gives no value.
@@ -49,40 +52,43 @@ std::optional<bool> logičkaVrijednost(const QString& tekst) {
 
 } // namespace
 
-Postavke::Postavke(SpremištePostavki& spremište, Prozor& prozor, Datoteke& datoteke, Stanje& stanje)
-    : spremište(spremište), prozor(prozor), datoteke(datoteke), stanje(stanje) {}
+Postavke::Postavke(SpremištePostavki& spremište, Kontrole& kontrole, OkviriPoruka& poruke,
+                   Datoteke& datoteke, Stanje& stanje)
+    : spremište(spremište), kontrole(kontrole), poruke(poruke), datoteke(datoteke), stanje(stanje) {
+}
 
 QString Postavke::pročitaj(const QString& odjeljak, const QString& ključ) const {
     return spremište.Pročitaj(odjeljak, ključ).value_or(QString());
 }
 
 void Postavke::UčitajPostavke() {
-    prozor.PostaviTekstLokacije(0, pročitaj(Settings, KljučLokacije));
-    prozor.PostaviTekstLokacije(1, pročitaj(Settings, KljučDistribucije));
+    kontrole.PostaviTekstLokacije(0, pročitaj(Settings, KljučLokacije));
+    kontrole.PostaviTekstLokacije(1, pročitaj(Settings, KljučDistribucije));
     odaberiOpciju(cijeliBroj(pročitaj(Settings, KljučIzvora), 0, 2).value_or(ZadaniIzvor));
     UčitajLokacijuBa();
-    prozor.PostaviVrijemeDownloada(cijeliBroj(pročitaj(Setting, KljučVremena), 0, 23).value_or(0));
+    kontrole.PostaviVrijemeDownloada(
+        cijeliBroj(pročitaj(Setting, KljučVremena), 0, 23).value_or(0));
     stanje.KoristiChilkat = logičkaVrijednost(pročitaj(Settings, KljučPogona)).value_or(true);
 }
 
 // Selecting from the program behaves as the user's click: only a change runs the handler.
 void Postavke::odaberiOpciju(int indeks) {
-    if (prozor.OdabranaOpcija() == indeks)
+    if (kontrole.OdabranaOpcija() == indeks)
         return;
-    prozor.OznačiOpciju(indeks);
+    kontrole.OznačiOpciju(indeks);
     optLokacija_Click(indeks);
 }
 
 void Postavke::SnimiPostavke() {
     spremište.Zapiši(Settings, KljučIzvora, QString::number(IzabraniIzvor()));
-    spremište.Zapiši(Settings, KljučLokacije, prozor.TekstLokacije(0));
+    spremište.Zapiši(Settings, KljučLokacije, kontrole.TekstLokacije(0));
     spremište.Zapiši(Settings,
-                     prozor.OdabranaOpcija() == 0 ? KljučDistribucije : KljučDistribucijeBa,
-                     prozor.TekstLokacije(1));
+                     kontrole.OdabranaOpcija() == 0 ? KljučDistribucije : KljučDistribucijeBa,
+                     kontrole.TekstLokacije(1));
 }
 
 qint16 Postavke::IzabraniIzvor() const {
-    const int opcija = prozor.OdabranaOpcija();
+    const int opcija = kontrole.OdabranaOpcija();
     if (opcija == 0)
         return 0;
     if (opcija == 1)
@@ -91,11 +97,11 @@ qint16 Postavke::IzabraniIzvor() const {
 }
 
 void Postavke::UčitajLokacijuBa() {
-    if (prozor.OdabranaOpcija() != 1)
+    if (kontrole.OdabranaOpcija() != 1)
         return;
     const QString lokacija = pročitaj(Settings, KljučDistribucijeBa);
     if (!lokacija.isEmpty())
-        prozor.PostaviTekstLokacije(1, lokacija);
+        kontrole.PostaviTekstLokacije(1, lokacija);
 }
 
 void Postavke::optLokacija_Click(int) {
@@ -106,34 +112,33 @@ void Postavke::cmdLokacija_Click(int indeks) {
     DijalogDatoteke dijalog;
     dijalog.zadanaEkstenzija = QStringLiteral(".txt");
     dijalog.filter = QStringLiteral("Verzije (*.txt)|*.txt");
-    dijalog.imeDatoteke = QStringLiteral("Verzije.txt");
-    dijalog.zastavice = 0x280800;
+    dijalog.imeDatoteke = ImeListeVerzija;
     dijalog.naslov =
         QStringLiteral("Izaberite uređaj i direktoriju gdje se nalaze novi Velkor programi");
-    dijalog.početnaDirektorija = prozor.TekstLokacije(indeks);
+    dijalog.početnaDirektorija = kontrole.TekstLokacije(indeks);
 
-    const QString izabrana = QDir::toNativeSeparators(prozor.IzaberiDatoteku(dijalog));
+    const QString izabrana = QDir::toNativeSeparators(kontrole.IzaberiDatoteku(dijalog));
     const int zadnjiRazdjelnik = izabrana.lastIndexOf(QDir::separator());
     if (izabrana.isEmpty() || zadnjiRazdjelnik == izabrana.size() - 1)
         return;
-    prozor.PostaviTekstLokacije(indeks, izabrana.left(zadnjiRazdjelnik + 1));
+    kontrole.PostaviTekstLokacije(indeks, izabrana.left(zadnjiRazdjelnik + 1));
     SnimiPostavke();
 }
 
 void Postavke::txtLokacija_Validate(int indeks) {
-    const QString tekst = prozor.TekstLokacije(indeks);
+    const QString tekst = kontrole.TekstLokacije(indeks);
     if (datoteke.PostojiDirektorija(tekst)) {
         SnimiPostavke();
         return;
     }
-    prozor.Poruka(QStringLiteral("Ne postoji direktorija: ") + tekst +
+    poruke.Poruka(QStringLiteral("Ne postoji direktorija: ") + tekst +
                       QStringLiteral(" Postavite je!"),
                   Ikona::Usklicnik);
     cmdLokacija_Click(indeks);
 }
 
 void Postavke::numVrijemeDownloada_Change() {
-    spremište.Zapiši(Setting, KljučVremena, QString::number(prozor.VrijemeDownloada()));
+    spremište.Zapiši(Setting, KljučVremena, QString::number(kontrole.VrijemeDownloada()));
 }
 
 quint32 Postavke::BojaIntegratora() const {

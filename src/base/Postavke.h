@@ -6,13 +6,15 @@
 namespace velkor {
 
 class Datoteke;
-class Prozor;
+class Kontrole;
+class OkviriPoruka;
 class SpremištePostavki;
 struct Stanje;
 
 class Postavke {
 public:
-    Postavke(SpremištePostavki& spremište, Prozor& prozor, Datoteke& datoteke, Stanje& stanje);
+    Postavke(SpremištePostavki& spremište, Kontrole& kontrole, OkviriPoruka& poruke,
+             Datoteke& datoteke, Stanje& stanje);
 
     void UčitajPostavke();
     void SnimiPostavke();
@@ -32,7 +34,8 @@ private:
     void odaberiOpciju(int indeks);
 
     SpremištePostavki& spremište;
-    Prozor& prozor;
+    Kontrole& kontrole;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Stanje& stanje;
 };

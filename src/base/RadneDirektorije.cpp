@@ -1,7 +1,7 @@
 #include "base/RadneDirektorije.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "platform/Platforma.h"
 
@@ -11,6 +11,8 @@ namespace velkor {
 
 namespace {
 
+// The developers' computer keeps the suite at one fixed place, wherever the
+// updater itself is started from.
 const QString RačunaloSaStalnomPutanjom = QStringLiteral("VUDIVEVOZ");
 const QString StalnaPutanja = QStringLiteral("D:/Velkor software/Velkor knjigovodstvo V22/");
 
@@ -23,9 +25,9 @@ QString uzRazdjelnik(QString put) {
 
 } // namespace
 
-RadneDirektorije::RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor,
-                                   Datoteke& datoteke, Platforma& platforma)
-    : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), stanje(stanje), prozor(prozor),
+RadneDirektorije::RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje,
+                                   OkviriPoruka& poruke, Datoteke& datoteke, Platforma& platforma)
+    : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), stanje(stanje), poruke(poruke),
       datoteke(datoteke), platforma(platforma) {}
 
 QString RadneDirektorije::AplikacijskaDirektorijaSaRazdjelnikom() const {
@@ -35,9 +37,9 @@ QString RadneDirektorije::AplikacijskaDirektorijaSaRazdjelnikom() const {
 bool RadneDirektorije::PostaviRadneDirektorije() {
     PostaviPutanje();
     if (datoteke.PostojiDirektorija(stanje.PutanjaUpdate) ||
-        !datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
+        datoteke.NapraviDirektoriju(stanje.PutanjaUpdate))
         return true;
-    prozor.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
+    poruke.Poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije!\r\n"
                                  "Program za automatsko ažuriranje novih programa mora prestati "
                                  "sa radom.\r\n"
                                  "Vjerojatno nemate administratorska prava ili je UAC uključen."),

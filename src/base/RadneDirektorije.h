@@ -6,12 +6,12 @@ namespace velkor {
 
 class Datoteke;
 class Platforma;
-class Prozor;
+class OkviriPoruka;
 struct Stanje;
 
 class RadneDirektorije {
 public:
-    RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje, Prozor& prozor,
+    RadneDirektorije(QString aplikacijskaDirektorija, Stanje& stanje, OkviriPoruka& poruke,
                      Datoteke& datoteke, Platforma& platforma);
 
     // The directory steps that open every check for updates; false when
@@ -28,7 +28,7 @@ public:
 private:
     QString aplikacijskaDirektorija;
     Stanje& stanje;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Platforma& platforma;
 };

@@ -71,7 +71,7 @@ std::optional<qint64> StvarneDatoteke::Veličina(const QString& put, Greška* g)
     return info.size();
 }
 
-Ishod StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
+Rezultat StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
     QFile izvor(od);
     if (!QFileInfo(od).isFile())
         return greška(BrojGreske::DatotekaNijePronađena);
@@ -91,10 +91,10 @@ Ishod StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
     }
     if (!cilj.commit())
         return greškaDatoteke(na, cilj.error(), Greška::Korak::Pisanje);
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::Premjesti(const QString& od, const QString& na) {
+Rezultat StvarneDatoteke::Premjesti(const QString& od, const QString& na) {
     if (!QFileInfo(od).isFile())
         return greška(BrojGreske::DatotekaNijePronađena);
     if (QFileInfo::exists(na))
@@ -102,10 +102,10 @@ Ishod StvarneDatoteke::Premjesti(const QString& od, const QString& na) {
     QFile izvor(od);
     if (!izvor.rename(na))
         return greškaDatoteke(na, izvor.error(), Greška::Korak::Pisanje);
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::Obriši(const QString& put, bool prisilno) {
+Rezultat StvarneDatoteke::Obriši(const QString& put, bool prisilno) {
     if (!QFileInfo(put).isFile())
         return greška(postojiRoditelj(put) ? BrojGreske::DatotekaNijePronađena
                                            : BrojGreske::PutanjaNijePronađena);
@@ -117,10 +117,10 @@ Ishod StvarneDatoteke::Obriši(const QString& put, bool prisilno) {
     QFile datoteka(put);
     if (!datoteka.remove())
         return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
+Rezultat StvarneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
     const QFileInfo info(uzorak);
     QDir direktorija = info.absoluteDir();
     if (!direktorija.exists())
@@ -129,46 +129,46 @@ Ishod StvarneDatoteke::ObrišiPoUzorku(const QString& uzorak, bool prisilno) {
     if (imena.isEmpty())
         return greška(BrojGreske::DatotekaNijePronađena);
     for (const QString& ime : imena) {
-        if (Ishod ishod = Obriši(direktorija.filePath(ime), prisilno))
-            return ishod;
+        if (Rezultat obrisano = Obriši(direktorija.filePath(ime), prisilno); !obrisano)
+            return obrisano;
     }
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::ObrišiDirektoriju(const QString& put) {
+Rezultat StvarneDatoteke::ObrišiDirektoriju(const QString& put) {
     if (!PostojiDirektorija(put))
         return greška(BrojGreske::PutanjaNijePronađena);
     if (!QDir(put).removeRecursively())
         return greška(BrojGreske::DozvolaOdbijena, Greška::Korak::Pisanje);
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::NapraviDirektoriju(const QString& put) {
+Rezultat StvarneDatoteke::NapraviDirektoriju(const QString& put) {
     if (QFileInfo::exists(put))
         return greška(BrojGreske::DatotekaPostoji);
     if (!postojiRoditelj(QDir::cleanPath(put)))
         return greška(BrojGreske::PutanjaNijePronađena);
     if (!QDir().mkdir(put))
         return greška(BrojGreske::DozvolaOdbijena);
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::DodajNaKraj(const QString& put, const QByteArray& bajtovi) {
+Rezultat StvarneDatoteke::DodajNaKraj(const QString& put, const QByteArray& bajtovi) {
     QFile datoteka(put);
     if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Append))
         return greškaDatoteke(put, datoteka.error(), Greška::Korak::Otvaranje);
     if (datoteka.write(bajtovi) != bajtovi.size() || !datoteka.flush())
         return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
-    return std::nullopt;
+    return {};
 }
 
-Ishod StvarneDatoteke::ZapišiCijelu(const QString& put, const QByteArray& bajtovi) {
+Rezultat StvarneDatoteke::ZapišiCijelu(const QString& put, const QByteArray& bajtovi) {
     QSaveFile datoteka(put);
     if (!datoteka.open(QIODevice::WriteOnly))
         return greškaDatoteke(put, datoteka.error(), Greška::Korak::Otvaranje);
     if (datoteka.write(bajtovi) != bajtovi.size() || !datoteka.commit())
         return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
-    return std::nullopt;
+    return {};
 }
 
 std::optional<QByteArray> StvarneDatoteke::Pročitaj(const QString& put, Greška* g) {

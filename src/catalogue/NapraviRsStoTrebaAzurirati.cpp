@@ -1,9 +1,11 @@
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/OkviriPoruka.h"
+#include "base/PrikazPlana.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QtNumeric>
@@ -13,46 +15,47 @@ namespace velkor {
 namespace {
 
 const QString Prefiks = QStringLiteral("NapraviRsŠtoTrebaAžurirati - ");
-const QString ImeListe = QStringLiteral("Verzije.txt");
 
 } // namespace
 
-PlanAžuriranja::PlanAžuriranja(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
-      tablice(datoteke, prozor, dnevnik, stanje) {}
+PlanAžuriranja::PlanAžuriranja(Stanje& stanje, OkviriPoruka& poruke, PrikazPlana& prikaz,
+                               Datoteke& datoteke, Dnevnik& dnevnik)
+    : stanje(stanje), poruke(poruke), prikaz(prikaz), datoteke(datoteke), dnevnik(dnevnik),
+      tablice(datoteke, poruke, dnevnik, stanje), prekidanje(stanje, dnevnik, poruke) {}
 
 void PlanAžuriranja::logiraj(const QString& poruka) {
     dnevnik.LogirajGrešku(poruka);
 }
 
-bool PlanAžuriranja::prekini(const QString& poruka) {
-    stanje.ZadnjaGreška = poruka;
-    logiraj(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška, Ikona::Usklicnik);
-    return false;
+bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
+    const bool napravljen = napravi();
+    prikaz.OmogućiDownload(napravljen);
+    return napravljen;
 }
 
-bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
+bool PlanAžuriranja::napravi() {
     logiraj(Prefiks + QStringLiteral("početak"));
 
-    const QString nova = stanje.PutanjaUpdate + ImeListe;
+    const QString nova = stanje.PutanjaUpdate + ImeListeVerzija;
     logiraj(Prefiks + QStringLiteral("čitanje rs ") + nova);
     if (!tablice.UčitajMatricu(stanje.NoveVerzije, nova))
-        return prekini(Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u matricu iz "
+        return prekidanje.Prekini(
+            QString(), Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u matricu iz "
                                                 "datoteke. Prekida se ažuriranje!"));
 
-    const QString stara = stanje.PutanjaPrograma + ImeListe;
+    const QString stara = stanje.PutanjaPrograma + ImeListeVerzija;
     logiraj(Prefiks + QStringLiteral("čitanje rs ") + stara);
     if (!datoteke.PostojiDatoteka(stara)) {
         stanje.ZadnjaGreška = QStringLiteral("Ne postoji datoteka: ") + stara +
                               QStringLiteral(" te nije moguće nastaviti sa ažuriranjem. "
                                              "Kontaktirajte Velkor!");
         logiraj(QStringLiteral("NapraviRsŠtoTrebaAžurirati ") + stanje.ZadnjaGreška);
-        prozor.Poruka(stanje.ZadnjaGreška, Ikona::Informacija);
+        poruke.Poruka(stanje.ZadnjaGreška, Ikona::Informacija);
         return false;
     }
     if (!tablice.UčitajMatricu(stanje.StareVerzije, stara))
-        return prekini(Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u "
+        return prekidanje.Prekini(
+            QString(), Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u "
                                                 "matricu-STARI. Prekida se ažuriranje!"));
 
     stanje.IzvještajRada.clear();
@@ -69,9 +72,9 @@ bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
     // A plan is never kept on disk; one left from elsewhere goes.
     const QString stariPlan = stanje.PutanjaUpdate + QStringLiteral("Update.txt");
     if (datoteke.PostojiDatoteka(stariPlan))
-        datoteke.Obriši(stariPlan, true);
+        std::ignore = datoteke.Obriši(stariPlan, true);
 
-    prozor.PrikažiPlan(StavkePlana());
+    prikaz.PrikažiPlan(StavkePlana());
     return true;
 }
 
@@ -84,7 +87,7 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
         return;
     }
 
-    const int f = nađiStaruVerziju(ime);
+    const int f = NađiRed(stanje.StareVerzije, ime);
     if (f < 0) {
         if (ime == ImeUpdatera) {
             označi(red, false);
@@ -98,14 +101,8 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
     }
     const ZapisVerzije stari(stanje.StareVerzije, f);
 
-    // Each part on its own: a grown revision counts even under a fallen minor part.
-    bool novije = novi.Ver_Gl() > stari.Ver_Gl() || novi.Ver_Pom() > stari.Ver_Pom() ||
-                  novi.Ver_Rev() > stari.Ver_Rev();
-
+    bool novije = Novija(novi, stari);
     const VrstaStavke vrsta = Vrsta(ime);
-    if (!novije && (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola))
-        novije = VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
-                 VećaVeličina(novi.VeličinaDownload(), stari.VeličinaDownload());
 
     if (!novije) {
         if (vrsta == VrstaStavke::Skripta || vrsta == VrstaStavke::Pomoć) {
@@ -134,14 +131,6 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
     if (ime == ImeKomponenteBaze)
         bazaOznačena = true;
     označi(red, true);
-}
-
-int PlanAžuriranja::nađiStaruVerziju(const QString& ime) const {
-    for (int red = 0; red < Matrica::Redaka; ++red) {
-        if (stanje.StareVerzije.tekst(red, Stupac::Ime) == ime)
-            return red;
-    }
-    return -1;
 }
 
 void PlanAžuriranja::označi(int red, bool zaInstalirati) {

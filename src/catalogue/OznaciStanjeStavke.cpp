@@ -1,34 +1,33 @@
-#include "base/Prozor.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "base/PrikazPlana.h"
+#include "catalogue/PlanAzuriranja.h"
 
 namespace velkor {
 
 namespace {
 
 // The fill of columns 2 to 6 for each state; -1 leaves the fill as it is.
-int PostotakStanja(qint16 kod) {
-    switch (kod) {
-    case 1: // downloading
-    case 4: // copying from the network
+int PostotakStanja(StanjeStavke stanje) {
+    switch (stanje) {
+    case StanjeStavke::Preuzimanje:
+    case StanjeStavke::KopiranjeSMreze:
         return 25;
-    case 2: // fetched
+    case StanjeStavke::Preuzeto:
         return 50;
-    case 5: // installing
+    case StanjeStavke::Instaliranje:
         return 75;
-    case 3: // installed
+    case StanjeStavke::Instalirano:
         return 100;
-    default:
-        return -1;
     }
+    return -1;
 }
 
 } // namespace
 
-void PlanAžuriranja::OznačiStanjeStavke(const QString& ime, qint16 kod) {
-    const int red = prozor.RedStavke(ime);
+void PlanAžuriranja::OznačiStanjeStavke(const QString& ime, StanjeStavke stanje) {
+    const int red = prikaz.RedStavke(ime);
     if (red < 1)
         return;
-    prozor.PostaviStanjeReda(red, kod, PostotakStanja(kod));
+    prikaz.PostaviStanjeReda(red, int(stanje), PostotakStanja(stanje));
 }
 
 } // namespace velkor

@@ -1,127 +1,89 @@
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "catalogue/PripremaVerzija.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/OkviriPoruka.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
-#include "catalogue/UcitajMatricu.h"
+#include "base/ZajednickiTekstovi.h"
+#include "catalogue/PlanAzuriranja.h"
+#include "catalogue/TablicneDatoteke.h"
 
 namespace velkor {
 
 namespace {
 
-const QString Verzije = QStringLiteral("Verzije.txt");
-const QString TeamViewer = QStringLiteral("TeamViewerQS.exe");
 const QString Prefiks = QStringLiteral("PripremiVerzijaTXT- ");
 // The network branch's own prefix carries two blanks.
 const QString PrefiksMreže = QStringLiteral("PripremiVerzijaTXT-  ");
-const QString PrefiksTeamViewera = QStringLiteral("Download na lokaciju- ");
 const QString Prekida = QStringLiteral(" Prekida se ažuriranje!");
-const QString NemaPodataka = QStringLiteral("Podaci o novim verzijama na postoje na lokaciji: ");
 
 } // namespace
 
-PripremaVerzija::PripremaVerzija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
+PripremaVerzija::PripremaVerzija(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke,
                                  Dnevnik& dnevnik, RadneDirektorije& radneDirektorije,
                                  TablicneDatoteke& tablice, PlanAžuriranja& plan,
                                  DownloadDatoteke downloadDatoteke)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+    : stanje(stanje), poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       radneDirektorije(radneDirektorije), tablice(tablice), plan(plan),
-      downloadDatoteke(std::move(downloadDatoteke)) {}
+      dohvat(stanje, poruke, datoteke, dnevnik, std::move(downloadDatoteke)),
+      prekidanje(stanje, dnevnik, poruke) {}
 
-bool PripremaVerzija::prekini(const QString& poruka, const QString& prefiks) {
-    stanje.ZadnjaGreška = poruka;
-    dnevnik.LogirajGrešku(prefiks + poruka);
-    prozor.Poruka(poruka, Ikona::Usklicnik);
-    return false;
-}
-
-bool PripremaVerzija::PripremiVerzijaTXT() {
+bool PripremaVerzija::PripremiVerzijaTXT(const IzvorAžuriranja& izvor) {
     if (!radneDirektorije.PostaviRadneDirektorije())
         return false;
 
-    const QString instalirane = stanje.PutanjaPrograma + Verzije;
+    const QString instalirane = stanje.PutanjaPrograma + ImeListeVerzija;
     if (!datoteke.PostojiDatoteka(instalirane))
-        return prekini(QStringLiteral("Ne postoji datoteka ") + instalirane +
-                           QStringLiteral(" Program za automatsko ažuriranje novih programa mora "
-                                          "prestati sa ažuriranjem. Molimo da o ovoj poruci "
-                                          "izvjestite Velkor tim za podršku."),
-                       Prefiks);
+        return prekidanje.Prekini(
+            Prefiks, QStringLiteral("Ne postoji datoteka ") + instalirane +
+                         QStringLiteral(" Program za automatsko ažuriranje novih programa mora "
+                                        "prestati sa ažuriranjem. Molimo da o ovoj poruci "
+                                        "izvjestite Velkor tim za podršku."));
     if (!tablice.UčitajMatricu(stanje.StareVerzije, instalirane))
-        return prekini(QStringLiteral("PripremiVerzijaTXT - Desila se greška u čitanju zapisa u "
-                                      "matricu. Prekida se ažuriranje!"),
-                       Prefiks);
+        return prekidanje.Prekini(
+            Prefiks, QStringLiteral("PripremiVerzijaTXT - Desila se greška u čitanju zapisa u "
+                                    "matricu. Prekida se ažuriranje!"));
 
-    const int opcija = prozor.OdabranaOpcija();
-    const bool pripremljeno =
-        (opcija == 0 || opcija == 2) ? saInterneta() : saMrežneLokacije(prozor.TekstLokacije(0));
-    if (!pripremljeno)
-        return false;
-
-    const bool rezultat = plan.NapraviRsŠtoTrebaAžurirati();
-    prozor.OmogućiDownload(rezultat);
-    return rezultat;
+    const bool pripremljeno = (izvor.opcija == 0 || izvor.opcija == 2)
+                                  ? saInterneta()
+                                  : saMrežneLokacije(izvor.mrežnaLokacija);
+    return pripremljeno && plan.NapraviRsŠtoTrebaAžurirati();
 }
 
 bool PripremaVerzija::saInterneta() {
-    if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + TeamViewer)) {
-        if (!downloadDatoteke(TeamViewer, stanje.PutanjaPrograma)) {
-            stanje.ZadnjaGreška =
-                QStringLiteral("Nije moguće učitati TeamViewerQS.exe sa interneta! "
-                               "Provjerite vezu sa internetom i pokušajte ponovno!");
-            dnevnik.LogirajGrešku(PrefiksTeamViewera + stanje.ZadnjaGreška);
-        } else if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + TeamViewer)) {
-            dnevnik.LogirajGrešku(PrefiksTeamViewera +
-                                  QStringLiteral("Učitao sa interneta TeamViewerQS.exe, ali one ne "
-                                                 "postoje u ") +
-                                  stanje.PutanjaPrograma);
-        }
-    }
-
-    if (!downloadDatoteke(Verzije, stanje.PutanjaUpdate))
-        return prekini(QStringLiteral("Nije moguće učitati kontrolnu datoteku sa interneta! "
-                                      "Provjerite vezu sa internetom i pokušajte ponovno!") +
-                           Prekida,
-                       Prefiks);
-    if (!datoteke.PostojiDatoteka(stanje.PutanjaUpdate + Verzije)) {
-        dnevnik.LogirajGrešku(
-            Prefiks + QStringLiteral("Učitao sa interneta Verzije.txt ali one ne postoje u ") +
-            stanje.PutanjaUpdate);
-        prozor.Poruka(NemaPodataka + stanje.PutanjaUpdate, Ikona::Nema);
-        return false;
-    }
-    return true;
+    dohvat.DohvatiTeamViewer(stanje.PutanjaPrograma, false);
+    return dohvat.DohvatiVerzije(stanje.PutanjaUpdate, Prefiks, true);
 }
 
 bool PripremaVerzija::saMrežneLokacije(const QString& lokacija) {
-    if (!datoteke.PostojiDatoteka(lokacija + Verzije))
-        return prekini(QStringLiteral("Ne postoji kontrolna datoteka na mrežnoj lokaciji: ") +
-                           lokacija + Prekida,
-                       PrefiksMreže);
+    if (!datoteke.PostojiDatoteka(lokacija + ImeListeVerzija))
+        return prekidanje.Prekini(
+            PrefiksMreže, QStringLiteral("Ne postoji kontrolna datoteka na mrežnoj lokaciji: ") +
+                              lokacija + Prekida);
 
-    if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + TeamViewer) &&
-        datoteke.PostojiDatoteka(lokacija + TeamViewer))
-        datoteke.Kopiraj(lokacija + TeamViewer, stanje.PutanjaPrograma + TeamViewer);
+    if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ImeTeamViewera) &&
+        datoteke.PostojiDatoteka(lokacija + ImeTeamViewera))
+        std::ignore =
+            datoteke.Kopiraj(lokacija + ImeTeamViewera, stanje.PutanjaPrograma + ImeTeamViewera);
 
-    const QString nove = stanje.PutanjaUpdate + Verzije;
-    if (datoteke.Obriši(nove, false)) {
+    const QString nove = stanje.PutanjaUpdate + ImeListeVerzija;
+    if (!datoteke.Obriši(nove, false)) {
         stanje.ZadnjaGreška = QStringLiteral("Greška u brisanju datoteke ") + nove;
         dnevnik.LogirajGrešku(QStringLiteral("KI-PripremiVerzijaTXT- ") + stanje.ZadnjaGreška);
     }
 
-    if (datoteke.Kopiraj(lokacija + Verzije, nove))
-        return prekini(QStringLiteral("Nije moguće učitati kontrolnu datoteku sa mrežne lokacije! "
-                                      "Provjerite i pokušajte ponovno!") +
-                           Prekida,
-                       Prefiks);
+    if (!datoteke.Kopiraj(lokacija + ImeListeVerzija, nove))
+        return prekidanje.Prekini(
+            Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa mrežne lokacije! "
+                                    "Provjerite i pokušajte ponovno!") +
+                         Prekida);
     if (!datoteke.PostojiDatoteka(nove)) {
         dnevnik.LogirajGrešku(PrefiksMreže +
                               QStringLiteral("Kopirao sa mrežne lokacije Verzije.txt, ali ona ne "
                                              "postoji u ") +
                               lokacija);
-        prozor.Poruka(NemaPodataka + lokacija, Ikona::Nema);
+        poruke.Poruka(NemaPodatakaOVerzijama + lokacija, Ikona::Nema);
         return false;
     }
     return true;

@@ -1,7 +1,5 @@
 #include "catalogue/ZapisVerzije.h"
 
-#include "base/Stanje.h"
-
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -51,32 +49,6 @@ std::optional<qint32> NajbližiCijeli32(double broj) {
     return qint32(zaokruženo);
 }
 
-VrstaStavke Vrsta(const QString& ime) {
-    const QString kraj = ime.right(3);
-    if (kraj == QLatin1String("exe"))
-        return VrstaStavke::Program;
-    if (kraj == QLatin1String("dll"))
-        return VrstaStavke::Komponenta;
-    if (kraj == QLatin1String("ocx"))
-        return VrstaStavke::Kontrola;
-    if (kraj == QLatin1String("enc"))
-        return VrstaStavke::Skripta;
-    if (kraj == QLatin1String("chm"))
-        return VrstaStavke::Pomoć;
-    return VrstaStavke::Ostalo;
-}
-
-QString DirektorijaStavke(const Stanje& stanje, const QString& ime) {
-    switch (Vrsta(ime)) {
-    case VrstaStavke::Skripta:
-        return stanje.PutanjaSkripti;
-    case VrstaStavke::Pomoć:
-        return stanje.PutanjaHelp;
-    default:
-        return stanje.PutanjaPrograma;
-    }
-}
-
 bool NeispravnoIme(const QString& ime) {
     return ime.contains(QLatin1Char('\\')) || ime.contains(QLatin1Char('/')) ||
            ime.contains(QLatin1Char(':')) || ime == QLatin1String(".") ||
@@ -88,6 +60,33 @@ bool ZapisVerzije::Planiran() const {
         return false;
     const qint16* oznaka = std::get_if<qint16>(&matrica(red, Stupac::OznakaAžuriranja));
     return oznaka && *oznaka == 1;
+}
+
+bool Novija(const ZapisVerzije& novi, const ZapisVerzije& stari) {
+    if (novi.Ver_Gl() > stari.Ver_Gl() || novi.Ver_Pom() > stari.Ver_Pom() ||
+        novi.Ver_Rev() > stari.Ver_Rev())
+        return true;
+    const VrstaStavke vrsta = Vrsta(novi.Ime());
+    return (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola) &&
+           (VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
+            VećaVeličina(novi.VeličinaDownload(), stari.VeličinaDownload()));
+}
+
+int NađiRed(const Matrica& matrica, const QString& ime) {
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        if (matrica.tekst(red, Stupac::Ime) == ime)
+            return red;
+    }
+    return -1;
+}
+
+QString PorukaOVeličini(const QString& ime, qint64 veličina, const QString& uPopisu, bool iste) {
+    return QStringLiteral("Veličina presnimljene datoteke ") + ime + QStringLiteral(" je ") +
+           QString::number(veličina) + QStringLiteral(", a veličina originalne datoteke je ") +
+           uPopisu +
+           (iste ? QStringLiteral(". OK.")
+                 : QStringLiteral(" i one nisu iste. Moguća greška u prijenosu datoteke. "
+                                  "Ponovite postupak."));
 }
 
 } // namespace velkor

@@ -2,13 +2,12 @@
 // The record of a versions list: what each column of the table holds, how its
 // numbers read, what kind of item a name is and where that item lives.
 #include "base/Matrica.h"
+#include "catalogue/VrstaStavke.h"
 
 #include <QString>
 #include <optional>
 
 namespace velkor {
-
-struct Stanje;
 
 namespace Stupac {
 constexpr int Ime = 0;
@@ -36,13 +35,6 @@ inline bool VećaVeličina(std::optional<qint32> novo, std::optional<qint32> sta
     return novo && staro && *novo > *staro;
 }
 
-enum class VrstaStavke { Program, Komponenta, Kontrola, Skripta, Pomoć, Ostalo };
-
-// Decided by the last three characters, exactly as written: "EXE" is no program.
-VrstaStavke Vrsta(const QString& ime);
-// The directory the item is installed in, with its trailing separator.
-QString DirektorijaStavke(const Stanje& stanje, const QString& ime);
-
 // A name from a list must stay a plain file name: a separator, a drive or a
 // name of "." or ".." would reach outside the directory it is meant for.
 bool NeispravnoIme(const QString& ime);
@@ -68,5 +60,17 @@ private:
     const Matrica& matrica;
     int red;
 };
+
+// Newer when a part of the version has grown, each part on its own (a grown
+// revision counts even under a fallen minor part); a help file or a control
+// also when one of its sizes has grown.
+bool Novija(const ZapisVerzije& novi, const ZapisVerzije& stari);
+
+// The first row whose name is ime; -1 when there is none.
+int NađiRed(const Matrica& matrica, const QString& ime);
+
+// What a size check tells: "Veličina presnimljene datoteke ..." and whether the
+// sizes agree.
+QString PorukaOVeličini(const QString& ime, qint64 veličina, const QString& uPopisu, bool iste);
 
 } // namespace velkor

@@ -1,12 +1,15 @@
 // The run around the rows: the location checked, the new lists fetched, the
 // location's own list read, and at the end the new lists put in its place.
+#include "base/ZajednickiTekstovi.h"
 #include "distribute/PunjenjeLokacije.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Izvjestaji.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QDir>
@@ -16,71 +19,70 @@ namespace velkor {
 namespace {
 
 const QString Prefiks = QStringLiteral("Download na lokaciju- ");
-const QString Verzije = QStringLiteral("Verzije.txt");
-const QString VerzijeU = QStringLiteral("VerzijeU.txt");
-const QString TeamViewer = QStringLiteral("TeamViewerQS.exe");
-const QString CrLf = QStringLiteral("\r\n");
 const QString Provjerite = QStringLiteral("Provjerite vezu sa internetom i pokušajte ponovno!");
 const QString GreškaMatrice =
     QStringLiteral("DownloadNaLokaciju - Desila se greška u čitanju zapisa u matricu.");
 
 } // namespace
 
-PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& datoteke,
-                                   Dnevnik& dnevnik, TablicneDatoteke& tablice,
-                                   DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
-      downloadDatoteke(std::move(downloadDatoteke)), prikaz(std::move(prikaz)) {}
+PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
+                                   OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
+                                   TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
+                                   PrikazPrijenosa prikaz)
+    : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
+      datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
+      dohvat(stanje, poruke, datoteke, dnevnik, std::move(downloadDatoteke)),
+      prikaz(std::move(prikaz)), prekidanje(stanje, dnevnik, poruke) {}
 
-bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke) {
+QString PunjenjeLokacije::LokacijaSRazdjelnikom(QString lokacija) {
+    if (!lokacija.isEmpty() && !lokacija.endsWith(QDir::separator()))
+        lokacija += QDir::separator();
+    return lokacija;
+}
+
+bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& zadanaLokacija) {
     prikažiPoruke = PrikažiPoruke;
     krajPrograma = false;
-    if (!pripremi())
+    if (!pripremi(zadanaLokacija))
         return false;
     započniPrikaz();
     for (int red = 0; red < Matrica::Redaka; ++red) {
         if (!stanje.NoveVerzije.tekst(red, Stupac::Ime).isEmpty() && !obradiRed(red))
             return false;
     }
-    kopirajPopis(Verzije);
-    kopirajPopis(VerzijeU);
+    kopirajPopis(ImeListeVerzija);
+    kopirajPopis(ImeListeVerzijaU);
     završi();
     return true;
 }
 
-bool PunjenjeLokacije::pripremi() {
-    lokacija = prozor.TekstLokacije(1);
-    // An empty box stays empty: with a separator alone the root would be the location.
-    if (!lokacija.isEmpty() && !lokacija.endsWith(QDir::separator())) {
-        lokacija += QDir::separator();
-        prozor.PostaviTekstLokacije(1, lokacija);
-    }
+bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
+    lokacija = LokacijaSRazdjelnikom(zadanaLokacija);
     if (lokacija.isEmpty() || !datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji unesena lokacija za download programa: ") + lokacija +
-                   CrLf +
+                   NoviRed +
                    QStringLiteral("Program ne može nastaviti sa presnimavanjem programa na "
                                   "zadanu lokaciju!"),
                true);
         return false;
     }
     update = lokacija + QStringLiteral("Update") + QDir::separator();
-    if (!datoteke.PostojiDirektorija(update) && datoteke.NapraviDirektoriju(update)) {
+    if (!datoteke.PostojiDirektorija(update) && !datoteke.NapraviDirektoriju(update)) {
         poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije! Program za "
                               "skidanje novih programa mora prestati sa radom. Vjerojatno nemate "
                               "administratorska prava."),
                true);
         krajPrograma = true;
-        prozor.ZavršiProgram();
         return false;
     }
     if (!dohvatiPopise())
         return false;
-    dohvatiTeamViewer();
-    if (!tablice.UčitajMatricu(stanje.NoveVerzije, update + Verzije))
+    dohvat.DohvatiTeamViewer(lokacija, prikažiPoruke);
+    if (!tablice.UčitajMatricu(stanje.NoveVerzije, update + ImeListeVerzija))
         return prekini(QString(), GreškaMatrice + QStringLiteral(" Prekida se ažuriranje!"));
     if (!datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji direktorija: ") + lokacija +
-                   QStringLiteral(" ili niste spojeni!") + CrLf +
+                   QStringLiteral(" ili niste spojeni!") + NoviRed +
                    QStringLiteral("Prekida se sa prebacivanjem!"),
                false);
         return false;
@@ -89,46 +91,25 @@ bool PunjenjeLokacije::pripremi() {
 }
 
 bool PunjenjeLokacije::dohvatiPopise() {
-    const QString prekida = QStringLiteral(" Prekida se ažuriranje!");
-    if (!downloadDatoteke(Verzije, update))
-        return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
-                                               "interneta! ") +
-                                    Provjerite + prekida);
-    if (!datoteke.PostojiDatoteka(update + Verzije)) {
-        logiraj(Prefiks,
-                QStringLiteral("Učitao sa interneta Verzije.txt ali one ne postoje u ") + update);
-        poruka(QStringLiteral("Podaci o novim verzijama na postoje na lokaciji: ") + update, false);
+    if (!dohvat.DohvatiVerzije(update, Prefiks, prikažiPoruke))
         return false;
-    }
-    if (!downloadDatoteke(VerzijeU, update))
+    if (!dohvat.download()(ImeListeVerzijaU, update))
         return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
                                                "interneta VerzijeU! ") +
-                                    Provjerite + prekida);
-    if (!datoteke.PostojiDatoteka(update + VerzijeU))
+                                    Provjerite + QStringLiteral(" Prekida se ažuriranje!"));
+    if (!datoteke.PostojiDatoteka(update + ImeListeVerzijaU))
         logiraj(Prefiks,
                 QStringLiteral("Učitao sa interneta VerzijeU.txt ali one ne postoje u ") + update);
     return true;
 }
 
-void PunjenjeLokacije::dohvatiTeamViewer() {
-    if (datoteke.PostojiDatoteka(lokacija + TeamViewer))
-        return;
-    if (!downloadDatoteke(TeamViewer, lokacija))
-        prekini(Prefiks,
-                QStringLiteral("Nije moguće učitati TeamViewerQS.exe sa interneta! ") + Provjerite);
-    else if (!datoteke.PostojiDatoteka(lokacija + TeamViewer))
-        logiraj(Prefiks, QStringLiteral("Učitao sa interneta TeamViewerQS.exe, ali one ne "
-                                        "postoje u ") +
-                             lokacija);
-}
-
 bool PunjenjeLokacije::učitajPopisLokacije() {
     kopirajSve = false;
-    const QString put = lokacija + Verzije;
+    const QString put = lokacija + ImeListeVerzija;
     if (!datoteke.PostojiDatoteka(put)) {
         // Asked also in a scheduled run: copying everything is a decision to make.
         const Odgovor odgovor =
-            prozor.Poruka(QStringLiteral("Ne postoji datoteka: ") + put +
+            poruke.Poruka(QStringLiteral("Ne postoji datoteka: ") + put +
                               QStringLiteral(". Kopiraju se sve datoteke. Želite li nastaviti "
                                              "sa download-om?"),
                           Ikona::Upitnik, Gumbi::DaNe);
@@ -147,7 +128,8 @@ bool PunjenjeLokacije::učitajPopisLokacije() {
 
 void PunjenjeLokacije::započniPrikaz() {
     prikaz.Pokreni();
-    prozor.PrikažiProgres(0, 30);
+    napredak.PrikažiProgres(0, KrugProgresa);
+    korakProgresa = 0;
     stanje.IzvještajRada.clear();
     stanje.PopisGrešaka.clear();
     stanje.UkupnoPreneseno = 0;
@@ -158,18 +140,18 @@ void PunjenjeLokacije::započniPrikaz() {
 void PunjenjeLokacije::kopirajPopis(const QString& ime) {
     // Other computers read the lists at any moment: the copy is written beside
     // and renamed over, so they find the old list or the new one, never half.
-    if (const Ishod greška = datoteke.Kopiraj(update + ime, lokacija + ime))
-        stanje.PopisGrešaka +=
-            CrLf + QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') + greška->opis;
+    if (const Rezultat kopirano = datoteke.Kopiraj(update + ime, lokacija + ime); !kopirano)
+        stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u kopiranju ") + ime +
+                               QLatin1Char(' ') + kopirano.greška().opis;
     else
-        stanje.IzvještajRada += CrLf + QStringLiteral("Kopirano ") + ime;
+        stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ime;
 }
 
 void PunjenjeLokacije::završi() {
     prikaz.Zaustavi();
-    prozor.SakrijProgres();
-    prozor.PrikažiIzvještajRada(stanje.IzvještajRada);
-    prozor.PrikažiPopisGrešaka(stanje.PopisGrešaka);
+    napredak.SakrijProgres();
+    izvještaji.PrikažiIzvještajRada(stanje.IzvještajRada);
+    izvještaji.PrikažiPopisGrešaka(stanje.PopisGrešaka);
 }
 
 void PunjenjeLokacije::logiraj(const QString& prefiks, const QString& poruka) {
@@ -178,14 +160,11 @@ void PunjenjeLokacije::logiraj(const QString& prefiks, const QString& poruka) {
 
 void PunjenjeLokacije::poruka(const QString& tekst, bool uskličnik) {
     if (prikažiPoruke)
-        prozor.Poruka(tekst, uskličnik ? Ikona::Usklicnik : Ikona::Nema);
+        poruke.Poruka(tekst, uskličnik ? Ikona::Usklicnik : Ikona::Nema);
 }
 
 bool PunjenjeLokacije::prekini(const QString& prefiks, const QString& tekst) {
-    stanje.ZadnjaGreška = tekst;
-    logiraj(prefiks, tekst);
-    poruka(tekst, true);
-    return false;
+    return prekidanje.Prekini(prefiks, tekst, prikažiPoruke);
 }
 
 } // namespace velkor

@@ -1,7 +1,8 @@
 #pragma once
 // Filling a distribution location for the other computers of the network: the
 // packages that changed, the remote-support program and both versions lists.
-#include "catalogue/PripremiVerzijaTXT.h"
+#include "base/Prekidanje.h"
+#include "catalogue/DohvatSaInterneta.h"
 
 #include <QString>
 #include <functional>
@@ -11,32 +12,46 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class Izvještaji;
+class Napredak;
+class OkviriPoruka;
 class TablicneDatoteke;
 struct Stanje;
 
-// The transfer-time display, switched on and off by the run.
+// The transfer-time display, switched on and off by the run; Tekst is what it
+// shows now, for the closing box.
 struct PrikazPrijenosa {
     std::function<void()> Pokreni;
     std::function<void()> Zaustavi;
+    std::function<QString()> Tekst;
 };
+
+// The bar shows activity, not the share done: on a scale of 30 it runs 1 to 29,
+// one step a row, and round again.
+constexpr qint32 KrugProgresa = 30;
+qint32 SljedećiKorakProgresa(qint32 korak);
 
 class PunjenjeLokacije {
 public:
-    PunjenjeLokacije(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+    PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
+                     OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                      TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
                      PrikazPrijenosa prikaz);
 
-    // The run and its closing box (the box only when the user started it).
-    void PokreniDownloadNaLokaciju(bool PrikažiPoruke);
+    // The location as typed, with the separator the names are joined to. An
+    // empty one stays empty: with a separator alone the root would be the location.
+    static QString LokacijaSRazdjelnikom(QString lokacija);
+
+    // The run and its closing box (the box only when the user started it);
+    // KrajPrograma when Update/ cannot be made at the location.
+    IshodOperacije PokreniDownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
     // True when every row has been handled and the lists copied; false when it stopped early.
-    bool DownloadNaLokaciju(bool PrikažiPoruke);
+    bool DownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
 
 private:
     // Steps before the rows: the location, Update/, the fetched files, both lists.
-    bool pripremi();
+    bool pripremi(const QString& zadanaLokacija);
     bool dohvatiPopise();
-    void dohvatiTeamViewer();
     bool učitajPopisLokacije();
     void započniPrikaz();
     // One row of the new list; false when the run must stop.
@@ -50,19 +65,21 @@ private:
     void kopirajPopis(const QString& ime);
     void završi();
 
-    int nađiStaruVerziju(const QString& ime) const;
     QString tekstVeličine(int red) const;
     void logiraj(const QString& prefiks, const QString& poruka);
     void poruka(const QString& tekst, bool uskličnik);
     bool prekini(const QString& prefiks, const QString& poruka);
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    Izvještaji& izvještaji;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     TablicneDatoteke& tablice;
-    DownloadDatoteke downloadDatoteke;
+    DohvatSaInterneta dohvat;
     PrikazPrijenosa prikaz;
+    Prekidanje prekidanje;
 
     // Per run.
     bool prikažiPoruke = false;
@@ -72,6 +89,7 @@ private:
     bool kopirajSve = false;
     bool dohvaćeno = false;
     bool bazaDohvaćena = false;
+    qint32 korakProgresa = 0;
 };
 
 } // namespace velkor

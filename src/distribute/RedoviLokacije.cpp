@@ -1,10 +1,11 @@
 // The rows of the new list, one by one: fetched when newer, missing or of
 // another size at the location, then size-checked.
+#include "base/ZajednickiTekstovi.h"
 #include "distribute/PunjenjeLokacije.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/ZapisVerzije.h"
@@ -16,13 +17,16 @@ namespace velkor {
 namespace {
 
 const QString Prefiks = QStringLiteral("Download na lokaciju - ");
-const QString CrLf = QStringLiteral("\r\n");
 
 bool jednako(std::optional<qint64> datoteka, std::optional<qint32> popis) {
     return datoteka && popis && *datoteka == *popis;
 }
 
 } // namespace
+
+qint32 SljedećiKorakProgresa(qint32 korak) {
+    return korak + 1 >= KrugProgresa ? 1 : korak + 1;
+}
 
 bool PunjenjeLokacije::obradiRed(int red) {
     const ZapisVerzije novi(stanje.NoveVerzije, red);
@@ -35,18 +39,18 @@ bool PunjenjeLokacije::obradiRed(int red) {
     const QString paket = ImePaketa(ime);
     bool dohvati = true;
     if (!kopirajSve) {
-        const int stari = nađiStaruVerziju(ime);
+        const int stari = NađiRed(stanje.StareVerzije, ime);
         if (stari < 0)
-            stanje.PopisGrešaka += CrLf +
+            stanje.PopisGrešaka += NoviRed +
                                    QStringLiteral("Nije pronađen zapis o starim verzija za :") +
                                    ime + QStringLiteral(" pa se mora kopirati");
         else
             dohvati = novije(red, stari, paket);
         if (stari >= 0 && dohvati)
-            datoteke.Obriši(lokacija + paket, true);
+            std::ignore = datoteke.Obriši(lokacija + paket, true);
     }
     if (!dohvati)
-        stanje.IzvještajRada += CrLf + QStringLiteral("Ista verzija: ") + ime;
+        stanje.IzvještajRada += NoviRed + QStringLiteral("Ista verzija: ") + ime;
     else if (!dohvatiPaket(red, paket))
         return false;
     if (!provjeriVeličinu(red, paket))
@@ -58,13 +62,8 @@ bool PunjenjeLokacije::obradiRed(int red) {
 bool PunjenjeLokacije::novije(int red, int redStarog, const QString& paket) {
     const ZapisVerzije novi(stanje.NoveVerzije, red);
     const ZapisVerzije stari(stanje.StareVerzije, redStarog);
-    // Each part on its own: a grown revision counts even under a fallen minor part.
-    bool dohvati = stari.Ver_Gl() < novi.Ver_Gl() || stari.Ver_Pom() < novi.Ver_Pom() ||
-                   stari.Ver_Rev() < novi.Ver_Rev();
+    bool dohvati = Novija(novi, stari);
     const VrstaStavke vrsta = Vrsta(novi.Ime());
-    if (!dohvati && (vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Kontrola))
-        dohvati = VećaVeličina(novi.StvarnaVeličina(), stari.StvarnaVeličina()) ||
-                  VećaVeličina(novi.VeličinaDownload(), stari.VeličinaDownload());
     if (!dohvati)
         dohvati = paketSeRazlikuje(red, paket);
     // Controls and scripts follow a new database component; help follows any fetch.
@@ -76,7 +75,7 @@ bool PunjenjeLokacije::novije(int red, int redStarog, const QString& paket) {
 bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
     const QString put = lokacija + paket;
     if (!datoteke.PostojiDatoteka(put)) {
-        stanje.PopisGrešaka += CrLf + QStringLiteral("Nije nađena 7z datoteka: ") + paket +
+        stanje.PopisGrešaka += NoviRed + QStringLiteral("Nije nađena 7z datoteka: ") + paket +
                                QStringLiteral(" pa se mora napraviti");
         return true;
     }
@@ -84,7 +83,7 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
     // An unreadable size is left to the check after the row.
     if (!veličina || jednako(veličina, ZapisVerzije(stanje.NoveVerzije, red).VeličinaDownload()))
         return false;
-    stanje.PopisGrešaka += CrLf + QStringLiteral("Nađena 7z datoteka: ") + paket +
+    stanje.PopisGrešaka += NoviRed + QStringLiteral("Nađena 7z datoteka: ") + paket +
                            QStringLiteral(" ali je veličina različita ") +
                            QString::number(*veličina) + QStringLiteral(" Novi: ") +
                            tekstVeličine(red) + QStringLiteral(" pa će se prekopirati");
@@ -93,7 +92,7 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
 
 bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     const ZapisVerzije novi(stanje.NoveVerzije, red);
-    if (!downloadDatoteke(paket, lokacija))
+    if (!dohvat.download()(paket, lokacija))
         return false;
     // Only what arrived counts; a size or a sum beyond 32 bits is left out.
     qint32 zbroj = 0;
@@ -112,43 +111,29 @@ bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& paket) {
     if (!veličina) {
         prekini(Prefiks, QStringLiteral("Greška u provjeri veličine datoteke-dohvatu datoteke ") +
                              paket + QStringLiteral(". Prekida se ažuriranje!"));
-        stanje.PopisGrešaka += CrLf + stanje.ZadnjaGreška;
+        stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
         return false;
     }
-    stanje.ZadnjaGreška = QStringLiteral("Veličina presnimljene datoteke ") + paket +
-                          QStringLiteral(" je ") + QString::number(*veličina) +
-                          QStringLiteral(", a veličina originalne datoteke je ") +
-                          tekstVeličine(red);
-    if (jednako(veličina, novi.VeličinaDownload())) {
-        stanje.ZadnjaGreška += QStringLiteral(". OK.");
-        logiraj(Prefiks, stanje.ZadnjaGreška);
+    const bool iste = jednako(veličina, novi.VeličinaDownload());
+    const QString tekst = PorukaOVeličini(paket, *veličina, tekstVeličine(red), iste);
+    if (iste) {
+        logiraj(Prefiks, tekst);
         return true;
     }
-    stanje.ZadnjaGreška += QStringLiteral(" i one nisu iste. Moguća greška u prijenosu datoteke. "
-                                          "Ponovite postupak. Nastaviće se prijenos za ostale "
-                                          "datoteke!");
+    stanje.ZadnjaGreška = tekst + QStringLiteral(" Nastaviće se prijenos za ostale datoteke!");
     logiraj(Prefiks, stanje.ZadnjaGreška);
-    stanje.PopisGrešaka += CrLf + stanje.ZadnjaGreška;
+    stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
     poruka(stanje.ZadnjaGreška, true);
     return true;
 }
 
-// The bar shows activity, not the share done: 1 to 29 and round again.
 void PunjenjeLokacije::pomakniProgres() {
-    const qint32 vrijednost = prozor.Progres() + 1;
-    prozor.PostaviProgres(vrijednost > 29 ? 1 : vrijednost);
+    korakProgresa = SljedećiKorakProgresa(korakProgresa);
+    napredak.PostaviProgres(korakProgresa);
 }
 
 QString PunjenjeLokacije::tekstVeličine(int red) const {
     return stanje.NoveVerzije.tekst(red, Stupac::VeličinaDownload);
-}
-
-int PunjenjeLokacije::nađiStaruVerziju(const QString& ime) const {
-    for (int red = 0; red < Matrica::Redaka; ++red) {
-        if (stanje.StareVerzije.tekst(red, Stupac::Ime) == ime)
-            return red;
-    }
-    return -1;
 }
 
 } // namespace velkor

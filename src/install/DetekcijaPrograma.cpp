@@ -1,20 +1,19 @@
 #include "install/DetekcijaPrograma.h"
+#include "base/ZajednickiTekstovi.h"
 
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/OkviriPoruka.h"
 #include "install/AppJeStartana.h"
 
 namespace velkor {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
-
 QString pitanjeOPokrenutima(const QString& popis) {
-    return QStringLiteral("Postoje pokrenuti programi:") + Crlf + popis + Crlf +
+    return QStringLiteral("Postoje pokrenuti programi:") + NoviRed + popis + NoviRed +
            QStringLiteral("Da bi nastavili sa daljom instalacijom moraju se zatvoriti svi "
                           "otvoreni programi!") +
-           Crlf +
+           NoviRed +
            QStringLiteral("Za nastavak rada (i ponovnu provjeru) pritisnite Da (Yes), za prekid "
                           "instalacije pritisnuti Ne (No) ?");
 }
@@ -22,18 +21,19 @@ QString pitanjeOPokrenutima(const QString& popis) {
 const QString PitanjeOOdustajanju =
     QStringLiteral("Ukoliko prekinete sa ažuriranjem novih verzija, izgubiće se svi novi učitani "
                    "programi, pa će se to morati ponoviti.") +
-    Crlf + QStringLiteral("Želite li zaista prekinuti sa ažuriranjem programa sa novim verzijama?");
+    NoviRed +
+    QStringLiteral("Želite li zaista prekinuti sa ažuriranjem programa sa novim verzijama?");
 
 } // namespace
 
-DetekcijaPrograma::DetekcijaPrograma(Platforma& platforma, Prozor& prozor, Dnevnik& dnevnik)
-    : platforma(platforma), prozor(prozor), dnevnik(dnevnik), tabela(TabelaProzoraPrograma()) {}
+DetekcijaPrograma::DetekcijaPrograma(Platforma& platforma, OkviriPoruka& poruke, Dnevnik& dnevnik)
+    : platforma(platforma), poruke(poruke), dnevnik(dnevnik), tabela(TabelaProzoraPrograma()) {}
 
 QString DetekcijaPrograma::NađiPokrenutePrograme() {
     QString popis;
     for (const ProzorPrograma& red : tabela) {
         if (AppJeStartana(platforma, red.naslov))
-            popis += red.ime + Crlf;
+            popis += red.ime + NoviRed;
     }
     return popis;
 }
@@ -44,7 +44,7 @@ bool DetekcijaPrograma::DijalogPokrenutihPrograma() {
         if (popis.isEmpty())
             return true;
         const Odgovor odgovor =
-            prozor.Poruka(pitanjeOPokrenutima(popis), Ikona::Upitnik, Gumbi::DaNe);
+            poruke.Poruka(pitanjeOPokrenutima(popis), Ikona::Upitnik, Gumbi::DaNe);
         dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- Postoje startovani programi ") +
                               popis);
         if (odgovor == Odgovor::Ne && potvrđenoOdustajanje())
@@ -53,7 +53,7 @@ bool DetekcijaPrograma::DijalogPokrenutihPrograma() {
 }
 
 bool DetekcijaPrograma::potvrđenoOdustajanje() {
-    if (prozor.Poruka(PitanjeOOdustajanju, Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
+    if (poruke.Poruka(PitanjeOOdustajanju, Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return false;
     dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- Korisnik odustaje"));
     return true;

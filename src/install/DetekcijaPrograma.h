@@ -7,11 +7,11 @@ namespace velkor {
 
 class Dnevnik;
 class Platforma;
-class Prozor;
+class OkviriPoruka;
 
 class DetekcijaPrograma {
 public:
-    DetekcijaPrograma(Platforma& platforma, Prozor& prozor, Dnevnik& dnevnik);
+    DetekcijaPrograma(Platforma& platforma, OkviriPoruka& poruke, Dnevnik& dnevnik);
 
     // The names of the open programs in table order, each followed by CR LF;
     // empty when none is open.
@@ -24,7 +24,7 @@ private:
     bool potvrđenoOdustajanje();
 
     Platforma& platforma;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
     Dnevnik& dnevnik;
     const QList<ProzorPrograma> tabela;
 };

@@ -1,13 +1,17 @@
 // One planned item put in place by the steps of its kind.
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
+#include "catalogue/VrstaStavke.h"
+#include "install/InstalacijaPrograma.h"
+#include "install/Povrat.h"
 #include "install/Registracija.h"
-#include "install/UpdatePrograma.h"
 
 namespace velkor {
 
-struct InstalacijaPrograma::Vrsta {
+struct InstalacijaPrograma::KoraciVrste {
     QString Stanje::*direktorija;
     QString korak;
     // Empty: a failed move gets no second try.
@@ -21,30 +25,26 @@ struct InstalacijaPrograma::Vrsta {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
-const QString K = QStringLiteral(
-    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
-    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
-const QString Q = QStringLiteral(
+// Asked when a program or component will not move aside: the user may close it and go on.
+const QString PreporukaPonovnogPokušaja = QStringLiteral(
     "Preporuka je da se prestane koristiti navedeni program i da se pokuša još jednom. Jeste li "
     "izašli iz programa i želite li nastaviti sa instalacijom (Da - Yes) ili želite prekinuti sa "
     "instalacijom (Ne - No)?");
 
 QString neuspjeh(const QString& tekst, const QString& ime, const Greška& greška) {
-    return tekst + ime + Crlf + QStringLiteral("Poruka o grešci je: ") + greška.opis;
+    return tekst + ime + NoviRed + QStringLiteral("Poruka o grešci je: ") + greška.opis;
 }
 
 // A program or component that will not move is most likely running.
 QString uUpotrebi(const QString& tekst, const QString& ime, const Greška& greška) {
-    return tekst + ime + QStringLiteral("Najvjerojatnije se koristi. ") + Crlf +
+    return tekst + ime + QStringLiteral("Najvjerojatnije se koristi. ") + NoviRed +
            QStringLiteral("Poruka o grešci je: ") + greška.opis;
 }
 
 } // namespace
 
-// By the last three characters, lower case only.
-const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString& ime) {
-    static const Vrsta program{
+const InstalacijaPrograma::KoraciVrste* InstalacijaPrograma::vrstaStavke(const QString& ime) {
+    static const KoraciVrste program{
         &Stanje::PutanjaPrograma,
         QStringLiteral("Backup programa: "),
         QStringLiteral("Ponovni backup programa: "),
@@ -53,7 +53,7 @@ const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString
         QStringLiteral("Nastala je greška u ponovnom premještanju programa: "),
         QStringLiteral("Nastala je greška u kopiranju novog programa: "),
         false};
-    static const Vrsta komponenta{
+    static const KoraciVrste komponenta{
         &Stanje::PutanjaPrograma,
         QStringLiteral("Backup komponente: "),
         QStringLiteral("Ponovni backup komponente: "),
@@ -64,35 +64,38 @@ const InstalacijaPrograma::Vrsta* InstalacijaPrograma::vrstaStavke(const QString
         true};
     // A script's copy step reads as a program's.
     const auto datoteka = [](QString Stanje::*direktorija, const QString& kopiranje) {
-        return Vrsta{direktorija,
-                     QStringLiteral("Backup datoteke: "),
-                     {},
-                     kopiranje,
-                     QStringLiteral("Nastala je greška u premještanju datoteke: "),
-                     {},
-                     QStringLiteral("Nastala je greška u kopiranju nove datoteke: "),
-                     false};
+        return KoraciVrste{direktorija,
+                           QStringLiteral("Backup datoteke: "),
+                           {},
+                           kopiranje,
+                           QStringLiteral("Nastala je greška u premještanju datoteke: "),
+                           {},
+                           QStringLiteral("Nastala je greška u kopiranju nove datoteke: "),
+                           false};
     };
-    static const Vrsta skripta =
+    static const KoraciVrste skripta =
         datoteka(&Stanje::PutanjaSkripti, QStringLiteral("Kopiranje novog programa: "));
-    static const Vrsta pomoć =
+    static const KoraciVrste pomoć =
         datoteka(&Stanje::PutanjaHelp, QStringLiteral("Kopiranje nove datoteke: "));
 
-    const QString kraj = ime.right(3);
-    if (kraj == QLatin1String("exe"))
+    switch (Vrsta(ime)) {
+    case VrstaStavke::Program:
         return &program;
-    if (kraj == QLatin1String("dll") || kraj == QLatin1String("ocx"))
+    case VrstaStavke::Komponenta:
+    case VrstaStavke::Kontrola:
         return &komponenta;
-    if (kraj == QLatin1String("enc"))
+    case VrstaStavke::Skripta:
         return &skripta;
-    if (kraj == QLatin1String("chm"))
+    case VrstaStavke::Pomoć:
         return &pomoć;
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 // False when the installation has been rolled back.
 bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
-    const Vrsta* vrsta = vrstaStavke(ime);
+    const KoraciVrste* vrsta = vrstaStavke(ime);
     if (!vrsta) {
         logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
         return true;
@@ -105,60 +108,64 @@ bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
 }
 
 bool InstalacijaPrograma::deregistriraj(const QString& ime) {
-    d.stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
-    logiraj(d.stanje.ZadnjaGreška);
-    if (d.registracija.Deregistriraj(d.stanje.PutanjaPrograma, ime))
+    const QString tekstKoraka = QStringLiteral("Deregistracija komponente: ") + ime;
+    logiraj(tekstKoraka);
+    if (dijelovi.registracija.Deregistriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    d.prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime + Crlf +
-                        d.stanje.ZadnjaGreška + Crlf + K,
-                    Ikona::Kriticno);
-    return vratiNaPočetak();
+    return neuspjehRegistracije(
+        QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime, tekstKoraka);
 }
 
 // A file not there yet (error 53) is a new item: nothing to move aside.
-bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const Vrsta& vrsta) {
-    const QString od = d.stanje.*vrsta.direktorija + ime;
-    const QString na = d.stanje.PutanjaUpdateBackup + ime;
+bool InstalacijaPrograma::premjestiUBackup(const QString& ime, const KoraciVrste& vrsta) {
+    const QString od = dijelovi.stanje.*vrsta.direktorija + ime;
+    const QString na = dijelovi.stanje.PutanjaUpdateBackup + ime;
     korak(vrsta.korak + ime);
-    Ishod greška = d.datoteke.Premjesti(od, na);
-    if (!greška || greška->broj == BrojGreske::DatotekaNijePronađena)
+    Rezultat premješteno = dijelovi.datoteke.Premjesti(od, na);
+    if (premješteno || premješteno.greška().broj == BrojGreske::DatotekaNijePronađena)
         return true;
     if (vrsta.ponovniKorak.isEmpty())
-        return odustani(neuspjeh(vrsta.greškaBackupa, ime, *greška));
+        return odustani(neuspjeh(vrsta.greškaBackupa, ime, premješteno.greška()));
 
-    d.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, *greška);
-    logiraj(d.stanje.ZadnjaGreška);
-    if (d.prozor.Poruka(d.stanje.ZadnjaGreška + Crlf + Q, Ikona::Upitnik, Gumbi::DaNe) !=
-        Odgovor::Da)
+    dijelovi.stanje.ZadnjaGreška = uUpotrebi(vrsta.greškaBackupa, ime, premješteno.greška());
+    logiraj(dijelovi.stanje.ZadnjaGreška);
+    if (dijelovi.poruke.Poruka(dijelovi.stanje.ZadnjaGreška + NoviRed + PreporukaPonovnogPokušaja,
+                               Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
         return vratiNaPočetak();
     korak(vrsta.ponovniKorak + ime);
-    greška = d.datoteke.Premjesti(od, na);
-    return !greška || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, *greška));
+    premješteno = dijelovi.datoteke.Premjesti(od, na);
+    return premješteno || odustani(uUpotrebi(vrsta.greškaPonovnog, ime, premješteno.greška()));
 }
 
-bool InstalacijaPrograma::kopirajNovu(const QString& ime, const Vrsta& vrsta) {
+bool InstalacijaPrograma::kopirajNovu(const QString& ime, const KoraciVrste& vrsta) {
     korak(vrsta.kopiranje + ime);
     // Written beside the target and renamed over it: never half a program in place.
-    const Ishod greška =
-        d.datoteke.Kopiraj(d.stanje.PutanjaUpdate + ime, d.stanje.*vrsta.direktorija + ime);
-    return !greška || odustani(neuspjeh(vrsta.greškaKopiranja, ime, *greška));
+    const Rezultat kopirano = dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ime,
+                                                        dijelovi.stanje.*vrsta.direktorija + ime);
+    return kopirano || odustani(neuspjeh(vrsta.greškaKopiranja, ime, kopirano.greška()));
 }
 
 bool InstalacijaPrograma::registriraj(const QString& ime) {
-    d.stanje.ZadnjaGreška = QStringLiteral("Registracija nove komponente: ") + ime;
-    d.prozor.PostaviStatus1(d.stanje.ZadnjaGreška);
-    if (d.registracija.Registriraj(d.stanje.PutanjaPrograma, ime))
+    const QString tekstKoraka = QStringLiteral("Registracija nove komponente: ") + ime;
+    dijelovi.napredak.PostaviStatus1(tekstKoraka);
+    if (dijelovi.registracija.Registriraj(dijelovi.stanje.PutanjaPrograma, ime))
         return true;
-    d.prozor.Poruka(QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime +
-                        Crlf + d.stanje.ZadnjaGreška + Crlf + K,
-                    Ikona::Kriticno);
+    return neuspjehRegistracije(
+        QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime, tekstKoraka);
+}
+
+// The tool could not be started: the error, the step it stopped, and the rollback.
+bool InstalacijaPrograma::neuspjehRegistracije(const QString& greška, const QString& tekstKoraka) {
+    dijelovi.stanje.ZadnjaGreška = greška;
+    dijelovi.poruke.Poruka(greška + NoviRed + tekstKoraka + NoviRed + ZaključakNeuspjeha,
+                           Ikona::Kriticno);
     return vratiNaPočetak();
 }
 
 bool InstalacijaPrograma::odustani(const QString& tekst) {
-    d.stanje.ZadnjaGreška = tekst;
+    dijelovi.stanje.ZadnjaGreška = tekst;
     logiraj(tekst);
-    d.prozor.Poruka(tekst + Crlf + K, Ikona::Kriticno);
+    dijelovi.poruke.Poruka(tekst + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
     return vratiNaPočetak();
 }
 

@@ -1,21 +1,18 @@
 #include "install/Povrat.h"
+#include "base/ZajednickiTekstovi.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
+#include "catalogue/VrstaStavke.h"
 #include "install/Registracija.h"
 
 namespace velkor {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
-
-// Closing sentence of a box whose step the installation could not finish.
-const QString ZaključakNeuspjeha = QStringLiteral(
-    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
-    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
 const QString ZaključakPrograma =
     QStringLiteral("Program ne može razriješiti problem pa ćete morati reinstalirati program!");
 const QString ZaključakDatoteke =
@@ -23,9 +20,9 @@ const QString ZaključakDatoteke =
 
 } // namespace
 
-Povrat::Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-               Registracija& registracija)
-    : stanje(stanje), prozor(prozor), datoteke(datoteke), dnevnik(dnevnik),
+Povrat::Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datoteke& datoteke,
+               Dnevnik& dnevnik, Registracija& registracija)
+    : stanje(stanje), napredak(napredak), poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       registracija(registracija) {}
 
 void Povrat::PokušajVratitiSveNaPočetak() {
@@ -40,19 +37,26 @@ void Povrat::PokušajVratitiSveNaPočetak() {
                      QStringLiteral("Nastala je greška u kopiranju nazad datoteke: "),
                      ZaključakDatoteke};
     };
-    // The kind is in the last three characters, lower case only.
     for (const QString& ime : imena) {
-        const QString kraj = ime.right(3);
-        if (kraj == QLatin1String("exe") || kraj == QLatin1String("txt"))
+        switch (Vrsta(ime)) {
+        case VrstaStavke::Program:
+        case VrstaStavke::Popis:
             kopirajNazad(ime, program);
-        else if (kraj == QLatin1String("dll") || kraj == QLatin1String("ocx"))
+            break;
+        case VrstaStavke::Komponenta:
+        case VrstaStavke::Kontrola:
             vratiKomponentu(ime);
-        else if (kraj == QLatin1String("enc"))
+            break;
+        case VrstaStavke::Skripta:
             kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
-        else if (kraj == QLatin1String("chm"))
+            break;
+        case VrstaStavke::Pomoć:
             kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
-        else
-            logiraj(QStringLiteral("nepoznata ekstenzija: ") + kraj);
+            break;
+        case VrstaStavke::Ostalo:
+            logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
+            break;
+        }
     }
     logiraj(QStringLiteral("Kraj"));
 }
@@ -60,34 +64,39 @@ void Povrat::PokušajVratitiSveNaPočetak() {
 // Unregistering, copying back and registering are each attempted, whatever
 // became of the one before.
 void Povrat::vratiKomponentu(const QString& ime) {
-    stanje.ZadnjaGreška = QStringLiteral("Deregistracija komponente: ") + ime;
-    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime))
-        prozor.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
-                          Crlf + stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha,
+    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
+        stanje.ZadnjaGreška =
+            QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
+        poruke.Poruka(stanje.ZadnjaGreška + NoviRed +
+                          QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
+                          ZaključakNeuspjeha,
                       Ikona::Kriticno);
+    }
 
     kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
                        QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
                        ZaključakPrograma});
 
-    stanje.ZadnjaGreška = QStringLiteral("Registracija stare komponente: ") + ime;
-    prozor.PostaviStatus1(stanje.ZadnjaGreška);
-    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
-        prozor.Poruka(stanje.ZadnjaGreška + Crlf + ZaključakNeuspjeha, Ikona::Kriticno);
+    const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
+    napredak.PostaviStatus1(registracijaStare);
+    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime)) {
+        // The step's own text is the box's message.
+        stanje.ZadnjaGreška = registracijaStare;
+        poruke.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+    }
 }
 
 void Povrat::kopirajNazad(const QString& ime, const Način& način) {
-    stanje.ZadnjaGreška = način.korak + ime;
-    prozor.PostaviStatus1(stanje.ZadnjaGreška);
-    logiraj(stanje.ZadnjaGreška);
-    const Ishod greška =
+    napredak.PostaviStatus1(način.korak + ime);
+    logiraj(način.korak + ime);
+    const Rezultat kopirano =
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
-    if (!greška)
+    if (kopirano)
         return;
-    stanje.ZadnjaGreška =
-        način.greškaKopiranja + ime + Crlf + QStringLiteral("Poruka o grešci je: ") + greška->opis;
+    stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
+                          QStringLiteral("Poruka o grešci je: ") + kopirano.greška().opis;
     logiraj(stanje.ZadnjaGreška);
-    prozor.Poruka(stanje.ZadnjaGreška + Crlf + način.zaključak, Ikona::Kriticno);
+    poruke.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
 }
 
 void Povrat::logiraj(const QString& poruka) {

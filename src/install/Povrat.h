@@ -8,14 +8,20 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class Napredak;
+class OkviriPoruka;
 class Registracija;
 struct Stanje;
 
+// Closing sentence of a box whose step could not be finished: the rollback follows.
+inline const QString ZaključakNeuspjeha = QStringLiteral(
+    "Program ne može razriješiti problem te će pokušati vratiti staru verziju programa. Ukoliko "
+    "ne uspije najvjerojatnije ćete morati reinstalirati program!");
+
 class Povrat {
 public:
-    Povrat(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
-           Registracija& registracija);
+    Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datoteke& datoteke,
+           Dnevnik& dnevnik, Registracija& registracija);
 
     void PokušajVratitiSveNaPočetak();
 
@@ -33,7 +39,8 @@ private:
     void logiraj(const QString& poruka);
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     Registracija& registracija;

@@ -1,6 +1,6 @@
 #include "install/Registracija.h"
 
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "platform/Platforma.h"
 
 namespace velkor {

@@ -1,11 +1,13 @@
-#include "install/UpdatePrograma.h"
+#include "base/ZajednickiTekstovi.h"
+#include "install/InstalacijaPrograma.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 #include "install/DetekcijaPrograma.h"
 #include "install/Povrat.h"
@@ -16,91 +18,91 @@ namespace velkor {
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
 // The computer on which the suite is made: never installed over.
 const QString RačunaloIzrade = QStringLiteral("ZELMO-DVD");
 
 } // namespace
 
-InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi) : d(std::move(dijelovi)) {}
+InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi)
+    : dijelovi(std::move(dijelovi)),
+      prekidanje(this->dijelovi.stanje, this->dijelovi.dnevnik, this->dijelovi.poruke) {}
 
-bool InstalacijaPrograma::UpdatePrograma() {
-    d.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
-    if (!d.detekcija.DijalogPokrenutihPrograma())
-        return false;
+IshodOperacije InstalacijaPrograma::UpdatePrograma() {
+    dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
+    if (!dijelovi.detekcija.DijalogPokrenutihPrograma())
+        return IshodOperacije::Neuspjeh;
     // Before the backup directory is emptied: it may hold the only copies.
     PopraviPrekinutuInstalaciju();
     if (!pripremiBackup())
-        return false;
-    if (d.radneDirektorije.ImeRačunala() == RačunaloIzrade) {
-        d.prozor.Poruka(QStringLiteral("Ime računala je ZELMO-DVD te nije moguće nastaviti sa "
-                                       "radom!"),
-                        Ikona::Usklicnik);
-        return false;
+        return IshodOperacije::KrajPrograma;
+    if (dijelovi.radneDirektorije.ImeRačunala() == RačunaloIzrade) {
+        dijelovi.poruke.Poruka(
+            QStringLiteral("Ime računala je ZELMO-DVD te nije moguće nastaviti sa "
+                           "radom!"),
+            Ikona::Usklicnik);
+        return IshodOperacije::Neuspjeh;
     }
     logiraj(QStringLiteral("Početak"));
-    d.prozor.PostaviStatus1(QStringLiteral("Početak ..."));
+    dijelovi.napredak.PostaviStatus1(QStringLiteral("Početak ..."));
     if (!označiUTijeku())
-        return false;
+        return IshodOperacije::Neuspjeh;
 
     for (int red = 0; red < Matrica::Redaka; ++red) {
-        const ZapisVerzije zapis(d.stanje.NoveVerzije, red);
+        const ZapisVerzije zapis(dijelovi.stanje.NoveVerzije, red);
         if (!zapis.Planiran())
             continue;
         const QString ime = zapis.Ime();
         QCoreApplication::processEvents();
-        d.plan.OznačiStanjeStavke(ime, 5);
+        dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instaliranje);
         if (!instalirajStavku(ime))
-            return false;
-        d.plan.OznačiStanjeStavke(ime, 3);
+            return IshodOperacije::Neuspjeh;
+        dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instalirano);
     }
 
     zamijeniVerzije();
     // Everything is in place, the list included: nothing left to put back.
-    d.datoteke.Obriši(oznakaUTijeku(), true);
+    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
     počisti();
     logiraj(QStringLiteral("Kraj"));
-    d.pripremiVerzijaTXT();
-    return true;
+    dijelovi.pripremiVerzijaTXT();
+    return IshodOperacije::Uspjeh;
 }
 
 // An existing directory is emptied, whatever comes of it; one that cannot be
-// made ends the program.
+// made must end the program (false).
 bool InstalacijaPrograma::pripremiBackup() {
-    const QString& backup = d.stanje.PutanjaUpdateBackup;
-    if (d.datoteke.PostojiDirektorija(backup)) {
-        d.datoteke.ObrišiPoUzorku(backup + QLatin1Char('*'), true);
+    const QString& backup = dijelovi.stanje.PutanjaUpdateBackup;
+    if (dijelovi.datoteke.PostojiDirektorija(backup)) {
+        std::ignore = dijelovi.datoteke.ObrišiPoUzorku(backup + QLatin1Char('*'), true);
         return true;
     }
-    const Ishod greška = d.datoteke.NapraviDirektoriju(backup);
-    if (!greška)
+    const Rezultat napravljena = dijelovi.datoteke.NapraviDirektoriju(backup);
+    if (napravljena)
         return true;
-    d.stanje.ZadnjaGreška =
+    return prekidanje.Prekini(
+        QStringLiteral("UpdatePrograma- "),
         QStringLiteral("Nastala je greška u kreiranju UpdateBackup direktorije! Program za "
                        "ažuriranje novih verzija mora prestati sa radom. Vjerojatno nemate "
                        "administratorska prava!") +
-        Crlf + QStringLiteral("Greška: ") + greška->opis;
-    d.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- ") + d.stanje.ZadnjaGreška);
-    d.prozor.Poruka(d.stanje.ZadnjaGreška, Ikona::Usklicnik);
-    d.prozor.ZavršiProgram();
-    return false;
+            NoviRed + QStringLiteral("Greška: ") + napravljena.greška().opis);
 }
 
 // The rollback ends the installation, and with it the mark of one in progress.
 bool InstalacijaPrograma::vratiNaPočetak() {
-    d.povrat.PokušajVratitiSveNaPočetak();
-    d.datoteke.Obriši(oznakaUTijeku(), true);
+    dijelovi.povrat.PokušajVratitiSveNaPočetak();
+    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
     return false;
 }
 
 void InstalacijaPrograma::korak(const QString& tekst) {
-    d.stanje.ZadnjaGreška = tekst;
-    d.prozor.PostaviStatus1(tekst);
+    dijelovi.napredak.PostaviStatus1(tekst);
     logiraj(tekst);
 }
 
+const QString InstalacijaPrograma::Prefiks = QStringLiteral("UpdatePrograma - ");
+
 void InstalacijaPrograma::logiraj(const QString& poruka) {
-    d.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma - ") + poruka);
+    dijelovi.dnevnik.LogirajGrešku(Prefiks + poruka);
 }
 
 } // namespace velkor

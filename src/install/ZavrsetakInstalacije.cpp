@@ -1,67 +1,66 @@
 // The end of an installation: the new versions list, the clean-up, and the mark
 // that tells an installation cut short from one that has ended.
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/Napredak.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
+#include "install/InstalacijaPrograma.h"
 #include "install/Povrat.h"
-#include "install/UpdatePrograma.h"
 
 namespace velkor {
 
-namespace {
-
-const QString Crlf = QStringLiteral("\r\n");
-const QString Verzije = QStringLiteral("Verzije.txt");
-
-} // namespace
+namespace {} // namespace
 
 // Kept out of the backup directory, whose files the rollback restores and counts.
 QString InstalacijaPrograma::oznakaUTijeku() const {
-    return d.stanje.PutanjaUpdate + QStringLiteral("Instalacija.u-tijeku");
+    return dijelovi.stanje.PutanjaUpdate + QStringLiteral("Instalacija.u-tijeku");
 }
 
 bool InstalacijaPrograma::označiUTijeku() {
-    const Ishod greška = d.datoteke.ZapišiCijelu(oznakaUTijeku(), QByteArray());
-    if (!greška)
+    const Rezultat zapisano = dijelovi.datoteke.ZapišiCijelu(oznakaUTijeku(), QByteArray());
+    if (zapisano)
         return true;
     // Without the mark an interruption could cost the files moved aside.
-    d.stanje.ZadnjaGreška = QStringLiteral("Nastala je greška u zapisivanju datoteke: ") +
-                            oznakaUTijeku() + Crlf + QStringLiteral("Poruka o grešci je: ") +
-                            greška->opis + Crlf + QStringLiteral("Prekida se ažuriranje!");
-    logiraj(d.stanje.ZadnjaGreška);
-    d.prozor.Poruka(d.stanje.ZadnjaGreška, Ikona::Usklicnik);
-    return false;
+    return prekidanje.Prekini(
+        Prefiks, QStringLiteral("Nastala je greška u zapisivanju datoteke: ") + oznakaUTijeku() +
+                     NoviRed + QStringLiteral("Poruka o grešci je: ") + zapisano.greška().opis +
+                     NoviRed + QStringLiteral("Prekida se ažuriranje!"));
 }
 
 void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
-    if (!d.datoteke.PostojiDatoteka(oznakaUTijeku()))
+    if (!dijelovi.datoteke.PostojiDatoteka(oznakaUTijeku()))
         return;
-    d.dnevnik.LogirajGrešku(
+    dijelovi.dnevnik.LogirajGrešku(
         QStringLiteral("PopraviPrekinutuInstalaciju - Prethodna instalacija je prekinuta prije "
                        "kraja. Datoteke premještene u ") +
-        d.stanje.PutanjaUpdateBackup + QStringLiteral(" vraćaju se na svoja mjesta."));
-    d.povrat.PokušajVratitiSveNaPočetak();
-    d.datoteke.Obriši(oznakaUTijeku(), true);
+        dijelovi.stanje.PutanjaUpdateBackup + QStringLiteral(" vraćaju se na svoja mjesta."));
+    dijelovi.povrat.PokušajVratitiSveNaPočetak();
+    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
 }
 
 // Failures are logged and passed over: every item is already in place.
 void InstalacijaPrograma::zamijeniVerzije() {
     logiraj(QStringLiteral("Backup Verzije.txt"));
-    if (Ishod greška = d.datoteke.Kopiraj(d.stanje.PutanjaPrograma + Verzije,
-                                          d.stanje.PutanjaUpdateBackup + Verzije)) {
-        d.stanje.ZadnjaGreška = QStringLiteral("Greška u premještanju u backup ") + Verzije +
-                                QLatin1Char(' ') + greška->opis;
-        logiraj(d.stanje.ZadnjaGreška);
+    if (const Rezultat r =
+            dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaPrograma + ImeListeVerzija,
+                                      dijelovi.stanje.PutanjaUpdateBackup + ImeListeVerzija);
+        !r) {
+        dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u premještanju u backup ") +
+                                       ImeListeVerzija + QLatin1Char(' ') + r.greška().opis;
+        logiraj(dijelovi.stanje.ZadnjaGreška);
     }
     logiraj(QStringLiteral("Kopiranje Verzije.txt"));
-    if (Ishod greška = d.datoteke.Kopiraj(d.stanje.PutanjaUpdate + Verzije,
-                                          d.stanje.PutanjaPrograma + Verzije)) {
-        d.stanje.ZadnjaGreška =
-            QStringLiteral("Greška u kopiranju ") + Verzije + QLatin1Char(' ') + greška->opis;
-        logiraj(d.stanje.ZadnjaGreška);
+    if (const Rezultat r =
+            dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ImeListeVerzija,
+                                      dijelovi.stanje.PutanjaPrograma + ImeListeVerzija);
+        !r) {
+        dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u kopiranju ") + ImeListeVerzija +
+                                       QLatin1Char(' ') + r.greška().opis;
+        logiraj(dijelovi.stanje.ZadnjaGreška);
     }
-    d.prozor.PostaviStatus1(QString());
+    dijelovi.napredak.PostaviStatus1(QString());
 }
 
 // The packages and the unpacked files go; the lists and the log stay.
@@ -70,14 +69,16 @@ void InstalacijaPrograma::počisti() {
         const QString u = QString::fromLatin1(uzorak);
         if (u != QLatin1String("*.ocx"))
             logiraj(QStringLiteral("Brisanje fajlova ") + u);
-        if (Ishod greška = d.datoteke.ObrišiPoUzorku(d.stanje.PutanjaUpdate + u, true))
+        if (const Rezultat r =
+                dijelovi.datoteke.ObrišiPoUzorku(dijelovi.stanje.PutanjaUpdate + u, true);
+            !r)
             logiraj(QStringLiteral("Greška u brisanju fajlova ") + u + QStringLiteral(" - ") +
-                    greška->opis);
+                    r.greška().opis);
     }
-    const QString& backup = d.stanje.PutanjaUpdateBackup;
+    const QString& backup = dijelovi.stanje.PutanjaUpdateBackup;
     logiraj(QStringLiteral("Brisanje direktorije ") + backup);
-    if (Ishod greška = d.datoteke.ObrišiDirektoriju(backup.chopped(1)))
-        logiraj(QStringLiteral("Greška u brisanju direktorije - ") + backup + greška->opis);
+    if (const Rezultat r = dijelovi.datoteke.ObrišiDirektoriju(backup.chopped(1)); !r)
+        logiraj(QStringLiteral("Greška u brisanju direktorije - ") + backup + r.greška().opis);
 }
 
 } // namespace velkor

@@ -1,10 +1,10 @@
 #include "publish/Naredbe.h"
 
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
 #include "base/StvarneDatoteke.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "publish/CitacDnevnika.h"
 #include "publish/KonzolniProzor.h"
 #include "publish/Objava.h"

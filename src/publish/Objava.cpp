@@ -2,8 +2,10 @@
 
 #include "base/Datoteke.h"
 #include "base/Matrica.h"
+#include "base/ZajednickiTekstovi.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
+#include "catalogue/VrstaStavke.h"
 #include "catalogue/ZapisVerzije.h"
 #include "publish/Pakiranje.h"
 
@@ -15,7 +17,6 @@ namespace velkor {
 
 namespace {
 
-const QString ImeListe = QStringLiteral("Verzije.txt");
 // The updater reads sizes as 32-bit integers.
 constexpr qint64 NajvećaVeličina = std::numeric_limits<qint32>::max();
 
@@ -44,10 +45,10 @@ bool Objava::Objavi(const QString& izvor, const QString& odredište) {
         konzola.greške(QStringLiteral("Ništa nije zapisano u ") +
                        QDir::toNativeSeparators(odredište) + QLatin1Char('.'));
     else
-        konzola.greške(ImeListe + QStringLiteral(" u ") + QDir::toNativeSeparators(odredište) +
-                       QStringLiteral(" nije promijenjen; zapisano paketa: ") +
-                       QString::number(postavljeno) + QStringLiteral(" od ") +
-                       QString::number(paketi.size()) + QLatin1Char('.'));
+        konzola.greške(
+            ImeListeVerzija + QStringLiteral(" u ") + QDir::toNativeSeparators(odredište) +
+            QStringLiteral(" nije promijenjen; zapisano paketa: ") + QString::number(postavljeno) +
+            QStringLiteral(" od ") + QString::number(paketi.size()) + QLatin1Char('.'));
     return false;
 }
 
@@ -69,10 +70,10 @@ bool Objava::objavi(const QString& izvor, const QString& odredište) {
     // The list last: until it is in place, clients keep reading the old one.
     Matrica lista;
     popuniListu(lista);
-    if (!tablice.ZapišiMatricu(lista, put(odredište, ImeListe)))
+    if (!tablice.ZapišiMatricu(lista, put(odredište, ImeListeVerzija)))
         return false;
     konzola.izlaz(QStringLiteral("Objavljeno stavki: ") + QString::number(paketi.size()) +
-                  QStringLiteral("; ") + ImeListe + QStringLiteral(" zapisan u ") +
+                  QStringLiteral("; ") + ImeListeVerzija + QStringLiteral(" zapisan u ") +
                   QDir::toNativeSeparators(odredište) + QLatin1Char('.'));
     return true;
 }
@@ -135,9 +136,9 @@ bool Objava::zapakirajJedan(const QString& izvor, const QString& radna, Paket& p
     const QString ime = paket.stavka.ime;
     const QString cilj = put(radna, paket.ime);
     if (PaketJeSamaDatoteka(ime)) {
-        if (const Ishod ishod = datoteke.Kopiraj(put(izvor, ime), cilj))
+        if (const Rezultat kopirano = datoteke.Kopiraj(put(izvor, ime), cilj); !kopirano)
             return odbij(QStringLiteral("Nije moguće kopirati ") + put(izvor, ime) +
-                         QStringLiteral(": ") + ishod->opis + QLatin1Char('.'));
+                         QStringLiteral(": ") + kopirano.greška().opis + QLatin1Char('.'));
     } else if (const QString greška = ZapakirajSedamZipom(sedamZip, izvor, ime, cilj);
                !greška.isEmpty()) {
         return odbij(greška);
@@ -152,9 +153,11 @@ bool Objava::zapakirajJedan(const QString& izvor, const QString& radna, Paket& p
 bool Objava::postavi(const QString& radna, const QString& odredište) {
     for (Paket& paket : paketi) {
         // Written beside the old package and moved over it whole.
-        if (const Ishod ishod = datoteke.Kopiraj(put(radna, paket.ime), put(odredište, paket.ime)))
+        if (const Rezultat zapisano =
+                datoteke.Kopiraj(put(radna, paket.ime), put(odredište, paket.ime));
+            !zapisano)
             return odbij(QStringLiteral("Nije moguće zapisati ") + put(odredište, paket.ime) +
-                         QStringLiteral(": ") + ishod->opis + QLatin1Char('.'));
+                         QStringLiteral(": ") + zapisano.greška().opis + QLatin1Char('.'));
         ++postavljeno;
         // The size of what was just written, not of what was meant to be.
         Greška greška;

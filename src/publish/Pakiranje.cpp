@@ -1,7 +1,5 @@
 #include "publish/Pakiranje.h"
 
-#include "catalogue/ZapisVerzije.h"
-
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -14,12 +12,6 @@ const QString SedamZip = QStringLiteral("7za");
 constexpr qsizetype ZadnjihZnakova = 2000;
 
 } // namespace
-
-bool PaketJeSamaDatoteka(const QString& ime) {
-    const VrstaStavke vrsta = Vrsta(ime);
-    return vrsta == VrstaStavke::Pomoć || vrsta == VrstaStavke::Skripta ||
-           vrsta == VrstaStavke::Kontrola;
-}
 
 QString NađiSedamZip(const QString& direktorijaAlata) {
     const QString uzAlat = QStandardPaths::findExecutable(SedamZip, {direktorijaAlata});

@@ -5,10 +5,6 @@
 
 namespace velkor {
 
-// Whether the updater takes the package as the file itself (chm, enc, ocx,
-// compared exactly as it compares them) rather than unpacking it.
-bool PaketJeSamaDatoteka(const QString& ime);
-
 // The 7-Zip console program beside the tool, else on the program search path;
 // empty text when there is none.
 QString NađiSedamZip(const QString& direktorijaAlata);

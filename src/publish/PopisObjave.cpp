@@ -2,7 +2,7 @@
 
 #include "base/Matrica.h"
 #include "catalogue/ImePaketa.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "catalogue/ZapisVerzije.h"
 #include "platform/KodnaStranica.h"
 

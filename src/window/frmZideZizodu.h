@@ -36,12 +36,12 @@ public:
 
     void PostaviStatus1(const QString& tekst) override;
     void PostaviStatus2(const QString& tekst) override;
-    QString Status1() const override;
-    QString Status2() const override;
+    QString Status1() const;
+    QString Status2() const;
 
     void PrikažiProgres(qint32 minimum, qint32 maksimum) override;
     void PostaviProgres(qint32 vrijednost) override;
-    qint32 Progres() const override;
+    qint32 Progres() const;
     void SakrijProgres() override;
 
     void PrikažiIzvještajRada(const QString& tekst) override;
@@ -60,11 +60,11 @@ public:
     int VrijemeDownloada() const override;
     void PostaviVrijemeDownloada(int sati) override;
 
-    bool DownloadOmogućen() const override;
+    bool DownloadOmogućen() const;
     void OmogućiDownload(bool omogućen) override;
 
     void PostaviVrijemePrijenosa(const QString& tekst) override;
-    QString VrijemePrijenosa() const override;
+    QString VrijemePrijenosa() const;
     void UključiTmrPrijenos(bool uključen) override;
 
     void PostaviNaslov(const QString& naslov) override;

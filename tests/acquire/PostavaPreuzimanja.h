@@ -1,7 +1,7 @@
 #pragma once
 // A download set up end to end: the temporary installation, its local server
 // with the test authority, and the engines wired to the recording window.
-#include "acquire/DownloadDatoteke.h"
+#include "acquire/PreuzimanjeDatoteke.h"
 #include "support/Okruzje.h"
 
 namespace velkor::test {
@@ -20,8 +20,8 @@ public:
     // Another primary host; the engines are made anew for it.
     void postaviPrimarni(const QString& domaćin) {
         domaćini.primarni = okruženje.platforma.okolina["VELKOR_PRIMARNI_HOST"] = domaćin;
-        preuzimanje =
-            std::make_unique<PreuzimanjeDatoteke>(stanje, okruženje.prozor, dnevnik, domaćini, ca);
+        preuzimanje = std::make_unique<PreuzimanjeDatoteke>(
+            stanje, okruženje.prozor, okruženje.prozor, dnevnik, domaćini, ca);
     }
     void zapiši(const QString& put, const QByteArray& b) const { okruženje.zapišiBajtove(put, b); }
     // What a run left, as the environment's record with the last error; z's lines first.

@@ -18,14 +18,14 @@ namespace {
 // "statusi" when the case is about the status panels' texts. The
 // packages are published on the local server or in a directory, made by 7-Zip.
 struct PostavaAkvizicije : PostavaPreuzimanja {
-    PlanAžuriranja plan{stanje, okruženje.prozor, okruženje.datoteke, dnevnik};
+    PlanAžuriranja plan{stanje, okruženje.prozor, okruženje.prozor, okruženje.datoteke, dnevnik};
     Akvizicija akvizicija;
     const QStringList slučaj, stavke;
     const QString& kvar = slučaj[2];
 
     explicit PostavaAkvizicije(const QString& put)
-        : akvizicija(stanje, okruženje.prozor, okruženje.datoteke, dnevnik, okruženje.platforma,
-                     okruženje.sat, plan,
+        : akvizicija(stanje, okruženje.prozor, okruženje.prozor, okruženje.prozor,
+                     okruženje.datoteke, dnevnik, okruženje.platforma, okruženje.sat, plan,
                      [this](const QString& ime, const QString& direktorija) {
                          return preuzimanje->DownloadDatoteke(ime, direktorija);
                      }),
@@ -106,8 +106,10 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit staro{}, disk{p.kvar == "punDisk" ? 1 << 20 : RLIM_INFINITY, RLIM_INFINITY};
         prlimit(0, RLIMIT_FSIZE, &disk, &staro);
-        const bool rezultat = p.slučaj[0] == "mreza" ? p.akvizicija.SnimitiSaMrežneLokacije()
-                                                     : p.akvizicija.SnimitiSaInterneta();
+        const bool rezultat =
+            p.slučaj[0] == "mreza"
+                ? p.akvizicija.SnimitiSaMrežneLokacije(p.okruženje.prozor.lokacije[0])
+                : p.akvizicija.SnimitiSaInterneta();
         prlimit(0, RLIMIT_FSIZE, &staro, nullptr);
 
         UsporediSaZlatnim(put, p.zapisnik({"rezultat: " + QString::number(rezultat)},

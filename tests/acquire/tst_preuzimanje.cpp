@@ -64,7 +64,7 @@ private slots:
             PostaviProxy(squid->Adresa(slucaj.jedno("proxy")).toUtf8());
         }
         p.stanje.KoristiChilkat = slucaj.jedno("pogon") == "https";
-        p.okruženje.prozor.opcija = slucaj.broj("opcija", 2);
+        p.preuzimanje->PostaviIzvor(slucaj.broj("opcija", 2));
         p.stanje.ZadnjaGreška = "od prije";
         p.preuzimanje->PostaviVrijemeZastoja(1000);
         const QString direktorija = p.okruženje.baza() + slucaj.jedno("direktorija", "Update/");

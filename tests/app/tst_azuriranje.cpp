@@ -24,11 +24,11 @@ struct Prekid {};
 // move aside that never returns, as when the program is killed.
 class PrekidneDatoteke : public NeispravneDatoteke {
 public:
-    Ishod Premjesti(const QString& od, const QString& na) override {
+    Rezultat Premjesti(const QString& od, const QString& na) override {
         if (na.contains("/UpdateBackup/") && doPrekida-- == 0)
             throw Prekid{};
-        const Ishod ishod = NeispravneDatoteke::Premjesti(od, na);
-        if (ishod && jednom)
+        const Rezultat ishod = NeispravneDatoteke::Premjesti(od, na);
+        if (!ishod && jednom)
             Popravi();
         return ishod;
     }

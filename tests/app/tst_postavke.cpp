@@ -56,8 +56,7 @@ private slots:
         QStringList dijalozi;
         for (const DijalogDatoteke& d : o.prozor.dijalozi)
             dijalozi << d.naslov + '|' + d.imeDatoteke + '|' + d.zadanaEkstenzija + '|' +
-                            QString::number(d.zastavice) + '|' + d.početnaDirektorija + '|' +
-                            d.filter;
+                            d.početnaDirektorija + '|' + d.filter;
         QCOMPARE(dijalozi, slucaj.sve("dijalog"));
         if (slucaj.polja.contains("natpis"))
             QCOMPARE(QStringList(o.prozor.natpisi.begin(), o.prozor.natpisi.end()),

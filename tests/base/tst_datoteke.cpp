@@ -15,7 +15,9 @@ class TestStvarneDatoteke : public QObject {
     // One step in the directory; its result as the case file writes it.
     QString izvedi(const QDir& dir, const QStringList& a) {
         const auto put = [&](int i) { return a[i] == "-" ? QString() : dir.filePath(a[i]); };
-        const auto broj = [](const Ishod& i) { return QString::number(i ? i->broj : 0); };
+        const auto broj = [](const Rezultat& i) {
+            return QString::number(i ? 0 : i.greška().broj);
+        };
         const auto daNe = [](bool b) { return QString(b ? "da" : "ne"); };
         const QString& op = a[0];
         QFile f(put(1));

@@ -3,7 +3,7 @@
 #include "support/RegistarTestova.h"
 #include "support/Slucajevi.h"
 
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 
 using namespace velkor;
 using namespace velkor::test;

@@ -2,7 +2,7 @@
 #include "support/RegistarTestova.h"
 #include "support/Slucajevi.h"
 
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
+#include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <QDir>
@@ -17,7 +17,7 @@ namespace {
 struct Postava {
     Instalacija o;
     Stanje& s = o.stanje;
-    PlanAžuriranja plan{s, o.prozor, o.datoteke, o.dnevnik};
+    PlanAžuriranja plan{s, o.prozor, o.prozor, o.datoteke, o.dnevnik};
     const QString stariPlan = o.update() + "Update.txt";
 
     Postava() {
@@ -81,7 +81,8 @@ private slots:
             QCOMPARE(i.s.ZadnjaGreška,
                      i.zamijeni(slucaj.sve("poruka")).constLast().section(": ", 1));
         for (const QString& st : slucaj.sve("stanje"))
-            i.plan.OznačiStanjeStavke(st.section(' ', 0, -2), qint16(st.section(' ', -1).toInt()));
+            i.plan.OznačiStanjeStavke(st.section(' ', 0, -2),
+                                      StanjeStavke(st.section(' ', -1).toInt()));
         QStringList stanja;
         for (const StanjeReda& r : i.o.prozor.stanjaRedova)
             stanja << QString::asprintf("%d %d %d", r.red, r.slika, r.postotak);

@@ -2,9 +2,9 @@
 #include "support/RegistarTestova.h"
 #include "support/Slucajevi.h"
 
-#include "catalogue/NapraviRsStoTrebaAzurirati.h"
-#include "catalogue/PripremiVerzijaTXT.h"
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/PlanAzuriranja.h"
+#include "catalogue/PripremaVerzija.h"
+#include "catalogue/TablicneDatoteke.h"
 #include "platform/KodnaStranica.h"
 
 #include <QDir>
@@ -44,7 +44,7 @@ private slots:
 
         QStringList zahtjevi;
         TablicneDatoteke tablice(o.datoteke, o.prozor, o.dnevnik, o.stanje);
-        PlanAžuriranja plan(o.stanje, o.prozor, o.datoteke, o.dnevnik);
+        PlanAžuriranja plan(o.stanje, o.prozor, o.prozor, o.datoteke, o.dnevnik);
         PripremaVerzija priprema(o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije,
                                  tablice, plan, [&](const QString& ime, const QString& dir) {
                                      zahtjevi << ime + '>' + dir;
@@ -55,7 +55,8 @@ private slots:
                                             QFile::copy(server + ime, dir + ime);
                                  });
 
-        QCOMPARE(priprema.PripremiVerzijaTXT(), !slucaj.polja.contains("poruka"));
+        QCOMPARE(priprema.PripremiVerzijaTXT({o.prozor.opcija, o.prozor.lokacije[0]}),
+                 !slucaj.polja.contains("poruka"));
 
         QCOMPARE(o.porukeLoga(), zamijeni(slucaj.sve("log")));
         QCOMPARE(Poruke(o.prozor), zamijeni(slucaj.sve("poruka")));

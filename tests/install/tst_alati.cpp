@@ -113,7 +113,8 @@ private slots:
                                {70, "Dozvola odbijena"});
         velkor::Registracija registracija(o.platforma, o.dnevnik);
 
-        Povrat(st, o.prozor, o.datoteke, o.dnevnik, registracija).PokušajVratitiSveNaPočetak();
+        Povrat(st, o.prozor, o.prozor, o.datoteke, o.dnevnik, registracija)
+            .PokušajVratitiSveNaPočetak();
         qputenv("PATH", put);
         QCOMPARE(o.porukeLoga(), Zamijeni(slucaj.sve("log"), o));
         QCOMPARE(Poruke(o.prozor), slucaj.sve("poruka"));

@@ -5,7 +5,7 @@
 // and log that the parts a test wires itself share.
 #include "LazniProzor.h"
 #include "NeispravneDatoteke.h"
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 #include "base/RadneDirektorije.h"
 #include "base/Sat.h"
 #include "base/SpremistePostavki.h"

@@ -26,8 +26,8 @@ class LažniProzor : public Prozor {
 public:
     void PostaviStatus1(const QString& tekst) override { povijestStatusa1 << (status1 = tekst); }
     void PostaviStatus2(const QString& tekst) override { povijestStatusa2 << (status2 = tekst); }
-    QString Status1() const override { return status1; }
-    QString Status2() const override { return status2; }
+    QString Status1() const { return status1; }
+    QString Status2() const { return status2; }
 
     void PrikažiProgres(qint32 minimum, qint32 maksimum) override {
         progresMin = minimum;
@@ -36,7 +36,7 @@ public:
         progresVidljiv = true;
     }
     void PostaviProgres(qint32 vrijednost) override { progres = vrijednost; }
-    qint32 Progres() const override { return progres; }
+    qint32 Progres() const { return progres; }
     void SakrijProgres() override { progresVidljiv = false; }
 
     void PrikažiIzvještajRada(const QString& tekst) override { txtPor = tekst; }
@@ -63,11 +63,11 @@ public:
     int VrijemeDownloada() const override { return vrijemeDownloada; }
     void PostaviVrijemeDownloada(int sati) override { vrijemeDownloada = sati; }
 
-    bool DownloadOmogućen() const override { return downloadOmogućen; }
+    bool DownloadOmogućen() const { return downloadOmogućen; }
     void OmogućiDownload(bool omogućen) override { downloadOmogućen = omogućen; }
 
     void PostaviVrijemePrijenosa(const QString& tekst) override { vrijemePrijenosa = tekst; }
-    QString VrijemePrijenosa() const override { return vrijemePrijenosa; }
+    QString VrijemePrijenosa() const { return vrijemePrijenosa; }
     void UključiTmrPrijenos(bool uključen) override { tmrPrijenos = uključen; }
 
     void PostaviNaslov(const QString& tekst) override { naslov = tekst; }

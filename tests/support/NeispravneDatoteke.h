@@ -38,37 +38,41 @@ public:
             return std::nullopt;
         return StvarneDatoteke::Veličina(put, greška);
     }
-    Ishod Kopiraj(const QString& od, const QString& na) override {
-        const Ishod k = kvar(Operacija::Kopiraj, "Kopiraj " + od + ' ' + na, na);
-        return k ? k : StvarneDatoteke::Kopiraj(od, na);
+    Rezultat Kopiraj(const QString& od, const QString& na) override {
+        const std::optional<Greška> k = kvar(Operacija::Kopiraj, "Kopiraj " + od + ' ' + na, na);
+        return k ? Rezultat(*k) : StvarneDatoteke::Kopiraj(od, na);
     }
-    Ishod Premjesti(const QString& od, const QString& na) override {
-        const Ishod k = kvar(Operacija::Premjesti, "Premjesti " + od + ' ' + na, na);
-        return k ? k : StvarneDatoteke::Premjesti(od, na);
+    Rezultat Premjesti(const QString& od, const QString& na) override {
+        const std::optional<Greška> k =
+            kvar(Operacija::Premjesti, "Premjesti " + od + ' ' + na, na);
+        return k ? Rezultat(*k) : StvarneDatoteke::Premjesti(od, na);
     }
-    Ishod Obriši(const QString& put, bool prisilno) override {
-        const Ishod k = kvar(Operacija::Obrisi, "Obriši " + put, put);
-        return k ? k : StvarneDatoteke::Obriši(put, prisilno);
+    Rezultat Obriši(const QString& put, bool prisilno) override {
+        const std::optional<Greška> k = kvar(Operacija::Obrisi, "Obriši " + put, put);
+        return k ? Rezultat(*k) : StvarneDatoteke::Obriši(put, prisilno);
     }
-    Ishod ObrišiPoUzorku(const QString& uzorak, bool prisilno) override {
-        const Ishod k = kvar(Operacija::ObrisiPoUzorku, "ObrišiPoUzorku " + uzorak, uzorak);
-        return k ? k : StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
+    Rezultat ObrišiPoUzorku(const QString& uzorak, bool prisilno) override {
+        const std::optional<Greška> k =
+            kvar(Operacija::ObrisiPoUzorku, "ObrišiPoUzorku " + uzorak, uzorak);
+        return k ? Rezultat(*k) : StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
     }
-    Ishod ObrišiDirektoriju(const QString& put) override {
-        const Ishod k = kvar(Operacija::ObrisiDirektoriju, "ObrišiDirektoriju " + put, put);
-        return k ? k : StvarneDatoteke::ObrišiDirektoriju(put);
+    Rezultat ObrišiDirektoriju(const QString& put) override {
+        const std::optional<Greška> k =
+            kvar(Operacija::ObrisiDirektoriju, "ObrišiDirektoriju " + put, put);
+        return k ? Rezultat(*k) : StvarneDatoteke::ObrišiDirektoriju(put);
     }
-    Ishod NapraviDirektoriju(const QString& put) override {
-        const Ishod k = kvar(Operacija::NapraviDirektoriju, "NapraviDirektoriju " + put, put);
-        return k ? k : StvarneDatoteke::NapraviDirektoriju(put);
+    Rezultat NapraviDirektoriju(const QString& put) override {
+        const std::optional<Greška> k =
+            kvar(Operacija::NapraviDirektoriju, "NapraviDirektoriju " + put, put);
+        return k ? Rezultat(*k) : StvarneDatoteke::NapraviDirektoriju(put);
     }
-    Ishod DodajNaKraj(const QString& put, const QByteArray& bajtovi) override {
-        const Ishod k = kvar(Operacija::DodajNaKraj, "DodajNaKraj " + put, put);
-        return k ? k : StvarneDatoteke::DodajNaKraj(put, bajtovi);
+    Rezultat DodajNaKraj(const QString& put, const QByteArray& bajtovi) override {
+        const std::optional<Greška> k = kvar(Operacija::DodajNaKraj, "DodajNaKraj " + put, put);
+        return k ? Rezultat(*k) : StvarneDatoteke::DodajNaKraj(put, bajtovi);
     }
-    Ishod ZapišiCijelu(const QString& put, const QByteArray& bajtovi) override {
-        const Ishod k = kvar(Operacija::ZapisiCijelu, "ZapišiCijelu " + put, put);
-        return k ? k : StvarneDatoteke::ZapišiCijelu(put, bajtovi);
+    Rezultat ZapišiCijelu(const QString& put, const QByteArray& bajtovi) override {
+        const std::optional<Greška> k = kvar(Operacija::ZapisiCijelu, "ZapišiCijelu " + put, put);
+        return k ? Rezultat(*k) : StvarneDatoteke::ZapišiCijelu(put, bajtovi);
     }
     std::optional<QByteArray> Pročitaj(const QString& put, Greška* greška) override {
         if (kvar(Operacija::Procitaj, "Pročitaj " + put, put, greška))
@@ -81,15 +85,15 @@ public:
 
 private:
     // Keeps the call; the failure set for the path, if any, also into greška.
-    Ishod kvar(Operacija operacija, const QString& poziv, const QString& put,
-               Greška* greška = nullptr) {
+    std::optional<Greška> kvar(Operacija operacija, const QString& poziv, const QString& put,
+                               Greška* greška = nullptr) {
         pozivi << poziv;
-        const Ishod k = kvarovi.value({int(operacija), put});
+        const std::optional<Greška> k = kvarovi.value({int(operacija), put});
         if (k && greška)
             *greška = *k;
         return k;
     }
-    QHash<QPair<int, QString>, Ishod> kvarovi;
+    QHash<QPair<int, QString>, std::optional<Greška>> kvarovi;
 };
 
 } // namespace velkor::test

@@ -3,6 +3,7 @@
 // through one of two interchangeable engines: https or http.
 #include "acquire/Prijenos.h"
 #include "base/Domacini.h"
+#include "base/Prekidanje.h"
 
 #include <QString>
 #include <QUrl>
@@ -10,14 +11,19 @@
 namespace velkor {
 
 class Dnevnik;
-class Prozor;
+class Napredak;
+class OkviriPoruka;
 struct Stanje;
 
 class PreuzimanjeDatoteke {
 public:
     // dodatniCa: a PEM file of extra trusted authorities (VELKOR_CA_CERTS); empty for none.
-    PreuzimanjeDatoteke(Stanje& stanje, Prozor& prozor, Dnevnik& dnevnik, Domaćini domaćini,
-                        QString dodatniCa);
+    PreuzimanjeDatoteke(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Dnevnik& dnevnik,
+                        Domaćini domaćini, QString dodatniCa);
+
+    // The update source chosen when the operation started: 2 the primary host,
+    // anything else the secondary one.
+    void PostaviIzvor(int opcija) { izvor = opcija; }
 
     // True only when the file has been written to direktorija + fileName.
     bool DownloadDatoteke(const QString& fileName, const QString& direktorija);
@@ -45,11 +51,14 @@ private:
     void isprazniStatus();
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
+    OkviriPoruka& poruke;
     Dnevnik& dnevnik;
     Domaćini domaćini;
     Preuzimač preuzimač;
+    Prekidanje prekidanje;
     int zastojMs = 60000;
+    int izvor = 2;
     qint32 zadnjiPostotak = -1;
 };
 

@@ -1,7 +1,7 @@
-#include "base/LogirajGresku.h"
+#include "base/Dnevnik.h"
 
 #include "base/Datoteke.h"
-#include "base/Prozor.h"
+#include "base/OkviriPoruka.h"
 #include "base/Sat.h"
 #include "platform/KodnaStranica.h"
 
@@ -22,10 +22,10 @@ void dodajBroj16(QByteArray& u, quint16 broj) {
 
 } // namespace
 
-Dnevnik::Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, Prozor& prozor,
+Dnevnik::Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, OkviriPoruka& poruke,
                  const Sat& sat, const Regionalno& regionalno)
     : aplikacijskaDirektorija(std::move(aplikacijskaDirektorija)), datoteke(datoteke),
-      prozor(prozor), sat(sat), regionalno(regionalno) {}
+      poruke(poruke), sat(sat), regionalno(regionalno) {}
 
 QString Dnevnik::Putanja() const {
     const QChar r = QDir::separator();
@@ -53,14 +53,15 @@ QByteArray Dnevnik::Zapis(const QString& poruka) const {
 }
 
 void Dnevnik::dodajZapis(const QString& poruka) {
-    const Ishod ishod = datoteke.DodajNaKraj(Putanja(), Zapis(poruka));
-    if (!ishod)
+    const Rezultat zapisano = datoteke.DodajNaKraj(Putanja(), Zapis(poruka));
+    if (zapisano)
         return;
-    if (ishod->korak == Greška::Korak::Otvaranje)
-        prozor.Poruka(Početak + QString::number(ishod->broj) + QLatin1Char(' ') + ishod->opis,
+    const Greška& greška = zapisano.greška();
+    if (greška.korak == Greška::Korak::Otvaranje)
+        poruke.Poruka(Početak + QString::number(greška.broj) + QLatin1Char(' ') + greška.opis,
                       Ikona::Usklicnik);
     else
-        prozor.Poruka(Početak + ishod->opis, Ikona::Usklicnik);
+        poruke.Poruka(Početak + greška.opis, Ikona::Usklicnik);
 }
 
 void Dnevnik::LogirajGrešku(const QString& poruka) {

@@ -10,7 +10,7 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
-class Prozor;
+class OkviriPoruka;
 struct Stanje;
 
 // Every row back to empty texts in columns 0 to 3 and 0 in columns 4 to 6.
@@ -23,7 +23,7 @@ QStringList RedoviTablice(const QString& tekst);
 
 class TablicneDatoteke {
 public:
-    TablicneDatoteke(Datoteke& datoteke, Prozor& prozor, Dnevnik& dnevnik, Stanje& stanje);
+    TablicneDatoteke(Datoteke& datoteke, OkviriPoruka& poruke, Dnevnik& dnevnik, Stanje& stanje);
 
     // Resets the table and reads the file into it; false on any failure, with the
     // rows read before it left in place.
@@ -34,7 +34,7 @@ public:
 
 private:
     Datoteke& datoteke;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
     Dnevnik& dnevnik;
     Stanje& stanje;
 };

@@ -1,4 +1,4 @@
-#include "acquire/MreznaVeza.h"
+#include "acquire/MrezniPristup.h"
 
 #include "acquire/Prijenos.h"
 

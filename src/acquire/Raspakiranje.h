@@ -8,13 +8,13 @@ namespace velkor {
 class Datoteke;
 class Dnevnik;
 class Platforma;
-class Prozor;
+class Napredak;
 class Sat;
 struct Stanje;
 
 class Raspakiranje {
 public:
-    Raspakiranje(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+    Raspakiranje(Stanje& stanje, Napredak& napredak, Datoteke& datoteke, Dnevnik& dnevnik,
                  Platforma& platforma, Sat& sat);
 
     // Unpacks the package of fileName from PutanjaUpdate into it. False only
@@ -30,7 +30,7 @@ private:
     void obrišiStaru(const QString& put);
 
     Stanje& stanje;
-    Prozor& prozor;
+    Napredak& napredak;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     Platforma& platforma;

@@ -1,8 +1,10 @@
 #pragma once
 // The preparation of a check for updates: the installed list checked, the new
 // list brought in from the selected source, and the plan built from both.
+#include "base/IzvorAzuriranja.h"
+#include "catalogue/DohvatSaInterneta.h"
+
 #include <QString>
-#include <functional>
 
 namespace velkor {
 
@@ -10,35 +12,32 @@ class Datoteke;
 class Dnevnik;
 class PlanAžuriranja;
 class RadneDirektorije;
-class Prozor;
+class OkviriPoruka;
 class TablicneDatoteke;
 struct Stanje;
 
-// Fetches one file from the selected web host into a directory; true only when written.
-using DownloadDatoteke = std::function<bool(const QString& ime, const QString& direktorija)>;
-
 class PripremaVerzija {
 public:
-    PripremaVerzija(Stanje& stanje, Prozor& prozor, Datoteke& datoteke, Dnevnik& dnevnik,
+    PripremaVerzija(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                     RadneDirektorije& radneDirektorije, TablicneDatoteke& tablice,
                     PlanAžuriranja& plan, DownloadDatoteke downloadDatoteke);
 
     // True when the comparison ran to its end, also with nothing to update.
-    bool PripremiVerzijaTXT();
+    bool PripremiVerzijaTXT(const IzvorAžuriranja& izvor);
 
 private:
     bool saInterneta();
     bool saMrežneLokacije(const QString& lokacija);
-    bool prekini(const QString& poruka, const QString& prefiks);
 
     Stanje& stanje;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     RadneDirektorije& radneDirektorije;
     TablicneDatoteke& tablice;
     PlanAžuriranja& plan;
-    DownloadDatoteke downloadDatoteke;
+    DohvatSaInterneta dohvat;
+    Prekidanje prekidanje;
 };
 
 } // namespace velkor

@@ -1,9 +1,10 @@
-#include "catalogue/UcitajMatricu.h"
+#include "catalogue/TablicneDatoteke.h"
 
 #include "base/Datoteke.h"
-#include "base/LogirajGresku.h"
-#include "base/Prozor.h"
+#include "base/Dnevnik.h"
+#include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
+#include "base/ZajednickiTekstovi.h"
 #include "platform/KodnaStranica.h"
 
 namespace velkor {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int DijelovaZapisa = 7;
 constexpr int ZapisanihStupaca = 6;
-const QString KrajReda = QStringLiteral("\r\n");
 // What the store into a row beyond the table reports.
 const QString IndeksIzvanRaspona = QStringLiteral("Indeks izvan raspona");
 
@@ -43,9 +43,9 @@ QStringList RedoviTablice(const QString& tekst) {
     return redovi;
 }
 
-TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, Prozor& prozor, Dnevnik& dnevnik,
+TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, OkviriPoruka& poruke, Dnevnik& dnevnik,
                                    Stanje& stanje)
-    : datoteke(datoteke), prozor(prozor), dnevnik(dnevnik), stanje(stanje) {}
+    : datoteke(datoteke), poruke(poruke), dnevnik(dnevnik), stanje(stanje) {}
 
 bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
     OčistiMatricu(matrica);
@@ -54,7 +54,7 @@ bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
     const std::optional<QByteArray> bajtovi = datoteke.Pročitaj(put, &greška);
     if (!bajtovi) {
         if (greška.korak == Greška::Korak::Otvaranje) {
-            prozor.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
+            poruke.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
         } else {
             // The file is read whole, so no line had been read when it failed.
             stanje.ZadnjaGreška = QStringLiteral("Greška u čitanju datoteke: ") + put +
@@ -97,19 +97,20 @@ bool TablicneDatoteke::ZapišiMatricu(const Matrica& matrica, const QString& put
             continue;
         for (int stupac = 0; stupac < ZapisanihStupaca; ++stupac)
             tekst += matrica.tekst(red, stupac) + QLatin1Char(';');
-        tekst += KrajReda;
+        tekst += NoviRed;
     }
 
     // Written beside the old file and put in its place whole, never deleted first.
-    const Ishod ishod = datoteke.ZapišiCijelu(put, UAnsi(tekst));
-    if (!ishod)
+    const Rezultat zapisano = datoteke.ZapišiCijelu(put, UAnsi(tekst));
+    if (zapisano)
         return true;
-    if (ishod->korak == Greška::Korak::Otvaranje)
-        prozor.Poruka(tekstOtvaranja(put, *ishod), Ikona::Usklicnik);
+    const Greška& greška = zapisano.greška();
+    if (greška.korak == Greška::Korak::Otvaranje)
+        poruke.Poruka(tekstOtvaranja(put, greška), Ikona::Usklicnik);
     else
         // The file goes out in one piece; no single line is to blame.
-        prozor.Poruka(QStringLiteral("Greška u upisu u datoteku: ") + put +
-                          QStringLiteral(" Red: ") + QLatin1Char(' ') + ishod->opis,
+        poruke.Poruka(QStringLiteral("Greška u upisu u datoteku: ") + put +
+                          QStringLiteral(" Red: ") + QLatin1Char(' ') + greška.opis,
                       Ikona::Usklicnik);
     return false;
 }

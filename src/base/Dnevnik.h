@@ -6,15 +6,15 @@
 namespace velkor {
 
 class Datoteke;
-class Prozor;
+class OkviriPoruka;
 class Sat;
 class Regionalno;
 
 class Dnevnik {
 public:
     // aplikacijskaDirektorija: the program's own directory, without a trailing separator.
-    Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, Prozor& prozor, const Sat& sat,
-            const Regionalno& regionalno);
+    Dnevnik(QString aplikacijskaDirektorija, Datoteke& datoteke, OkviriPoruka& poruke,
+            const Sat& sat, const Regionalno& regionalno);
 
     void LogirajGrešku(const QString& poruka);
     void LogirajGreškuModul(const QString& poruka);
@@ -28,7 +28,7 @@ private:
 
     QString aplikacijskaDirektorija;
     Datoteke& datoteke;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
     const Sat& sat;
     const Regionalno& regionalno;
 };

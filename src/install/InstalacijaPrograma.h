@@ -3,6 +3,8 @@
 // moved aside into the backup directory and the new one copied in, components
 // registered anew, everything rolled back when a step cannot be finished; then
 // the new versions list, the clean-up and a fresh check for updates.
+#include "base/Prekidanje.h"
+
 #include <QString>
 #include <functional>
 
@@ -13,7 +15,8 @@ class DetekcijaPrograma;
 class Dnevnik;
 class PlanAžuriranja;
 class Povrat;
-class Prozor;
+class Napredak;
+class OkviriPoruka;
 class RadneDirektorije;
 class Registracija;
 struct Stanje;
@@ -21,7 +24,8 @@ struct Stanje;
 // What the installation works with; the check for updates runs at its end.
 struct DijeloviInstalacije {
     Stanje& stanje;
-    Prozor& prozor;
+    OkviriPoruka& poruke;
+    Napredak& napredak;
     Datoteke& datoteke;
     Dnevnik& dnevnik;
     RadneDirektorije& radneDirektorije;
@@ -36,24 +40,26 @@ class InstalacijaPrograma {
 public:
     explicit InstalacijaPrograma(DijeloviInstalacije dijelovi);
 
-    // True when every planned item was installed.
-    bool UpdatePrograma();
+    // Uspjeh when every planned item was installed; KrajPrograma when the
+    // backup directory cannot be made.
+    IshodOperacije UpdatePrograma();
 
     // An installation cut short (the program killed, the power gone) left its
     // mark: the files it had moved aside are put back before anything else.
     void PopraviPrekinutuInstalaciju();
 
 private:
-    struct Vrsta;
-    static const Vrsta* vrstaStavke(const QString& ime);
+    struct KoraciVrste;
+    static const KoraciVrste* vrstaStavke(const QString& ime);
 
     bool pripremiBackup();
     bool označiUTijeku();
     bool instalirajStavku(const QString& ime);
     bool deregistriraj(const QString& ime);
-    bool premjestiUBackup(const QString& ime, const Vrsta& vrsta);
-    bool kopirajNovu(const QString& ime, const Vrsta& vrsta);
+    bool premjestiUBackup(const QString& ime, const KoraciVrste& vrsta);
+    bool kopirajNovu(const QString& ime, const KoraciVrste& vrsta);
     bool registriraj(const QString& ime);
+    bool neuspjehRegistracije(const QString& greška, const QString& tekstKoraka);
     bool vratiNaPočetak();
     void zamijeniVerzije();
     void počisti();
@@ -64,7 +70,11 @@ private:
     QString oznakaUTijeku() const;
     void logiraj(const QString& poruka);
 
-    DijeloviInstalacije d;
+    // Of the installation's log lines.
+    static const QString Prefiks;
+
+    DijeloviInstalacije dijelovi;
+    Prekidanje prekidanje;
 };
 
 } // namespace velkor

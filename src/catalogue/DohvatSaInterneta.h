@@ -1,0 +1,46 @@
+#pragma once
+// The files that come from the download host beside the packages: the versions
+// list and the remote-support program, fetched the same way by the check for
+// updates and by the distribution download.
+#include "base/Prekidanje.h"
+
+#include <QString>
+#include <functional>
+
+namespace velkor {
+
+class Datoteke;
+class Dnevnik;
+class OkviriPoruka;
+struct Stanje;
+
+// Fetches one file from the selected web host into a directory; true only when written.
+using DownloadDatoteke = std::function<bool(const QString& ime, const QString& direktorija)>;
+
+// The box when a list that should have come is not there.
+inline const QString NemaPodatakaOVerzijama =
+    QStringLiteral("Podaci o novim verzijama na postoje na lokaciji: ");
+
+class DohvatSaInterneta {
+public:
+    DohvatSaInterneta(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
+                      DownloadDatoteke downloadDatoteke);
+
+    // TeamViewerQS.exe into the directory when it is not there; a failure is
+    // logged (and with sPorukom shown) and passed over.
+    void DohvatiTeamViewer(const QString& direktorija, bool sPorukom);
+    // Verzije.txt into the directory; false, told behind the prefix, when it did not come.
+    [[nodiscard]] bool DohvatiVerzije(const QString& direktorija, const QString& prefiks,
+                                      bool sPorukom);
+
+    const DownloadDatoteke& download() const { return downloadDatoteke; }
+
+private:
+    OkviriPoruka& poruke;
+    Datoteke& datoteke;
+    Dnevnik& dnevnik;
+    DownloadDatoteke downloadDatoteke;
+    Prekidanje prekidanje;
+};
+
+} // namespace velkor
