@@ -93,10 +93,10 @@ int main(int argc, char** argv) {
     }
     const int n = parser.value(puta).toInt();
     for (int i = 0; i < n; ++i) {
-        QElapsedTimer sat;
-        sat.start();
+        QElapsedTimer štoperica;
+        štoperica.start();
         const bool uspjeh = preuzimanje.DownloadDatoteke(parser.value(ime), update);
-        const double sekunde = sat.nsecsElapsed() / 1e9;
+        const double sekunde = štoperica.nsecsElapsed() / 1e9;
         if (!uspjeh) {
             std::fprintf(stderr, "download failed: %s\n", qPrintable(stanje.ZadnjaGreška));
             return 1;
