@@ -8,6 +8,7 @@
 #include "base/OkviriPoruka.h"
 #include "base/Sat.h"
 #include "base/Stanje.h"
+#include "catalogue/ImePaketa.h"
 #include "catalogue/PlanAzuriranja.h"
 #include "catalogue/ZapisVerzije.h"
 
@@ -63,6 +64,18 @@ QList<int> Akvizicija::planiraniRedovi() const {
             redovi << red;
     }
     return redovi;
+}
+
+bool Akvizicija::dohvatiPakete(const DohvatPaketa& dohvati) {
+    // The bar counts the bytes of the packages fetched in this run.
+    qint32 preneseno = 0;
+    for (int red : planiraniRedovi()) {
+        const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
+        const QString paket = ImePaketa(ime);
+        if (!dohvati(ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
+            return false;
+    }
+    return true;
 }
 
 bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket, qint32& preneseno) {

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace velkor {
 
@@ -38,6 +39,9 @@ private:
     bool dohvatiSaInterneta(const QString& ime, const QString& paket);
     bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
     // The fetched package's size, the grid state and the unpacking.
+    using DohvatPaketa = std::function<bool(const QString& ime, const QString& paket)>;
+    // Every planned package fetched the given way, then size-checked and unpacked.
+    bool dohvatiPakete(const DohvatPaketa& dohvati);
     // preneseno: the bytes of the packages fetched so far in this run, for the bar.
     bool provjeriIRaspakiraj(int red, const QString& paket, qint32& preneseno);
     bool provjeriDatoteke(bool čekajPrazne);

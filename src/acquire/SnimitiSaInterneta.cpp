@@ -15,13 +15,10 @@ namespace velkor {
 bool Akvizicija::SnimitiSaInterneta() {
     if (!započni(QStringLiteral("SnimitiSaInterneta")))
         return false;
-    qint32 preneseno = 0;
-    for (int red : planiraniRedovi()) {
-        const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
-        const QString paket = ImePaketa(ime);
-        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
-            return false;
-    }
+    if (!dohvatiPakete([this](const QString& ime, const QString& paket) {
+            return dohvatiSaInterneta(ime, paket);
+        }))
+        return false;
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
     sat.Pričekaj(SekundiČekanja);
     stanje.PočetakPrijenosa = SekundeOdPonoći(sat.Sada().time());

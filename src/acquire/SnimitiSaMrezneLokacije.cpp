@@ -20,14 +20,11 @@ const QString Prekida = QStringLiteral(". Prekida se ažuriranje!");
 bool Akvizicija::SnimitiSaMrežneLokacije(const QString& lokacija) {
     if (!započni(QStringLiteral("SnimitiSaMrežneLokacije")))
         return false;
-    qint32 preneseno = 0;
-    for (int red : planiraniRedovi()) {
-        const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
-        const QString paket = ImePaketa(ime);
-        plan.OznačiStanjeStavke(ime, StanjeStavke::KopiranjeSMreze);
-        if (!kopirajSaLokacije(lokacija, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
-            return false;
-    }
+    if (!dohvatiPakete([&](const QString& ime, const QString& paket) {
+            plan.OznačiStanjeStavke(ime, StanjeStavke::KopiranjeSMreze);
+            return kopirajSaLokacije(lokacija, paket);
+        }))
+        return false;
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
     napredak.SakrijProgres();
     if (!provjeriDatoteke(true) || !kopirajVerzije(lokacija))

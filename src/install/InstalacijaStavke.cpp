@@ -154,9 +154,9 @@ bool InstalacijaPrograma::registriraj(const QString& ime) {
         QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime, tekstKoraka);
 }
 
-// The tool could not be started: the error, the step it stopped, and the rollback.
+// The tool could not be started: the error, the step it stopped, and the
+// rollback; the caller tells the failed run.
 bool InstalacijaPrograma::neuspjehRegistracije(const QString& greška, const QString& tekstKoraka) {
-    dijelovi.stanje.ZadnjaGreška = greška;
     dijelovi.poruke.Poruka(greška + NoviRed + tekstKoraka + NoviRed + ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();

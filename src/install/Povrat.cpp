@@ -62,16 +62,14 @@ void Povrat::PokušajVratitiSveNaPočetak() {
 }
 
 // Unregistering, copying back and registering are each attempted, whatever
-// became of the one before.
+// became of the one before; the box tells each failure, the installation's
+// caller the failed run.
 void Povrat::vratiKomponentu(const QString& ime) {
-    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
-        stanje.ZadnjaGreška =
-            QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
-        poruke.Poruka(stanje.ZadnjaGreška + NoviRed +
-                          QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
+    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime))
+        poruke.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
+                          NoviRed + QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
                           ZaključakNeuspjeha,
                       Ikona::Kriticno);
-    }
 
     kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
                        QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
@@ -79,11 +77,9 @@ void Povrat::vratiKomponentu(const QString& ime) {
 
     const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
     napredak.PostaviStatus1(registracijaStare);
-    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime)) {
-        // The step's own text is the box's message.
-        stanje.ZadnjaGreška = registracijaStare;
+    // The step's own text is the box's message.
+    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
         poruke.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
-    }
 }
 
 void Povrat::kopirajNazad(const QString& ime, const Način& način) {

@@ -42,7 +42,7 @@ class TestStvarneDatoteke : public QObject {
         } else if (op == "Obrisi")
             return broj(d.Obriši(put(1), a.value(2) == "prisilno"));
         else if (op == "ObrisiPoUzorku")
-            return broj(d.ObrišiPoUzorku(put(1), true));
+            return broj(d.ObrišiPoUzorku(put(1), a.value(2) == "prisilno"));
         else if (op == "NapraviDirektoriju" || op == "ObrisiDirektoriju")
             return broj(op[0] == 'N' ? d.NapraviDirektoriju(put(1)) : d.ObrišiDirektoriju(put(1)));
         else if (op == "ZapisiCijelu")
