@@ -53,6 +53,11 @@ QList<JavniKljuč> PročitajJavneKljučeve(const QString& tekst) {
     return ključevi;
 }
 
+QList<JavniKljuč> UgrađeniKljučevi() {
+    return PročitajJavneKljučeve(
+        QStringLiteral(VELKOR_JAVNI_KLJUCEVI_ZADANO).replace(QLatin1Char(' '), QLatin1Char('\n')));
+}
+
 QString KomentarIzdanja(const Izdanje& izdanje) {
     return OznakaKomentara + QStringLiteral(" proizvod=") + izdanje.proizvod +
            QStringLiteral(" izdanje=") + QString::number(izdanje.broj) +

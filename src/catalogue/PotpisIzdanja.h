@@ -17,6 +17,8 @@ struct JavniKljuč {
 
 // The keys in a text: a .pub file's, or key lines alone; other lines are passed over.
 QList<JavniKljuč> PročitajJavneKljučeve(const QString& tekst);
+// The keys the program was built with; none by default.
+QList<JavniKljuč> UgrađeniKljučevi();
 
 // What the trusted comment says of a release.
 struct Izdanje {

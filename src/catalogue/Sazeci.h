@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace velkor {
@@ -21,6 +22,7 @@ public:
 
     void Dodaj(const QString& ime, const QByteArray& sažetak) { popis.insert(ime, sažetak); }
     bool Ima(const QString& ime) const { return popis.contains(ime); }
+    QStringList Imena() const { return popis.keys(); }
     // True only when the list names the file and its hash is the one given.
     bool Odgovara(const QString& ime, const QByteArray& sažetak) const;
     bool OdgovaraDatoteka(const QString& ime, const QString& put) const;

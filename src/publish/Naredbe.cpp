@@ -9,9 +9,11 @@
 #include "publish/KonzolniProzor.h"
 #include "publish/Objava.h"
 #include "publish/Pakiranje.h"
+#include "publish/PotpisivanjeObjave.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 
 namespace velkor {
 
@@ -30,15 +32,85 @@ QString putDnevnika(const QStringList& argumenti, const QString& direktorijaAlat
 
 } // namespace
 
+namespace {
+
+const QString UpotrebaObjave = QStringLiteral(
+    "Upotreba: velkor-objava [--kljuc TAJNI_KLJUČ [--izdanje N] [--vrijedi DANA]] IZVOR "
+    "ODREDIŠTE\n"
+    "          velkor-objava --obnovi --kljuc TAJNI_KLJUČ [--vrijedi DANA] ODREDIŠTE\n"
+    "          velkor-objava --provjeri [--javni JAVNI_KLJUČ] MJESTO\n"
+    "IZVOR sadrži datoteke izdanja i Objava.txt (po redu: ime;glavna;pomoćna;revizija).\n"
+    "U ODREDIŠTE se zapisuju paketi, s ključem Verzije.sha256 i njen potpis, i, zadnji, "
+    "Verzije.txt.\n"
+    "Javni ključ uz tajni je TAJNI_KLJUČ bez \".key\", sa \".pub\".");
+
+// "--ime vrijednost" pairs and bare switches; what is left are the places.
+struct Argumenti {
+    QMap<QString, QString> vrijednosti;
+    QStringList mjesta;
+    bool ispravni = true;
+};
+
+Argumenti rastavi(const QStringList& argumenti) {
+    const QStringList sVrijednošću{"--kljuc", "--izdanje", "--vrijedi", "--javni"};
+    Argumenti a;
+    for (int i = 0; i < argumenti.size(); ++i) {
+        const QString& arg = argumenti[i];
+        if (sVrijednošću.contains(arg) && i + 1 < argumenti.size())
+            a.vrijednosti.insert(arg, argumenti[++i]);
+        else if (arg == QStringLiteral("--obnovi") || arg == QStringLiteral("--provjeri"))
+            a.vrijednosti.insert(arg, QString());
+        else if (arg.startsWith(QStringLiteral("--")))
+            a.ispravni = false;
+        else
+            a.mjesta << arg;
+    }
+    return a;
+}
+
+std::optional<PostavkePotpisa> postavkePotpisa(const Argumenti& a) {
+    PostavkePotpisa postavke{
+        a.vrijednosti.value("--kljuc"), a.vrijednosti.value("--javni"), {}, 31};
+    bool broj = true;
+    if (a.vrijednosti.contains("--izdanje"))
+        postavke.izdanje = a.vrijednosti.value("--izdanje").toLongLong(&broj);
+    if (!broj || postavke.izdanje.value_or(0) < 0)
+        return std::nullopt;
+    if (a.vrijednosti.contains("--vrijedi"))
+        postavke.dana = a.vrijednosti.value("--vrijedi").toInt(&broj);
+    if (!broj || postavke.dana < 1)
+        return std::nullopt;
+    return postavke;
+}
+
+} // namespace
+
 int PokreniObjavu(const QStringList& argumenti, const QString& direktorijaAlata,
                   const Konzola& konzola) {
-    if (argumenti.size() != 2) {
-        konzola.greške(QStringLiteral(
-            "Upotreba: velkor-objava IZVOR ODREDIŠTE\n"
-            "IZVOR sadrži datoteke izdanja i Objava.txt (po redu: ime;glavna;pomoćna;revizija).\n"
-            "U ODREDIŠTE se zapisuju paketi i, zadnji, Verzije.txt."));
+    const Argumenti a = rastavi(argumenti);
+    const bool provjera = a.vrijednosti.contains("--provjeri");
+    const bool obnova = a.vrijednosti.contains("--obnovi");
+    const bool sKljučem = a.vrijednosti.contains("--kljuc");
+    const std::optional<PostavkePotpisa> potpis = postavkePotpisa(a);
+    if (!a.ispravni || !potpis || (provjera && (obnova || sKljučem || a.mjesta.size() != 1)) ||
+        (obnova && (!sKljučem || a.mjesta.size() != 1)) ||
+        (!provjera && !obnova && a.mjesta.size() != 2)) {
+        konzola.greške(UpotrebaObjave);
         return KriviPoziv;
     }
+    if (provjera) {
+        QFile javni(potpis->javniKljuč);
+        const QList<JavniKljuč> ključevi =
+            potpis->javniKljuč.isEmpty()
+                ? UgrađeniKljučevi()
+                : PročitajJavneKljučeve(javni.open(QIODevice::ReadOnly)
+                                            ? QString::fromUtf8(javni.readAll())
+                                            : QString());
+        return ProvjeriObjavu(a.mjesta[0], ključevi, konzola) ? Uspjeh : Neuspjeh;
+    }
+    PotpisivanjeObjave potpisivanje(*potpis, konzola);
+    if (obnova)
+        return potpisivanje.Obnovi(a.mjesta[0]) ? Uspjeh : Neuspjeh;
     StvarneDatoteke datoteke;
     KonzolniProzor prozor(konzola);
     SistemskiSat sat;
@@ -48,7 +120,9 @@ int PokreniObjavu(const QStringList& argumenti, const QString& direktorijaAlata,
     Stanje stanje;
     TablicneDatoteke tablice(datoteke, prozor, dnevnik, stanje);
     Objava objava(datoteke, tablice, NađiSedamZip(direktorijaAlata), konzola);
-    return objava.Objavi(argumenti[0], argumenti[1]) ? Uspjeh : Neuspjeh;
+    if (sKljučem)
+        objava.PotpisujS(potpisivanje);
+    return objava.Objavi(a.mjesta[0], a.mjesta[1]) ? Uspjeh : Neuspjeh;
 }
 
 int PokreniČitanjeDnevnika(const QStringList& argumenti, const QString& direktorijaAlata,

@@ -8,6 +8,7 @@
 #include "catalogue/VrstaStavke.h"
 #include "catalogue/ZapisVerzije.h"
 #include "publish/Pakiranje.h"
+#include "publish/PotpisivanjeObjave.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,7 +54,8 @@ bool Objava::Objavi(const QString& izvor, const QString& odredište) {
 }
 
 bool Objava::objavi(const QString& izvor, const QString& odredište) {
-    if (!pročitajPopis(izvor) || !provjeriDatoteke(izvor))
+    if (!pročitajPopis(izvor) || !provjeriDatoteke(izvor) ||
+        (potpisivanje && !potpisivanje->IzdanjeDopušteno(odredište)))
         return false;
     // Packed apart first, so a failed package leaves the publication untouched.
     QTemporaryDir radna;
@@ -67,10 +69,7 @@ bool Objava::objavi(const QString& izvor, const QString& odredište) {
                      QDir::toNativeSeparators(odredište) + QLatin1Char('.'));
     if (!postavi(radna.path(), odredište))
         return false;
-    // The list last: until it is in place, clients keep reading the old one.
-    Matrica lista;
-    popuniListu(lista);
-    if (!tablice.ZapišiMatricu(lista, put(odredište, ImeListeVerzija)))
+    if (!postaviListu(izvor, radna.path(), odredište))
         return false;
     konzola.izlaz(QStringLiteral("Objavljeno stavki: ") + QString::number(paketi.size()) +
                   QStringLiteral("; ") + ImeListeVerzija + QStringLiteral(" zapisan u ") +
@@ -168,6 +167,36 @@ bool Objava::postavi(const QString& radna, const QString& odredište) {
                          put(odredište, paket.ime) + QStringLiteral(": ") + greška.opis + '.');
         paket.veličina = *veličina;
     }
+    return true;
+}
+
+// The list last: until it is in place, clients keep reading the old one.
+bool Objava::postaviListu(const QString& izvor, const QString& radna, const QString& odredište) {
+    Matrica lista;
+    popuniListu(lista);
+    if (!potpisivanje)
+        return tablice.ZapišiMatricu(lista, put(odredište, ImeListeVerzija));
+    const QString novaLista = put(radna, ImeListeVerzija);
+    const auto verzije =
+        tablice.ZapišiMatricu(lista, novaLista) ? datoteke.Pročitaj(novaLista) : std::nullopt;
+    if (!verzije)
+        return false;
+    Sažeci sažeci;
+    for (const Paket& paket : paketi) {
+        const auto sažetakPaketa = Sažeci::SažetakDatoteke(put(odredište, paket.ime));
+        const auto sažetakStavke = Sažeci::SažetakDatoteke(put(izvor, paket.stavka.ime));
+        if (!sažetakPaketa || !sažetakStavke)
+            return odbij(QStringLiteral("Nije moguće pročitati ") + paket.ime +
+                         QStringLiteral(" za sažetak."));
+        sažeci.Dodaj(paket.ime, *sažetakPaketa);
+        sažeci.Dodaj(paket.stavka.ime, *sažetakStavke);
+    }
+    if (!potpisivanje->Potpiši(odredište, *verzije, sažeci))
+        return false;
+    if (const Rezultat postavljena = datoteke.Kopiraj(novaLista, put(odredište, ImeListeVerzija));
+        !postavljena)
+        return odbij(QStringLiteral("Nije moguće zapisati ") + put(odredište, ImeListeVerzija) +
+                     QStringLiteral(": ") + postavljena.greška().opis + QLatin1Char('.'));
     return true;
 }
 

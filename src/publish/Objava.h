@@ -11,6 +11,7 @@ namespace velkor {
 
 class Datoteke;
 class TablicneDatoteke;
+class PotpisivanjeObjave;
 struct Matrica;
 
 class Objava {
@@ -21,6 +22,8 @@ public:
     // Publishes the items of izvor's manifest into odredište: the packages,
     // then the list. True only when all of it was written; a refusal writes nothing.
     bool Objavi(const QString& izvor, const QString& odredište);
+    // With a key, the hash list and its signature go in before the list.
+    void PotpisujS(PotpisivanjeObjave& potpis) { potpisivanje = &potpis; }
 
 private:
     struct Paket {
@@ -38,6 +41,7 @@ private:
     bool zapakirajJedan(const QString& izvor, const QString& radna, Paket& paket);
     bool postavi(const QString& radna, const QString& odredište);
     void popuniListu(Matrica& lista) const;
+    bool postaviListu(const QString& izvor, const QString& radna, const QString& odredište);
 
     Datoteke& datoteke;
     TablicneDatoteke& tablice;
@@ -46,6 +50,7 @@ private:
     QList<Paket> paketi;
     // Packages already put in place; a failure after the first one cannot be undone.
     int postavljeno = 0;
+    PotpisivanjeObjave* potpisivanje = nullptr;
 };
 
 } // namespace velkor
