@@ -59,7 +59,9 @@ private:
     bool premjestiUBackup(const QString& ime, const KoraciVrste& vrsta);
     bool kopirajNovu(const QString& ime, const KoraciVrste& vrsta);
     bool registriraj(const QString& ime);
-    bool neuspjehRegistracije(const QString& greška, const QString& tekstKoraka);
+    using Postupak = bool (Registracija::*)(const QString&, const QString&);
+    bool registracijaSPonovnimPokušajem(const QString& ime, Postupak postupak,
+                                        const QString& greška, const QString& tekstKoraka);
     bool vratiNaPočetak();
     void zamijeniVerzije();
     void počisti();

@@ -62,9 +62,10 @@ void Povrat::PokušajVratitiSveNaPočetak() {
 }
 
 // Unregistering, copying back and registering are each attempted, whatever
-// became of the one before.
+// became of the one before. A new file that never came is not unregistered.
 void Povrat::vratiKomponentu(const QString& ime) {
-    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
+    if (datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ime) &&
+        !registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
         stanje.ZadnjaGreška =
             QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
         poruke.Poruka(stanje.ZadnjaGreška + NoviRed +
