@@ -63,7 +63,9 @@ private:
     bool registracijaSPonovnimPokušajem(const QString& ime, Postupak postupak,
                                         const QString& greška, const QString& tekstKoraka);
     bool vratiNaPočetak();
-    void zamijeniVerzije();
+    bool zamijeniVerzije();
+    // Ends the mark of an installation in progress; each failure logged behind prefiks.
+    void ukloniOznaku(const QString& prefiks);
     void počisti();
 
     void korak(const QString& tekst);
