@@ -25,8 +25,8 @@ public:
     // True only when every planned file lies in PutanjaUpdate with the size of
     // the plan; the first failure ends it, told to the user and the log.
     bool SnimitiSaInterneta();
-    // The same from the network location (ending in the separator), whose
-    // Verzije.txt comes along.
+    // The same from the network location (ending in the separator); the list in
+    // PutanjaUpdate stays the one the plan was made from.
     bool SnimitiSaMrežneLokacije(const QString& lokacija);
 
 private:
@@ -47,7 +47,6 @@ private:
     bool provjeriDatoteke(bool čekajPrazne);
     bool provjeriDatoteku(int red, int& čekanja, bool čekajPrazne);
     bool usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac);
-    bool kopirajVerzije(const QString& lokacija);
 
     void logiraj(const QString& poruka);
     // A failed end: the message kept, logged, listed, the list shown; a box when asked.

@@ -27,7 +27,9 @@ bool Akvizicija::SnimitiSaMrežneLokacije(const QString& lokacija) {
         return false;
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
     napredak.SakrijProgres();
-    if (!provjeriDatoteke(true) || !kopirajVerzije(lokacija))
+    // The location's list is not fetched again: it may have been filled anew since
+    // the check, and the installed list must name what the plan installed.
+    if (!provjeriDatoteke(true))
         return false;
     sat.Pričekaj(SekundiČekanja);
     return uspjeh();
@@ -43,15 +45,6 @@ bool Akvizicija::kopirajSaLokacije(const QString& lokacija, const QString& paket
     if (!datoteke.Kopiraj(lokacija + paket, stanje.PutanjaUpdate + paket))
         return prekini(QStringLiteral("Greška u kopiranju ") + paket + Prekida, true);
     stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + paket;
-    return true;
-}
-
-// The list is written beside the old one and put in place whole, so a failed
-// copy never leaves half a list in `Update/`.
-bool Akvizicija::kopirajVerzije(const QString& lokacija) {
-    if (!datoteke.Kopiraj(lokacija + ImeListeVerzija, stanje.PutanjaUpdate + ImeListeVerzija))
-        return prekini(QStringLiteral("Greška u kopiranju ") + ImeListeVerzija + Prekida, true);
-    stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ImeListeVerzija;
     return true;
 }
 

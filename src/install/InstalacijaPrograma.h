@@ -59,9 +59,13 @@ private:
     bool premjestiUBackup(const QString& ime, const KoraciVrste& vrsta);
     bool kopirajNovu(const QString& ime, const KoraciVrste& vrsta);
     bool registriraj(const QString& ime);
-    bool neuspjehRegistracije(const QString& greška, const QString& tekstKoraka);
+    using Postupak = bool (Registracija::*)(const QString&, const QString&);
+    bool registracijaSPonovnimPokušajem(const QString& ime, Postupak postupak,
+                                        const QString& greška, const QString& tekstKoraka);
     bool vratiNaPočetak();
-    void zamijeniVerzije();
+    bool zamijeniVerzije();
+    // Ends the mark of an installation in progress; each failure logged behind prefiks.
+    void ukloniOznaku(const QString& prefiks);
     void počisti();
 
     void korak(const QString& tekst);

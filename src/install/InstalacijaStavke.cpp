@@ -100,7 +100,10 @@ bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
         logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
         return true;
     }
-    if (vrsta->komponenta && !deregistriraj(ime))
+    // A component not installed yet has nothing to forget; the tool would fail on it.
+    if (vrsta->komponenta &&
+        dijelovi.datoteke.PostojiDatoteka(dijelovi.stanje.PutanjaPrograma + ime) &&
+        !deregistriraj(ime))
         return false;
     if (!premjestiUBackup(ime, *vrsta) || !kopirajNovu(ime, *vrsta))
         return false;
@@ -110,9 +113,8 @@ bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
 bool InstalacijaPrograma::deregistriraj(const QString& ime) {
     const QString tekstKoraka = QStringLiteral("Deregistracija komponente: ") + ime;
     logiraj(tekstKoraka);
-    if (dijelovi.registracija.Deregistriraj(dijelovi.stanje.PutanjaPrograma, ime))
-        return true;
-    return neuspjehRegistracije(
+    return registracijaSPonovnimPokušajem(
+        ime, &Registracija::Deregistriraj,
         QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime, tekstKoraka);
 }
 
@@ -148,15 +150,28 @@ bool InstalacijaPrograma::kopirajNovu(const QString& ime, const KoraciVrste& vrs
 bool InstalacijaPrograma::registriraj(const QString& ime) {
     const QString tekstKoraka = QStringLiteral("Registracija nove komponente: ") + ime;
     dijelovi.napredak.PostaviStatus1(tekstKoraka);
-    if (dijelovi.registracija.Registriraj(dijelovi.stanje.PutanjaPrograma, ime))
-        return true;
-    return neuspjehRegistracije(
+    return registracijaSPonovnimPokušajem(
+        ime, &Registracija::Registriraj,
         QStringLiteral("Desila se greška u registraciji nove komponente: ") + ime, tekstKoraka);
 }
 
-// The tool could not be started: the error, the step it stopped, and the
-// rollback; the caller tells the failed run.
-bool InstalacijaPrograma::neuspjehRegistracije(const QString& greška, const QString& tekstKoraka) {
+// A failed registration is a failed item: asked once, as a file in use, whether to
+// try again; then the error, the step it stopped, and the rollback.
+bool InstalacijaPrograma::registracijaSPonovnimPokušajem(const QString& ime, Postupak postupak,
+                                                         const QString& greška,
+                                                         const QString& tekstKoraka) {
+    const auto pokušaj = [&] {
+        return (dijelovi.registracija.*postupak)(dijelovi.stanje.PutanjaPrograma, ime);
+    };
+    if (pokušaj())
+        return true;
+    dijelovi.stanje.ZadnjaGreška = greška;
+    logiraj(greška);
+    if (dijelovi.poruke.Poruka(greška + NoviRed + tekstKoraka + NoviRed + PreporukaPonovnogPokušaja,
+                               Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
+        return vratiNaPočetak();
+    if (pokušaj())
+        return true;
     dijelovi.poruke.Poruka(greška + NoviRed + tekstKoraka + NoviRed + ZaključakNeuspjeha,
                            Ikona::Kriticno);
     return vratiNaPočetak();

@@ -62,14 +62,17 @@ void Povrat::PokušajVratitiSveNaPočetak() {
 }
 
 // Unregistering, copying back and registering are each attempted, whatever
-// became of the one before; the box tells each failure, the installation's
-// caller the failed run.
+// became of the one before. A new file that never came is not unregistered.
 void Povrat::vratiKomponentu(const QString& ime) {
-    if (!registracija.Deregistriraj(stanje.PutanjaPrograma, ime))
-        poruke.Poruka(QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime +
-                          NoviRed + QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
+    if (datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ime) &&
+        !registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
+        stanje.ZadnjaGreška =
+            QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
+        poruke.Poruka(stanje.ZadnjaGreška + NoviRed +
+                          QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
                           ZaključakNeuspjeha,
                       Ikona::Kriticno);
+    }
 
     kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
                        QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),

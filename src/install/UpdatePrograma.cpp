@@ -59,9 +59,10 @@ IshodOperacije InstalacijaPrograma::UpdatePrograma() {
         dijelovi.plan.OznačiStanjeStavke(ime, StanjeStavke::Instalirano);
     }
 
-    zamijeniVerzije();
+    if (!zamijeniVerzije())
+        return IshodOperacije::Neuspjeh;
     // Everything is in place, the list included: nothing left to put back.
-    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
+    ukloniOznaku(Prefiks);
     počisti();
     logiraj(QStringLiteral("Kraj"));
     dijelovi.pripremiVerzijaTXT();
@@ -90,7 +91,7 @@ bool InstalacijaPrograma::pripremiBackup() {
 // The rollback ends the installation, and with it the mark of one in progress.
 bool InstalacijaPrograma::vratiNaPočetak() {
     dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
+    ukloniOznaku(Prefiks);
     return false;
 }
 

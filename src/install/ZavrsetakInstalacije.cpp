@@ -11,7 +11,14 @@
 
 namespace velkor {
 
-namespace {} // namespace
+namespace {
+
+// The mark's phase once nothing is left to put back; an empty mark is an
+// installation in progress.
+const QByteArray Završena = QByteArrayLiteral("gotovo");
+const QString PrefiksPopravka = QStringLiteral("PopraviPrekinutuInstalaciju - ");
+
+} // namespace
 
 // Kept out of the backup directory, whose files the rollback restores and counts.
 QString InstalacijaPrograma::oznakaUTijeku() const {
@@ -29,19 +36,42 @@ bool InstalacijaPrograma::označiUTijeku() {
                      NoviRed + QStringLiteral("Prekida se ažuriranje!"));
 }
 
+// The phase goes in first: a mark that then will not go tells the next start that
+// the installation has ended, and nothing is rolled back over the new files.
+void InstalacijaPrograma::ukloniOznaku(const QString& prefiks) {
+    const QString oznaka = oznakaUTijeku();
+    if (const Rezultat r = dijelovi.datoteke.ZapišiCijelu(oznaka, Završena); !r)
+        dijelovi.dnevnik.LogirajGrešku(
+            prefiks + QStringLiteral("Nastala je greška u zapisivanju datoteke: ") + oznaka +
+            NoviRed + QStringLiteral("Poruka o grešci je: ") + r.greška().opis);
+    if (const Rezultat r = dijelovi.datoteke.Obriši(oznaka, true); !r)
+        dijelovi.dnevnik.LogirajGrešku(
+            prefiks + QStringLiteral("Nastala je greška u brisanju datoteke: ") + oznaka + NoviRed +
+            QStringLiteral("Poruka o grešci je: ") + r.greška().opis);
+}
+
 void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
     if (!dijelovi.datoteke.PostojiDatoteka(oznakaUTijeku()))
         return;
-    dijelovi.dnevnik.LogirajGrešku(
-        QStringLiteral("PopraviPrekinutuInstalaciju - Prethodna instalacija je prekinuta prije "
-                       "kraja. Datoteke premještene u ") +
-        dijelovi.stanje.PutanjaUpdateBackup + QStringLiteral(" vraćaju se na svoja mjesta."));
-    dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    std::ignore = dijelovi.datoteke.Obriši(oznakaUTijeku(), true);
+    if (dijelovi.datoteke.Pročitaj(oznakaUTijeku()) == Završena) {
+        dijelovi.dnevnik.LogirajGrešku(
+            PrefiksPopravka +
+            QStringLiteral("Prethodna instalacija je završena, a njena oznaka nije obrisana."));
+    } else {
+        dijelovi.dnevnik.LogirajGrešku(
+            PrefiksPopravka +
+            QStringLiteral(
+                "Prethodna instalacija je prekinuta prije kraja. Datoteke premještene u ") +
+            dijelovi.stanje.PutanjaUpdateBackup + QStringLiteral(" vraćaju se na svoja mjesta."));
+        dijelovi.povrat.PokušajVratitiSveNaPočetak();
+    }
+    ukloniOznaku(PrefiksPopravka);
 }
 
-// Failures are logged and passed over: every item is already in place.
-void InstalacijaPrograma::zamijeniVerzije() {
+// A failed backup of the old list is logged and passed over; a new list that
+// cannot be put in place fails the installation, or the next check would offer
+// again what was just installed.
+bool InstalacijaPrograma::zamijeniVerzije() {
     logiraj(QStringLiteral("Backup Verzije.txt"));
     if (const Rezultat r =
             dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaPrograma + ImeListeVerzija,
@@ -55,12 +85,11 @@ void InstalacijaPrograma::zamijeniVerzije() {
     if (const Rezultat r =
             dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ImeListeVerzija,
                                       dijelovi.stanje.PutanjaPrograma + ImeListeVerzija);
-        !r) {
-        dijelovi.stanje.ZadnjaGreška = QStringLiteral("Greška u kopiranju ") + ImeListeVerzija +
-                                       QLatin1Char(' ') + r.greška().opis;
-        logiraj(dijelovi.stanje.ZadnjaGreška);
-    }
+        !r)
+        return odustani(QStringLiteral("Greška u kopiranju ") + ImeListeVerzija + QLatin1Char(' ') +
+                        r.greška().opis);
     dijelovi.napredak.PostaviStatus1(QString());
+    return true;
 }
 
 // The packages and the unpacked files go; the lists and the log stay.

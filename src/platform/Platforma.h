@@ -14,8 +14,10 @@ struct IshodProcesa {
     bool pokrenut = false;
     qint64 id = 0;
     QString greška;
-    // Of a process waited for: its exit code; -1 when it crashed.
+    // Of a process waited for: its exit code; -1 when it crashed or was ended.
     int izlazniKod = 0;
+    // Of one waited for with a time limit: still running at the limit, and ended.
+    bool isteklo = false;
 };
 
 using RučkaProzora = quint64; // 0: none
@@ -37,8 +39,13 @@ public:
     // formed (where the system wants arguments, split as a shell would).
     // Waited for until it ends.
     virtual IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) = 0;
-    // Started and left running.
-    virtual IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) = 0;
+    // A program of the system's own (its file named in `program`) started hidden from a
+    // command line as formed, waited for at most `sekundi`; one still running then is
+    // ended. On Windows the file is taken from the system directory by its full path:
+    // the program's own directory, where items are installed, is never searched.
+    // Elsewhere the command line's program is searched for on PATH.
+    virtual IshodProcesa PokreniProgramSustava(const QString& program,
+                                               const QString& naredbenaLinija, int sekundi) = 0;
 
     // The first top-level window of another program whose whole title equals naslov, letter case
     // aside.

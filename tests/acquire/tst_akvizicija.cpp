@@ -37,7 +37,7 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
         okruženje.prozor.PrikažiPlan(plan.StavkePlana());
         if (kvar != "bez7za")
             QFile::link("/usr/bin/7za", okruženje.baza() + "7za");
-        zapiši(izvor + "/Verzije.txt", kvar == "punDisk" ? QByteArray(2 << 20, 'v') : "nove");
+        zapiši(izvor + "/Verzije.txt", "nove");
         zapiši(okruženje.update() + "Verzije.txt", "stare");
         okruženje.prozor.lokacije[0] = izvor + (kvar == "bezSeparatora" ? "" : "/");
         okruženje.prozor.txtPor = okruženje.prozor.txtPorGr = "-";

@@ -95,6 +95,8 @@ private slots:
         const QString alati = QFileInfo(QFINDTESTDATA("../../tools/RegSvr32.exe")).path() + ":";
         qputenv("PATH", (s["alat"].toBool(true) ? alati.toUtf8() : "") + path);
         qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(o.dir.filePath("regsvr32.txt")));
+        qputenv("VELKOR_REGSVR32_KODOVI", s["kodovi"].toString().toUtf8());
+        o.platforma.najdužeSekundi = s["rok"].toInt(60);
 
         Aplikacija a({o.okolina().aplikacijskaDirektorija, o.prozor, datoteke, o.platforma,
                       *o.spremište, o.sat, o.regionalno});
@@ -102,14 +104,24 @@ private slots:
         // The log is of the button's run; the check before it is also the one after it.
         QStringList z{"plan: " + QString::number(o.prozor.plan.size())};
         QFile::remove(o.putanjaLoga());
+        // "dopuna": the location filled again between the check and the run.
+        if (s["dopuna"].toBool())
+            o.zapišiBajtove(o.objava.path() + "/Verzije.txt",
+                            o.pročitaj(o.objava.path() + "/Verzije.txt") + "E.exe;22;3;0;9;9;\r\n");
+        QString ponovo = s["ponovo"].toBool() ? "ponovno pokretanje" : "";
         try {
             a.cmdDownloadAndUpdate_Click();
         } catch (Prekid) {
-            z << "prekid, ponovno pokretanje";
-            Aplikacija(o.okolina()).Form_Load();
+            ponovo = "prekid, ponovno pokretanje";
         }
+        if (!ponovo.isEmpty())
+            z << ponovo, Aplikacija(o.okolina()).Form_Load();
 
         z << "plan: " + QString::number(o.prozor.plan.size());
+        // What the registration tool was given, and whether the file was there.
+        for (const QString& poziv : QString::fromUtf8(o.pročitaj(o.dir.filePath("regsvr32.txt")))
+                                        .split("\n\n", Qt::SkipEmptyParts))
+            z << "regsvr32: " + QString(poziv).replace('\n', ' ');
         UsporediSaZlatnim(put, o.zapis(z, &a.stanje(), s["statusi"].toBool()));
     }
 };

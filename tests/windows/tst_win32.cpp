@@ -110,6 +110,28 @@ void Procesi(Rezultat& r) {
           PročitajTekst(ZapisDjeteta) == L"0|" + regSvr,
       L"not waited, hidden, as formed; a window that does not answer is left: " + regSvr);
     TerminateProcess(proces, 0);
+    // A time limit: a child that does not end within it is ended; one that does gives its code.
+    const auto prije = std::chrono::steady_clock::now();
+    const Ishod istekao = PokreniSkrivenoIČekaj(regSvr, 500);
+    HANDLE istekli = OpenProcess(SYNCHRONIZE, FALSE, istekao.id);
+    const auto trajanje = std::chrono::steady_clock::now() - prije;
+    SetEnvironmentVariableW(L"VELKOR_PROZOR", nullptr);
+    const Ishod naVrijeme = PokreniSkrivenoIČekaj(sedamZip, 20000);
+    r(naVrijeme.izlazniKod == 7 && !naVrijeme.isteklo && istekao.pokrenut && istekao.isteklo &&
+          trajanje < std::chrono::seconds(5) &&
+          (!istekli || WaitForSingleObject(istekli, 0) == WAIT_OBJECT_0),
+      L"time limit: the child ended at it; the exit code within it");
+    // The system's own tool by its full path: the child copied beside this program under its
+    // name, where the usual search looks first, is not started; the tool's exit code is read.
+    const std::wstring uzorak = std::filesystem::path(put).parent_path() / L"regsvr32.exe";
+    CopyFileW(put, uzorak.c_str(), FALSE);
+    ZapišiTekst(ZapisDjeteta, L"-");
+    const Ishod sustava =
+        PokreniIzSustava(L"regsvr32.exe", L"regsvr32.exe \"C:\\nema\\Grid.ocx\" /s", 20000);
+    r(sustava.pokrenut && !sustava.isteklo && sustava.izlazniKod != 0 && sustava.izlazniKod != 7 &&
+          PročitajTekst(ZapisDjeteta) == L"-" && DirektorijaSustava().size() > 3,
+      L"the system's regsvr32 by full path, its exit code " + std::to_wstring(sustava.izlazniKod));
+    DeleteFileW(uzorak.c_str());
     for (const Ishod& ishod : {PokreniSkrivenoIČekaj(L"\"C:\\nema ga\\7za.exe\" e x"),
                                PokreniSkriveno(L"NemaGaNigdje.exe /s")})
         r(!ishod.pokrenut && !ishod.greška.empty() && ishod.greška.back() != L'\n',

@@ -43,8 +43,10 @@ public:
         return posix::PokreniIČekaj(naredbenaLinija);
     }
 
-    IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override {
-        return posix::PokreniBezČekanja(naredbenaLinija);
+    // No system directory here: the tool is whatever PATH finds (the demo's stand-in).
+    IshodProcesa PokreniProgramSustava(const QString&, const QString& naredbenaLinija,
+                                       int sekundi) override {
+        return posix::PokreniIČekaj(naredbenaLinija, sekundi * 1000);
     }
 
     RučkaProzora NađiProzor(const QString& naslov) override { return posix::NađiProzorNaX(naslov); }

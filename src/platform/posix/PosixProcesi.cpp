@@ -25,7 +25,7 @@ IshodProcesa neuspjeh(const QString& program, const QString& opisSustava) {
 
 } // namespace
 
-IshodProcesa PokreniIČekaj(const QString& naredbenaLinija) {
+IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs) {
     QStringList argumenti = QProcess::splitCommand(naredbenaLinija);
     if (argumenti.isEmpty())
         return neuspjeh(QString(), QString());
@@ -39,25 +39,13 @@ IshodProcesa PokreniIČekaj(const QString& naredbenaLinija) {
     if (!proces.waitForStarted(-1))
         return neuspjeh(program, proces.errorString());
     const qint64 id = proces.processId();
-    proces.waitForFinished(-1);
+    if (!proces.waitForFinished(najdužeMs) && proces.state() != QProcess::NotRunning) {
+        proces.kill();
+        proces.waitForFinished(-1);
+        return {true, id, QString(), -1, true};
+    }
     const bool srušen = proces.exitStatus() == QProcess::CrashExit;
     return {true, id, QString(), srušen ? -1 : proces.exitCode()};
-}
-
-IshodProcesa PokreniBezČekanja(const QString& naredbenaLinija) {
-    QStringList argumenti = QProcess::splitCommand(naredbenaLinija);
-    if (argumenti.isEmpty())
-        return neuspjeh(QString(), QString());
-    const QString program = argumenti.takeFirst();
-    QProcess proces;
-    proces.setProgram(program);
-    proces.setArguments(argumenti);
-    proces.setStandardOutputFile(QProcess::nullDevice());
-    proces.setStandardErrorFile(QProcess::nullDevice());
-    qint64 id = 0;
-    if (!proces.startDetached(&id) || id < 1)
-        return neuspjeh(program, proces.errorString());
-    return {true, id, QString()};
 }
 
 } // namespace velkor::posix

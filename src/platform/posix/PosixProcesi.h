@@ -4,7 +4,7 @@
 
 namespace velkor::posix {
 
-IshodProcesa PokreniIČekaj(const QString& naredbenaLinija);
-IshodProcesa PokreniBezČekanja(const QString& naredbenaLinija);
+// Waited for at most najdužeMs (-1: until it ends); one still running then is killed.
+IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs = -1);
 
 } // namespace velkor::posix

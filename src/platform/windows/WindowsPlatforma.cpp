@@ -26,7 +26,7 @@ std::optional<QString> IzŠirokog(const std::optional<std::wstring>& tekst) {
 
 IshodProcesa UIshod(const win32::Ishod& ishod) {
     return {ishod.pokrenut, static_cast<qint64>(ishod.id), IzŠirokog(ishod.greška),
-            static_cast<int>(ishod.izlazniKod)};
+            ishod.isteklo ? -1 : static_cast<int>(ishod.izlazniKod), ishod.isteklo};
 }
 
 class WindowsPlatforma : public Platforma {
@@ -52,8 +52,10 @@ public:
         return UIshod(win32::PokreniSkrivenoIČekaj(UŠiroki(naredbenaLinija)));
     }
 
-    IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override {
-        return UIshod(win32::PokreniSkriveno(UŠiroki(naredbenaLinija)));
+    IshodProcesa PokreniProgramSustava(const QString& program, const QString& naredbenaLinija,
+                                       int sekundi) override {
+        return UIshod(win32::PokreniIzSustava(UŠiroki(program), UŠiroki(naredbenaLinija),
+                                              static_cast<unsigned>(sekundi) * 1000));
     }
 
     RučkaProzora NađiProzor(const QString& naslov) override {

@@ -22,6 +22,8 @@ std::optional<std::wstring> ImeRačunala();
 std::optional<std::wstring> ImeKorisnika();
 // Empty text when the variable is not set.
 std::wstring VarijablaOkoline(const std::wstring& ime);
+// The system's own directory (System32), without a closing backslash; empty when unknown.
+std::wstring DirektorijaSustava();
 // The system's own words for an error number, without the closing line break.
 std::wstring TekstGreške(unsigned long broj);
 
@@ -52,8 +54,15 @@ struct Ishod {
     unsigned long id = 0;
     std::wstring greška;          // the system's text when it did not start
     unsigned long izlazniKod = 0; // of a process waited for
+    bool isteklo = false;         // still running at the time limit, and ended
 };
-Ishod PokreniSkrivenoIČekaj(const std::wstring& naredbenaLinija);
+inline constexpr unsigned BezRoka = 0xFFFFFFFFu; // INFINITE
+// Waited for at most vrijemeMs; one still running then is ended.
+Ishod PokreniSkrivenoIČekaj(const std::wstring& naredbenaLinija, unsigned vrijemeMs = BezRoka);
 Ishod PokreniSkriveno(const std::wstring& naredbenaLinija);
+// The system directory's program by its full path, never searched for, waited for at most
+// vrijemeMs; the command line still goes to it as formed.
+Ishod PokreniIzSustava(const std::wstring& program, const std::wstring& naredbenaLinija,
+                       unsigned vrijemeMs);
 
 } // namespace velkor::win32

@@ -32,6 +32,12 @@ std::wstring VarijablaOkoline(const std::wstring& ime) {
     return vrijednost;
 }
 
+std::wstring DirektorijaSustava() {
+    wchar_t put[MAX_PATH + 1] = {};
+    const UINT duljina = GetSystemDirectoryW(put, MAX_PATH + 1);
+    return duljina && duljina <= MAX_PATH ? std::wstring(put, duljina) : std::wstring();
+}
+
 std::wstring TekstGreške(unsigned long broj) {
     wchar_t* tekst = nullptr;
     const DWORD duljina = FormatMessageW(
