@@ -47,7 +47,8 @@ public:
     // The run and its closing box (the box only when the user started it);
     // KrajPrograma when the user's run cannot make Update/ at the location.
     IshodOperacije PokreniDownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
-    // True when every row has been handled and the lists copied; false when it stopped early.
+    // True when every row has been handled and the lists copied; false when it
+    // stopped early or a package did not come whole (the lists then stay).
     bool DownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
 
 private:
