@@ -7,8 +7,8 @@ namespace velkor {
 DatotekaUNastajanju::DatotekaUNastajanju(const QString& cilj) : cilj(cilj), datoteka(cilj) {}
 
 bool DatotekaUNastajanju::Otvori() {
-    if (!datoteka.open(QIODevice::WriteOnly))
-        return ne(datoteka.errorString());
+    if (!datoteka.Otvori())
+        return ne(datoteka.OpisGreške());
     spremnik.reserve(VeličinaSpremnika);
     return true;
 }
@@ -19,14 +19,14 @@ bool DatotekaUNastajanju::Piši(const char* podaci, qint64 dužina) {
     if (spremnik.size() + dužina > VeličinaSpremnika && !isprazni())
         return false;
     if (spremnik.isEmpty() && dužina >= VeličinaSpremnika / 2)
-        return datoteka.write(podaci, dužina) == dužina || ne(datoteka.errorString());
+        return datoteka.Piši(podaci, dužina) || ne(datoteka.OpisGreške());
     spremnik.append(podaci, dužina);
     return true;
 }
 
 bool DatotekaUNastajanju::isprazni() {
-    if (!spremnik.isEmpty() && datoteka.write(spremnik) != spremnik.size())
-        return ne(datoteka.errorString());
+    if (!spremnik.isEmpty() && !datoteka.Piši(spremnik))
+        return ne(datoteka.OpisGreške());
     spremnik.resize(0);
     return true;
 }
@@ -35,15 +35,17 @@ bool DatotekaUNastajanju::Zamijeni() {
     // No flush to the disk here: every package is size-checked right after its
     // download and the versions list is fetched anew on every check, while
     // forcing the bytes out costs a fifth of a fast download.
-    if (!isprazni() || !datoteka.commit())
-        return ne(datoteka.errorString());
+    if (!isprazni())
+        return false;
+    if (!datoteka.Zamijeni())
+        return ne(datoteka.OpisGreške());
     return true;
 }
 
 bool DatotekaUNastajanju::ne(const QString& opisSustava) {
     greška = OpisGreškeDatoteke(cilj, opisSustava);
     spremnik.clear();
-    datoteka.cancelWriting();
+    datoteka.Odustani();
     return false;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The file a download writes: under a name of its own beside the target, which
 // it replaces only when complete; removed when the download fails.
-#include <QSaveFile>
+#include "base/DatotekaPokrajCilja.h"
+
 #include <QString>
 
 namespace velkor {
@@ -11,7 +12,7 @@ public:
     explicit DatotekaUNastajanju(const QString& cilj);
 
     bool Otvori();
-    bool Otvorena() const { return datoteka.isOpen(); }
+    bool Otvorena() const { return datoteka.Otvorena(); }
     // Small pieces are gathered and go to the system together.
     bool Piši(const char* podaci, qint64 dužina);
     // Closes the file and puts it in the target's place in one step.
@@ -28,10 +29,9 @@ private:
     bool ne(const QString& opisSustava);
 
     QString cilj;
-    // Written under a name of its own beside the target, so that the last step is a
-    // rename within one directory (one that replaces the target on Windows too);
-    // removed with this object unless it became the target.
-    QSaveFile datoteka;
+    // Written beside the target, so that the last step is a rename within one
+    // directory; removed with this object unless it became the target.
+    DatotekaPokrajCilja datoteka;
     QByteArray spremnik;
     QString greška;
 };

@@ -1,5 +1,6 @@
 #include "app/Aplikacija.h"
 
+#include "base/DatotekaPokrajCilja.h"
 #include "base/Domacini.h"
 #include "base/Prozor.h"
 #include "base/Sat.h"
@@ -44,6 +45,8 @@ void Aplikacija::Form_Load() {
         // What an interrupted installation moved aside is put back before the check.
         radneDirektorije_.PostaviPutanje();
         instalacija_.PopraviPrekinutuInstalaciju();
+        // Half-written files of a run that was killed.
+        ObrišiNedovršene(okolina.datoteke, stanje_.PutanjaUpdate);
         return PripremiVerzijaTXT();
     });
 }

@@ -1,9 +1,10 @@
 #include "base/StvarneDatoteke.h"
 
+#include "base/DatotekaPokrajCilja.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace velkor {
 
@@ -78,19 +79,19 @@ Rezultat StvarneDatoteke::Kopiraj(const QString& od, const QString& na) {
     if (!izvor.open(QIODevice::ReadOnly))
         return greškaDatoteke(od, izvor.error(), Greška::Korak::Otvaranje);
     // Written beside the target, so a failed copy leaves the old file whole.
-    QSaveFile cilj(na);
-    if (!cilj.open(QIODevice::WriteOnly))
-        return greškaDatoteke(na, cilj.error(), Greška::Korak::Otvaranje);
+    DatotekaPokrajCilja cilj(na);
+    if (!cilj.Otvori())
+        return greškaDatoteke(na, cilj.Greška(), Greška::Korak::Otvaranje);
     constexpr qint64 komad = 1 << 20;
     while (!izvor.atEnd()) {
         const QByteArray dio = izvor.read(komad);
         if (dio.isEmpty() && izvor.error() != QFileDevice::NoError)
             return greškaDatoteke(od, izvor.error(), Greška::Korak::Pisanje);
-        if (cilj.write(dio) != dio.size())
-            return greškaDatoteke(na, cilj.error(), Greška::Korak::Pisanje);
+        if (!cilj.Piši(dio))
+            return greškaDatoteke(na, cilj.Greška(), Greška::Korak::Pisanje);
     }
-    if (!cilj.commit())
-        return greškaDatoteke(na, cilj.error(), Greška::Korak::Pisanje);
+    if (!cilj.Zamijeni())
+        return greškaDatoteke(na, cilj.Greška(), Greška::Korak::Pisanje);
     return {};
 }
 
@@ -163,11 +164,11 @@ Rezultat StvarneDatoteke::DodajNaKraj(const QString& put, const QByteArray& bajt
 }
 
 Rezultat StvarneDatoteke::ZapišiCijelu(const QString& put, const QByteArray& bajtovi) {
-    QSaveFile datoteka(put);
-    if (!datoteka.open(QIODevice::WriteOnly))
-        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Otvaranje);
-    if (datoteka.write(bajtovi) != bajtovi.size() || !datoteka.commit())
-        return greškaDatoteke(put, datoteka.error(), Greška::Korak::Pisanje);
+    DatotekaPokrajCilja datoteka(put);
+    if (!datoteka.Otvori())
+        return greškaDatoteke(put, datoteka.Greška(), Greška::Korak::Otvaranje);
+    if (!datoteka.Piši(bajtovi) || !datoteka.Zamijeni())
+        return greškaDatoteke(put, datoteka.Greška(), Greška::Korak::Pisanje);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "base/ZajednickiTekstovi.h"
 #include "distribute/PunjenjeLokacije.h"
 
+#include "base/DatotekaPokrajCilja.h"
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
 #include "base/Izvjestaji.h"
@@ -43,17 +44,21 @@ QString PunjenjeLokacije::LokacijaSRazdjelnikom(QString lokacija) {
 bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& zadanaLokacija) {
     prikažiPoruke = PrikažiPoruke;
     krajPrograma = false;
+    neispravni.clear();
     if (!pripremi(zadanaLokacija))
         return false;
     započniPrikaz();
     for (int red = 0; red < Matrica::Redaka; ++red) {
-        if (!stanje.NoveVerzije.tekst(red, Stupac::Ime).isEmpty() && !obradiRed(red))
+        if (!nove.tekst(red, Stupac::Ime).isEmpty() && !obradiRed(red))
             return false;
     }
-    kopirajPopis(ImeListeVerzija);
-    kopirajPopis(ImeListeVerzijaU);
+    // A package that did not come whole leaves the location as its old list describes it.
+    if (neispravni.isEmpty()) {
+        kopirajPopis(ImeListeVerzija);
+        kopirajPopis(ImeListeVerzijaU);
+    }
     završi();
-    return true;
+    return neispravni.isEmpty();
 }
 
 bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
@@ -67,18 +72,31 @@ bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
         return false;
     }
     update = lokacija + QStringLiteral("Update") + QDir::separator();
-    if (!datoteke.PostojiDirektorija(update) && !datoteke.NapraviDirektoriju(update)) {
-        poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije! Program za "
-                              "skidanje novih programa mora prestati sa radom. Vjerojatno nemate "
-                              "administratorska prava."),
-               true);
-        krajPrograma = true;
-        return false;
+    if (!datoteke.PostojiDirektorija(update)) {
+        if (const Rezultat napravljena = datoteke.NapraviDirektoriju(update); !napravljena) {
+            // The user is told and the program ends; a run of the timer must not
+            // end a program nobody is watching, so it logs and stops.
+            if (!prikažiPoruke) {
+                logiraj(Prefiks, QStringLiteral("Nastala je greška u kreiranju Update "
+                                                "direktorije ") +
+                                     update + QStringLiteral(": ") + napravljena.greška().opis +
+                                     QStringLiteral(". Prekida se sa prebacivanjem!"));
+                return false;
+            }
+            poruka(QStringLiteral("Nastala je greška u kreiranju Update direktorije! Program za "
+                                  "skidanje novih programa mora prestati sa radom. Vjerojatno "
+                                  "nemate administratorska prava."),
+                   true);
+            krajPrograma = true;
+            return false;
+        }
     }
+    ObrišiNedovršene(datoteke, lokacija);
+    ObrišiNedovršene(datoteke, update);
     if (!dohvatiPopise())
         return false;
     dohvat.DohvatiTeamViewer(lokacija, prikažiPoruke);
-    if (!tablice.UčitajMatricu(stanje.NoveVerzije, update + ImeListeVerzija))
+    if (!tablice.UčitajMatricu(nove, update + ImeListeVerzija))
         return prekini(QString(), GreškaMatrice + QStringLiteral(" Prekida se ažuriranje!"));
     if (!datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji direktorija: ") + lokacija +
@@ -116,8 +134,8 @@ bool PunjenjeLokacije::učitajPopisLokacije() {
         if (odgovor != Odgovor::Da)
             return false;
         kopirajSve = true;
-        OčistiMatricu(stanje.StareVerzije);
-    } else if (!tablice.UčitajMatricu(stanje.StareVerzije, put)) {
+        OčistiMatricu(stare);
+    } else if (!tablice.UčitajMatricu(stare, put)) {
         stanje.ZadnjaGreška =
             GreškaMatrice + QStringLiteral(" Kopiraju se sve datoteke! Želite li nastaviti? ");
         logiraj(QString(), stanje.ZadnjaGreška);

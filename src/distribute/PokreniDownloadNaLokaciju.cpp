@@ -8,6 +8,14 @@
 
 namespace velkor {
 
+QString PunjenjeLokacije::štoNijeUspjelo() const {
+    if (neispravni.isEmpty())
+        return {};
+    return NoviRed + QStringLiteral("Nisu ispravno preneseni: ") +
+           neispravni.join(QStringLiteral(", ")) +
+           QStringLiteral(". Na lokaciji su ostali stari popisi verzija.");
+}
+
 IshodOperacije PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke,
                                                            const QString& zadanaLokacija) {
     const bool uspjeh = DownloadNaLokaciju(PrikažiPoruke, zadanaLokacija);
@@ -35,7 +43,7 @@ IshodOperacije PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke,
                           NoviRed +
                           QStringLiteral("Tek kada prijenos prođe bez problema moguće je "
                                          "koristiti ovu direktoriju za ažuriranje programa!") +
-                          NoviRed + vrijeme + NoviRed + ukupno,
+                          NoviRed + vrijeme + NoviRed + ukupno + štoNijeUspjelo(),
                       Ikona::Usklicnik);
     return ishod;
 }

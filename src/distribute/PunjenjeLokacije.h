@@ -1,10 +1,12 @@
 #pragma once
 // Filling a distribution location for the other computers of the network: the
 // packages that changed, the remote-support program and both versions lists.
+#include "base/Matrica.h"
 #include "base/Prekidanje.h"
 #include "catalogue/DohvatSaInterneta.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -43,9 +45,10 @@ public:
     static QString LokacijaSRazdjelnikom(QString lokacija);
 
     // The run and its closing box (the box only when the user started it);
-    // KrajPrograma when Update/ cannot be made at the location.
+    // KrajPrograma when the user's run cannot make Update/ at the location.
     IshodOperacije PokreniDownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
-    // True when every row has been handled and the lists copied; false when it stopped early.
+    // True when every row has been handled and the lists copied; false when it
+    // stopped early or a package did not come whole (the lists then stay).
     bool DownloadNaLokaciju(bool PrikažiPoruke, const QString& lokacija);
 
 private:
@@ -60,10 +63,14 @@ private:
     bool novije(int red, int redStarog, const QString& paket);
     bool paketSeRazlikuje(int red, const QString& paket);
     bool dohvatiPaket(int red, const QString& paket);
-    bool provjeriVeličinu(int red, const QString& paket);
+    // False when the run must stop; cijeli tells whether the file at put has the listed size.
+    bool provjeriVeličinu(int red, const QString& put, const QString& paket, bool& cijeli);
+    bool postaviNaLokaciju(const QString& paket);
     void pomakniProgres();
     void kopirajPopis(const QString& ime);
     void završi();
+    // For the closing box of a failed run: the packages that did not come whole.
+    QString štoNijeUspjelo() const;
 
     QString tekstVeličine(int red) const;
     void logiraj(const QString& prefiks, const QString& poruka);
@@ -81,6 +88,10 @@ private:
     PrikazPrijenosa prikaz;
     Prekidanje prekidanje;
 
+    // The lists of a run, its own: the update plan is left as it was.
+    Matrica nove;
+    Matrica stare;
+
     // Per run.
     bool prikažiPoruke = false;
     bool krajPrograma = false;
@@ -90,6 +101,8 @@ private:
     bool dohvaćeno = false;
     bool bazaDohvaćena = false;
     qint32 korakProgresa = 0;
+    // Packages that came with another size than listed; the location keeps its old lists.
+    QStringList neispravni;
 };
 
 } // namespace velkor

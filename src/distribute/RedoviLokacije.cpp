@@ -29,7 +29,7 @@ qint32 SljedećiKorakProgresa(qint32 korak) {
 }
 
 bool PunjenjeLokacije::obradiRed(int red) {
-    const ZapisVerzije novi(stanje.NoveVerzije, red);
+    const ZapisVerzije novi(nove, red);
     const QString ime = novi.Ime();
     // A name from the server must not lead outside the location.
     if (NeispravnoIme(ime)) {
@@ -39,29 +39,30 @@ bool PunjenjeLokacije::obradiRed(int red) {
     const QString paket = ImePaketa(ime);
     bool dohvati = true;
     if (!kopirajSve) {
-        const int stari = NađiRed(stanje.StareVerzije, ime);
+        const int stari = NađiRed(stare, ime);
         if (stari < 0)
             stanje.PopisGrešaka += NoviRed +
                                    QStringLiteral("Nije pronađen zapis o starim verzija za :") +
                                    ime + QStringLiteral(" pa se mora kopirati");
         else
             dohvati = novije(red, stari, paket);
-        if (stari >= 0 && dohvati)
-            std::ignore = datoteke.Obriši(lokacija + paket, true);
     }
-    if (!dohvati)
+    if (dohvati) {
+        if (!dohvatiPaket(red, paket))
+            return false;
+    } else {
         stanje.IzvještajRada += NoviRed + QStringLiteral("Ista verzija: ") + ime;
-    else if (!dohvatiPaket(red, paket))
-        return false;
-    if (!provjeriVeličinu(red, paket))
-        return false;
+        bool cijeli = true;
+        if (!provjeriVeličinu(red, lokacija + paket, paket, cijeli))
+            return false;
+    }
     pomakniProgres();
     return true;
 }
 
 bool PunjenjeLokacije::novije(int red, int redStarog, const QString& paket) {
-    const ZapisVerzije novi(stanje.NoveVerzije, red);
-    const ZapisVerzije stari(stanje.StareVerzije, redStarog);
+    const ZapisVerzije novi(nove, red);
+    const ZapisVerzije stari(stare, redStarog);
     bool dohvati = Novija(novi, stari);
     const VrstaStavke vrsta = Vrsta(novi.Ime());
     if (!dohvati)
@@ -81,7 +82,7 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
     }
     const std::optional<qint64> veličina = datoteke.Veličina(put);
     // An unreadable size is left to the check after the row.
-    if (!veličina || jednako(veličina, ZapisVerzije(stanje.NoveVerzije, red).VeličinaDownload()))
+    if (!veličina || jednako(veličina, ZapisVerzije(nove, red).VeličinaDownload()))
         return false;
     stanje.PopisGrešaka += NoviRed + QStringLiteral("Nađena 7z datoteka: ") + paket +
                            QStringLiteral(" ali je veličina različita ") +
@@ -91,8 +92,10 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
 }
 
 bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
-    const ZapisVerzije novi(stanje.NoveVerzije, red);
-    if (!dohvat.download()(paket, lokacija))
+    const ZapisVerzije novi(nove, red);
+    // Fetched into Update/ and put in place only when whole: until then the
+    // location holds its old package, the one its list describes.
+    if (!dohvat.download()(paket, update))
         return false;
     // Only what arrived counts; a size or a sum beyond 32 bits is left out.
     qint32 zbroj = 0;
@@ -102,29 +105,55 @@ bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     dohvaćeno = true;
     if (novi.Ime() == ImeKomponenteBaze)
         bazaDohvaćena = true;
-    return true;
+    bool cijeli = false;
+    if (!provjeriVeličinu(red, update + paket, paket, cijeli))
+        return false;
+    if (!cijeli) {
+        std::ignore = datoteke.Obriši(update + paket, true);
+        return true;
+    }
+    return postaviNaLokaciju(paket);
 }
 
-bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& paket) {
-    const ZapisVerzije novi(stanje.NoveVerzije, red);
-    const std::optional<qint64> veličina = datoteke.Veličina(lokacija + paket);
+bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& put, const QString& paket,
+                                        bool& cijeli) {
+    const ZapisVerzije novi(nove, red);
+    const std::optional<qint64> veličina = datoteke.Veličina(put);
     if (!veličina) {
         prekini(Prefiks, QStringLiteral("Greška u provjeri veličine datoteke-dohvatu datoteke ") +
                              paket + QStringLiteral(". Prekida se ažuriranje!"));
         stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
         return false;
     }
-    const bool iste = jednako(veličina, novi.VeličinaDownload());
-    const QString tekst = PorukaOVeličini(paket, *veličina, tekstVeličine(red), iste);
-    if (iste) {
+    cijeli = jednako(veličina, novi.VeličinaDownload());
+    const QString tekst = PorukaOVeličini(paket, *veličina, tekstVeličine(red), cijeli);
+    if (cijeli) {
         logiraj(Prefiks, tekst);
         return true;
     }
+    neispravni << paket;
     stanje.ZadnjaGreška = tekst + QStringLiteral(" Nastaviće se prijenos za ostale datoteke!");
     logiraj(Prefiks, stanje.ZadnjaGreška);
     stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
     poruka(stanje.ZadnjaGreška, true);
     return true;
+}
+
+// The old package goes (read-only or not) only now that the new one is whole.
+bool PunjenjeLokacije::postaviNaLokaciju(const QString& paket) {
+    const QString cilj = lokacija + paket;
+    Rezultat zamijenjen;
+    if (datoteke.PostojiDatoteka(cilj))
+        zamijenjen = datoteke.Obriši(cilj, true);
+    if (zamijenjen)
+        zamijenjen = datoteke.Premjesti(update + paket, cilj);
+    if (zamijenjen)
+        return true;
+    prekini(Prefiks, QStringLiteral("Greška u zamjeni datoteke ") + paket +
+                         QStringLiteral(" na lokaciji: ") + zamijenjen.greška().opis +
+                         QStringLiteral(". Prekida se ažuriranje!"));
+    stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
+    return false;
 }
 
 void PunjenjeLokacije::pomakniProgres() {
@@ -133,7 +162,7 @@ void PunjenjeLokacije::pomakniProgres() {
 }
 
 QString PunjenjeLokacije::tekstVeličine(int red) const {
-    return stanje.NoveVerzije.tekst(red, Stupac::VeličinaDownload);
+    return nove.tekst(red, Stupac::VeličinaDownload);
 }
 
 } // namespace velkor

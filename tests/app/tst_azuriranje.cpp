@@ -113,6 +113,9 @@ private slots:
             a.cmdDownloadAndUpdate_Click();
         } catch (Prekid) {
             ponovo = "prekid, ponovno pokretanje";
+            // Beside a package: what a killed download leaves, and another program's file.
+            o.zapiši(b + "Update/A.7z;velkor-dio.0a1b2c3", "x");
+            o.zapiši(b + "Update/A.7z.0a1b2c", "x");
         }
         if (!ponovo.isEmpty())
             z << ponovo, Aplikacija(o.okolina()).Form_Load();

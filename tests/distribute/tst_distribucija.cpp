@@ -3,6 +3,7 @@
 // distribute/punjenje/ is one case: its first line what changes after a first,
 // complete fill and the option, the rest the whole record of the run.
 #include "catalogue/ImePaketa.h"
+#include "catalogue/ZapisVerzije.h"
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
@@ -15,7 +16,7 @@ class TestDistribucije : public QObject {
     Q_OBJECT
 
 public:
-    enum Izm { Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo };
+    enum Izm { BezUpdate, Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo };
     Q_ENUM(Izm)
 
 private slots:
@@ -53,8 +54,17 @@ private slots:
         // What changes between a first, complete fill and the run under test.
         if (izmjena == Nema || izmjena == KrivaTamo)
             stavke[0] = {"Prog.exe", 6, 1007, izmjena == KrivaTamo};
-        if (izmjena == Baza)
-            stavke[2] = {"VelkIzmjBaza22.dll", 4, 507, 0};
+        if (izmjena == Baza) // the old package read-only
+            stavke[2] = {"VelkIzmjBaza22.dll", 4, 507, 0},
+            QFile::setPermissions(lokacija + "VelkIzmjBaza22.7z", QFileDevice::ReadOwner);
+        if (izmjena == BezUpdate)
+            o.datoteke.Pokvari(NeispravneDatoteke::Operacija::NapraviDirektoriju,
+                               lokacija + "Update/", {70, "Dozvola odbijena"});
+        // Left by a killed run: ours beside a package and a list, and another's.
+        if (izmjena > BezPolja)
+            for (const char* ime :
+                 {"K.7z;velkor-dio.0a1b2c3", "Update/Verzije.txt;velkor-dio.z", "K.7z.0a1b2c"})
+                o.zapiši(lokacija + ime, "x");
         if (izmjena == KrivaTu)
             o.zapiši(lokacija + "K.7z", "xyz");
         if (izmjena == Nema)
@@ -62,6 +72,10 @@ private slots:
         if (izmjena == BezPolja) // with a separator alone it would be the root
             o.prozor.lokacije[1].clear();
         objavi();
+        // The plan's tables are not the distribution's.
+        Stanje& stanje = o.aplikacija().stanje();
+        stanje.NoveVerzije(0, Stupac::Ime) = QString("Plan.exe");
+        stanje.StareVerzije(0, Stupac::Ime) = QString("Staro.exe");
         // The record is of the run under test alone.
         poslužitelj.zahtjevi.clear();
         o.prozor.poruke.clear();
@@ -74,6 +88,9 @@ private slots:
             o.sat.sada.setTime(vrijeme);
             izmjena <= Nikad ? o.aplikacija().tmrUpdate_Timer() : void();
         }
+        QCOMPARE(stanje.NoveVerzije.tekst(0, Stupac::Ime) + stanje.NoveVerzije.tekst(1, 0) +
+                     stanje.StareVerzije.tekst(0, Stupac::Ime),
+                 "Plan.exeStaro.exe");
         UsporediSaZlatnim(put, o.zapis());
     }
 };
