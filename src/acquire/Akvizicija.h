@@ -35,7 +35,7 @@ private:
     // Empties the texts; false, with a box, when nothing is marked.
     bool započni(const QString& prefiks);
     QList<int> planiraniRedovi() const;
-    bool dohvatiSaInterneta(const QString& ime, const QString& paket);
+    bool dohvatiSaInterneta(const QString& ime, const QString& paket, qint64 najviše);
     bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
     // The fetched package's size, the grid state and the unpacking.
     // preneseno: the bytes of the packages fetched so far in this run, for the bar.

@@ -19,7 +19,9 @@ bool Akvizicija::SnimitiSaInterneta() {
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
-        if (!dohvatiSaInterneta(ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
+        if (!dohvatiSaInterneta(ime, paket,
+                                ZapisVerzije(stanje.NoveVerzije, red).NajvišeDownload()) ||
+            !provjeriIRaspakiraj(red, paket, preneseno))
             return false;
     }
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
@@ -29,7 +31,7 @@ bool Akvizicija::SnimitiSaInterneta() {
     return provjeriDatoteke(false) && uspjeh();
 }
 
-bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
+bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket, qint64 najviše) {
     const QString put = stanje.PutanjaUpdate + paket;
     logiraj(QStringLiteral("Provjera postojanja fajla ") + paket);
     if (datoteke.PostojiDatoteka(put)) {
@@ -44,7 +46,7 @@ bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
     }
     logiraj(QStringLiteral("Početak skidanja ") + paket);
     plan.OznačiStanjeStavke(ime, StanjeStavke::Preuzimanje);
-    if (!downloadDatoteke(paket, stanje.PutanjaUpdate)) {
+    if (!downloadDatoteke(paket, stanje.PutanjaUpdate, najviše)) {
         // The engine has logged why; the list tells which package stopped the run.
         stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u downloadu datoteke ") + paket +
                                QStringLiteral(". Prekida se ažuriranje!");

@@ -14,8 +14,14 @@ class Dnevnik;
 class OkviriPoruka;
 struct Stanje;
 
-// Fetches one file from the selected web host into a directory; true only when written.
-using DownloadDatoteke = std::function<bool(const QString& ime, const QString& direktorija)>;
+// Fetches one file from the selected web host into a directory; true only when
+// written, and never more than najviše bytes of it.
+using DownloadDatoteke =
+    std::function<bool(const QString& ime, const QString& direktorija, qint64 najviše)>;
+
+// What the versions lists and the remote-support program may weigh at most.
+constexpr qint64 NajvišePopis = 64 * 1024;
+constexpr qint64 NajvišeTeamViewer = 64 * 1024 * 1024;
 
 // The box when a list that should have come is not there.
 inline const QString NemaPodatakaOVerzijama =

@@ -92,7 +92,7 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
 
 bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     const ZapisVerzije novi(stanje.NoveVerzije, red);
-    if (!dohvat.download()(paket, lokacija))
+    if (!dohvat.download()(paket, lokacija, novi.NajvišeDownload()))
         return false;
     // Only what arrived counts; a size or a sum beyond 32 bits is left out.
     qint32 zbroj = 0;

@@ -26,8 +26,8 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
     explicit PostavaAkvizicije(const QString& put)
         : akvizicija(stanje, okruženje.prozor, okruženje.prozor, okruženje.prozor,
                      okruženje.datoteke, dnevnik, okruženje.platforma, okruženje.sat, plan,
-                     [this](const QString& ime, const QString& direktorija) {
-                         return preuzimanje->DownloadDatoteke(ime, direktorija);
+                     [this](const QString& ime, const QString& direktorija, qint64 najviše) {
+                         return preuzimanje->DownloadDatoteke(ime, direktorija, najviše);
                      }),
           slučaj(SlučajZlatnog(put).split(" | ")), stavke(slučaj[1].split(u' ')) {
         stanje.PutanjaPrograma = okruženje.baza();
