@@ -78,7 +78,7 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket, qint32& pren
                                           0, stanje.UkupnoDownload));
     napredak.PostaviProgres(preneseno);
     plan.OznačiStanjeStavke(zapis.Ime(), StanjeStavke::Preuzeto);
-    if (raspakiranje_.Unzipaj(zapis.Ime()))
+    if (raspakiranje_.Unzipaj(zapis.Ime(), zapis.StvarnaVeličina()))
         return true;
     neuspjeh();
     poruke.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,

@@ -1,5 +1,6 @@
 #pragma once
 // The port to the operating system: what only the platform can tell.
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
@@ -16,6 +17,8 @@ struct IshodProcesa {
     QString greška;
     // Of a process waited for: its exit code; -1 when it crashed.
     int izlazniKod = 0;
+    // Of a process whose output is read: its standard output.
+    QByteArray izlaz{};
 };
 
 using RučkaProzora = quint64; // 0: none
@@ -37,6 +40,8 @@ public:
     // formed (where the system wants arguments, split as a shell would).
     // Waited for until it ends.
     virtual IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) = 0;
+    // The same, its standard output read to the end.
+    virtual IshodProcesa PokreniSkrivenoIPročitaj(const QString& naredbenaLinija) = 0;
     // Started and left running.
     virtual IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) = 0;
 

@@ -57,6 +57,10 @@ public:
         naredbe << linija;
         return posix::PokreniIČekaj(linija);
     }
+    IshodProcesa PokreniSkrivenoIPročitaj(const QString& linija) override {
+        naredbe << linija;
+        return posix::PokreniIČekaj(linija, true);
+    }
     IshodProcesa PokreniSkriveno(const QString& linija) override {
         naredbe << linija;
         return posix::PokreniBezČekanja(linija);

@@ -43,6 +43,10 @@ public:
         return posix::PokreniIČekaj(naredbenaLinija);
     }
 
+    IshodProcesa PokreniSkrivenoIPročitaj(const QString& naredbenaLinija) override {
+        return posix::PokreniIČekaj(naredbenaLinija, true);
+    }
+
     IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override {
         return posix::PokreniBezČekanja(naredbenaLinija);
     }

@@ -25,14 +25,15 @@ IshodProcesa neuspjeh(const QString& program, const QString& opisSustava) {
 
 } // namespace
 
-IshodProcesa PokreniIČekaj(const QString& naredbenaLinija) {
+IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, bool pročitaj) {
     QStringList argumenti = QProcess::splitCommand(naredbenaLinija);
     if (argumenti.isEmpty())
         return neuspjeh(QString(), QString());
     const QString program = argumenti.takeFirst();
     QProcess proces;
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    proces.setStandardOutputFile(QProcess::nullDevice());
+    if (!pročitaj)
+        proces.setStandardOutputFile(QProcess::nullDevice());
     // Hidden: nobody could answer a question it asks.
     proces.setStandardInputFile(QProcess::nullDevice());
     proces.start(program, argumenti);
@@ -41,7 +42,7 @@ IshodProcesa PokreniIČekaj(const QString& naredbenaLinija) {
     const qint64 id = proces.processId();
     proces.waitForFinished(-1);
     const bool srušen = proces.exitStatus() == QProcess::CrashExit;
-    return {true, id, QString(), srušen ? -1 : proces.exitCode()};
+    return {true, id, QString(), srušen ? -1 : proces.exitCode(), proces.readAllStandardOutput()};
 }
 
 IshodProcesa PokreniBezČekanja(const QString& naredbenaLinija) {

@@ -4,7 +4,8 @@
 
 namespace velkor::posix {
 
-IshodProcesa PokreniIČekaj(const QString& naredbenaLinija);
+// With pročitaj, the standard output is kept in the result.
+IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, bool pročitaj = false);
 IshodProcesa PokreniBezČekanja(const QString& naredbenaLinija);
 
 } // namespace velkor::posix

@@ -26,7 +26,8 @@ std::optional<QString> IzŠirokog(const std::optional<std::wstring>& tekst) {
 
 IshodProcesa UIshod(const win32::Ishod& ishod) {
     return {ishod.pokrenut, static_cast<qint64>(ishod.id), IzŠirokog(ishod.greška),
-            static_cast<int>(ishod.izlazniKod)};
+            static_cast<int>(ishod.izlazniKod),
+            QByteArray(ishod.izlaz.data(), static_cast<qsizetype>(ishod.izlaz.size()))};
 }
 
 class WindowsPlatforma : public Platforma {
@@ -50,6 +51,10 @@ public:
 
     IshodProcesa PokreniSkrivenoIČekaj(const QString& naredbenaLinija) override {
         return UIshod(win32::PokreniSkrivenoIČekaj(UŠiroki(naredbenaLinija)));
+    }
+
+    IshodProcesa PokreniSkrivenoIPročitaj(const QString& naredbenaLinija) override {
+        return UIshod(win32::PokreniSkrivenoIPročitaj(UŠiroki(naredbenaLinija)));
     }
 
     IshodProcesa PokreniSkriveno(const QString& naredbenaLinija) override {

@@ -52,8 +52,11 @@ struct Ishod {
     unsigned long id = 0;
     std::wstring greška;          // the system's text when it did not start
     unsigned long izlazniKod = 0; // of a process waited for
+    std::string izlaz{};          // its standard output, when read
 };
 Ishod PokreniSkrivenoIČekaj(const std::wstring& naredbenaLinija);
+// Waited for, its standard output read to the end.
+Ishod PokreniSkrivenoIPročitaj(const std::wstring& naredbenaLinija);
 Ishod PokreniSkriveno(const std::wstring& naredbenaLinija);
 
 } // namespace velkor::win32
