@@ -53,7 +53,25 @@ bool Akvizicija::započni(const QString& operacija) {
     }
     napredak.PrikažiProgres(0, stanje.UkupnoDownload);
     logiraj(QStringLiteral("Početak"));
-    return true;
+    return imaMjesta();
+}
+
+bool Akvizicija::imaMjesta() {
+    qint64 potrebno = 0;
+    for (int red : planiraniRedovi()) {
+        const ZapisVerzije zapis(stanje.NoveVerzije, red);
+        potrebno += zapis.NajvišeDownload() + qMax<qint64>(0, zapis.StvarnaVeličina().value_or(0));
+    }
+    const std::optional<qint64> slobodno = datoteke.SlobodnoNaDisku(stanje.PutanjaUpdate);
+    if (!slobodno || *slobodno >= potrebno)
+        return true;
+    return prekini(QStringLiteral("Nema dovoljno mjesta na disku: za preuzimanje i raspakiravanje "
+                                  "u ") +
+                       stanje.PutanjaUpdate + QStringLiteral(" treba ") +
+                       QString::number(potrebno) + QStringLiteral(" bajtova, a slobodno je ") +
+                       QString::number(*slobodno) +
+                       QStringLiteral(". Oslobodite mjesta na disku.") + Prekida,
+                   true);
 }
 
 QList<int> Akvizicija::planiraniRedovi() const {

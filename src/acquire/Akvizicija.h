@@ -35,6 +35,8 @@ private:
     // Empties the texts; false, with a box, when nothing is marked.
     bool započni(const QString& prefiks);
     QList<int> planiraniRedovi() const;
+    // Room on the disk of PutanjaUpdate for every package and its file.
+    bool imaMjesta();
     bool dohvatiSaInterneta(const QString& ime, const QString& paket, qint64 najviše);
     bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
     // The fetched package's size, the grid state and the unpacking.

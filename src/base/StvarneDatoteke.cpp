@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace velkor {
 
@@ -58,6 +59,13 @@ bool StvarneDatoteke::PostojiDatoteka(const QString& put) {
 
 bool StvarneDatoteke::PostojiDirektorija(const QString& put) {
     return !put.isEmpty() && QFileInfo(put).isDir();
+}
+
+std::optional<qint64> StvarneDatoteke::SlobodnoNaDisku(const QString& direktorija) {
+    const QStorageInfo disk(direktorija);
+    if (!disk.isValid() || !disk.isReady())
+        return std::nullopt;
+    return disk.bytesAvailable();
 }
 
 std::optional<qint64> StvarneDatoteke::Veličina(const QString& put, Greška* g) {

@@ -3,6 +3,7 @@
 // list and the remote-support program, fetched the same way by the check for
 // updates and by the distribution download.
 #include "base/Prekidanje.h"
+#include "catalogue/TablicneDatoteke.h"
 
 #include <QString>
 #include <functional>
@@ -19,8 +20,7 @@ struct Stanje;
 using DownloadDatoteke =
     std::function<bool(const QString& ime, const QString& direktorija, qint64 najviše)>;
 
-// What the versions lists and the remote-support program may weigh at most.
-constexpr qint64 NajvišePopis = 64 * 1024;
+// What the remote-support program may weigh at most; the lists: NajvišePopis.
 constexpr qint64 NajvišeTeamViewer = 64 * 1024 * 1024;
 
 // The box when a list that should have come is not there.

@@ -102,6 +102,8 @@ private slots:
             p.poslužitelj.PostaviPonašanje(prvi, LokalniPoslužitelj::Ponašanje::NijePronadeno);
         if (p.kvar == "stari")
             p.zapiši(p.stanje.PutanjaUpdate + prvi, "stari paket");
+        if (p.kvar == "maloMjesta")
+            p.okruženje.datoteke.slobodno = 3134 + 3000 - 1;
         if (p.kvar == "nista")
             p.stanje.NoveVerzije(0, Stupac::OznakaAžuriranja) = qint16(0);
         if (p.kvar == "velicina")
