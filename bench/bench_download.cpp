@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     // The program always fetches the versions list first: set-up costs (the
     // trusted authorities) fall there, not on a package.
     if (parser.isSet(zagrijavanje) &&
-        !preuzimanje.DownloadDatoteke(parser.value(zagrijavanje), update)) {
+        !preuzimanje.DownloadDatoteke(parser.value(zagrijavanje), update, -1)) {
         std::fprintf(stderr, "warm-up failed: %s\n", qPrintable(stanje.ZadnjaGreška));
         return 1;
     }
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < n; ++i) {
         QElapsedTimer štoperica;
         štoperica.start();
-        const bool uspjeh = preuzimanje.DownloadDatoteke(parser.value(ime), update);
+        const bool uspjeh = preuzimanje.DownloadDatoteke(parser.value(ime), update, -1);
         const double sekunde = štoperica.nsecsElapsed() / 1e9;
         if (!uspjeh) {
             std::fprintf(stderr, "download failed: %s\n", qPrintable(stanje.ZadnjaGreška));

@@ -54,7 +54,25 @@ bool Akvizicija::započni(const QString& operacija) {
     }
     napredak.PrikažiProgres(0, stanje.UkupnoDownload);
     logiraj(QStringLiteral("Početak"));
-    return true;
+    return imaMjesta();
+}
+
+bool Akvizicija::imaMjesta() {
+    qint64 potrebno = 0;
+    for (int red : planiraniRedovi()) {
+        const ZapisVerzije zapis(stanje.NoveVerzije, red);
+        potrebno += zapis.NajvišeDownload() + qMax<qint64>(0, zapis.StvarnaVeličina().value_or(0));
+    }
+    const std::optional<qint64> slobodno = datoteke.SlobodnoNaDisku(stanje.PutanjaUpdate);
+    if (!slobodno || *slobodno >= potrebno)
+        return true;
+    return prekini(QStringLiteral("Nema dovoljno mjesta na disku: za preuzimanje i raspakiravanje "
+                                  "u ") +
+                       stanje.PutanjaUpdate + QStringLiteral(" treba ") +
+                       QString::number(potrebno) + QStringLiteral(" bajtova, a slobodno je ") +
+                       QString::number(*slobodno) +
+                       QStringLiteral(". Oslobodite mjesta na disku.") + Prekida,
+                   true);
 }
 
 QList<int> Akvizicija::planiraniRedovi() const {
@@ -72,7 +90,7 @@ bool Akvizicija::dohvatiPakete(const DohvatPaketa& dohvati) {
     for (int red : planiraniRedovi()) {
         const QString ime = stanje.NoveVerzije.tekst(red, Stupac::Ime);
         const QString paket = ImePaketa(ime);
-        if (!dohvati(ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
+        if (!dohvati(red, ime, paket) || !provjeriIRaspakiraj(red, paket, preneseno))
             return false;
     }
     return true;
@@ -91,7 +109,7 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket, qint32& pren
                                           0, stanje.UkupnoDownload));
     napredak.PostaviProgres(preneseno);
     plan.OznačiStanjeStavke(zapis.Ime(), StanjeStavke::Preuzeto);
-    if (raspakiranje_.Unzipaj(zapis.Ime()))
+    if (raspakiranje_.Unzipaj(zapis.Ime(), zapis.StvarnaVeličina()))
         return true;
     neuspjeh();
     poruke.Poruka(QStringLiteral("Desila se greška: ") + stanje.ZadnjaGreška + Prekida,

@@ -36,10 +36,12 @@ private:
     // Empties the texts; false, with a box, when nothing is marked.
     bool započni(const QString& prefiks);
     QList<int> planiraniRedovi() const;
-    bool dohvatiSaInterneta(const QString& ime, const QString& paket);
+    // Room on the disk of PutanjaUpdate for every package and its file.
+    bool imaMjesta();
+    bool dohvatiSaInterneta(const QString& ime, const QString& paket, qint64 najviše);
     bool kopirajSaLokacije(const QString& lokacija, const QString& paket);
     // The fetched package's size, the grid state and the unpacking.
-    using DohvatPaketa = std::function<bool(const QString& ime, const QString& paket)>;
+    using DohvatPaketa = std::function<bool(int red, const QString& ime, const QString& paket)>;
     // Every planned package fetched the given way, then size-checked and unpacked.
     bool dohvatiPakete(const DohvatPaketa& dohvati);
     // preneseno: the bytes of the packages fetched so far in this run, for the bar.

@@ -7,7 +7,8 @@
 namespace velkor {
 
 // The https engine: the body goes straight to the file, progress in whole percent.
-bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& direktorija) {
+bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& direktorija,
+                                      qint64 najviše) {
     bool rezultat = false;
     const QString lokalniPut = direktorija + fileName;
     const Adresa a = započni(QStringLiteral("https://"), fileName);
@@ -24,7 +25,7 @@ bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& di
         }
     };
     // A success with an empty body is an empty file, as the component writes it.
-    const IshodPrijenosa ishod = preuzmi(a.url, lokalniPut, true, tijek);
+    const IshodPrijenosa ishod = preuzmi(a.url, lokalniPut, najviše, true, tijek);
 
     switch (ishod.vrsta) {
     case IshodPrijenosa::Vrsta::Uspjeh:
@@ -41,6 +42,7 @@ bool PreuzimanjeDatoteke::DownChilkat(const QString& fileName, const QString& di
         break;
     case IshodPrijenosa::Vrsta::GreskaDatoteke:
     case IshodPrijenosa::Vrsta::Zastoj:
+    case IshodPrijenosa::Vrsta::Prevelik:
     case IshodPrijenosa::Vrsta::ProxyPrijava:
         return greškaUDownloadu(fileName, ishod.opis);
     }

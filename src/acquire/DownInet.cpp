@@ -39,7 +39,8 @@ enum StanjeVeze : qint16 {
 } // namespace
 
 // The http engine: every failure of the request is the error path.
-bool PreuzimanjeDatoteke::DownInet(const QString& fileName, const QString& direktorija) {
+bool PreuzimanjeDatoteke::DownInet(const QString& fileName, const QString& direktorija,
+                                   qint64 najviše) {
     bool rezultat = false;
     const QString lokalniPut = direktorija + fileName;
     const Adresa a = započni(QStringLiteral("http://"), fileName);
@@ -51,7 +52,7 @@ bool PreuzimanjeDatoteke::DownInet(const QString& fileName, const QString& direk
     Inet1_StateChanged(Spajanje);
     // The body is streamed beside the target and replaces it only when complete
     // and not empty, so a whole package is never held in memory.
-    const IshodPrijenosa ishod = preuzmi(a.url, lokalniPut, false, tijek);
+    const IshodPrijenosa ishod = preuzmi(a.url, lokalniPut, najviše, false, tijek);
 
     switch (ishod.vrsta) {
     case IshodPrijenosa::Vrsta::Uspjeh:

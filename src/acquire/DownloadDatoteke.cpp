@@ -13,10 +13,11 @@ PreuzimanjeDatoteke::PreuzimanjeDatoteke(Stanje& stanje, Napredak& napredak, Okv
       domaćini(std::move(domaćini)), preuzimač(std::move(dodatniCa)),
       prekidanje(stanje, dnevnik, poruke) {}
 
-bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija) {
+bool PreuzimanjeDatoteke::DownloadDatoteke(const QString& fileName, const QString& direktorija,
+                                           qint64 najviše) {
     if (!stanje.KoristiChilkat)
-        return DownInet(fileName, direktorija);
-    return DownChilkat(fileName, direktorija);
+        return DownInet(fileName, direktorija, najviše);
+    return DownChilkat(fileName, direktorija, najviše);
 }
 
 PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::adresa(const QString& shema,
@@ -40,11 +41,12 @@ PreuzimanjeDatoteke::Adresa PreuzimanjeDatoteke::započni(const QString& shema,
 }
 
 IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& lokalniPut,
-                                            bool praznoTijeloJeDatoteka,
+                                            qint64 najviše, bool praznoTijeloJeDatoteka,
                                             const TijekPrijenosa& tijek) {
     PostavkePrijenosa postavke;
     postavke.zastojMs = zastojMs;
     postavke.praznoTijeloJeDatoteka = praznoTijeloJeDatoteka;
+    postavke.najviše = najviše;
     return preuzimač.Preuzmi(url, lokalniPut, postavke, tijek);
 }
 

@@ -91,4 +91,15 @@ QString OpisZastoja(int zastojMs) {
            QString::number((zastojMs + 999) / 1000) + QStringLiteral(" s");
 }
 
+QString OpisSporogPrijenosa(long najmanjaBrzina, int zastojMs) {
+    return QStringLiteral("Prijenos je prespor: manje od ") + QString::number(najmanjaBrzina) +
+           QStringLiteral(" bajtova u sekundi kroz ") + QString::number((zastojMs + 999) / 1000) +
+           QStringLiteral(" s");
+}
+
+QString OpisPrevelikog(qint64 najviše) {
+    return QStringLiteral("Poslužitelj šalje više od ") + QString::number(najviše) +
+           QStringLiteral(" bajtova, koliko datoteka smije imati; prijenos je prekinut");
+}
+
 } // namespace velkor

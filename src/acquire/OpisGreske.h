@@ -23,5 +23,9 @@ QString OpisPrijaveNaProxy();
 QString OpisGreškeDatoteke(const QString& put, const QString& opisSustava);
 
 QString OpisZastoja(int zastojMs);
+// Less than najmanjaBrzina bytes a second for the stall time.
+QString OpisSporogPrijenosa(long najmanjaBrzina, int zastojMs);
+// The server sends more than the file may have.
+QString OpisPrevelikog(qint64 najviše);
 
 } // namespace velkor

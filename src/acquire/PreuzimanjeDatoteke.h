@@ -25,10 +25,11 @@ public:
     // anything else the secondary one.
     void PostaviIzvor(int opcija) { izvor = opcija; }
 
-    // True only when the file has been written to direktorija + fileName.
-    bool DownloadDatoteke(const QString& fileName, const QString& direktorija);
-    bool DownChilkat(const QString& fileName, const QString& direktorija);
-    bool DownInet(const QString& fileName, const QString& direktorija);
+    // True only when the file has been written to direktorija + fileName; a
+    // body longer than najviše bytes is a failed download.
+    bool DownloadDatoteke(const QString& fileName, const QString& direktorija, qint64 najviše);
+    bool DownChilkat(const QString& fileName, const QString& direktorija, qint64 najviše);
+    bool DownInet(const QString& fileName, const QString& direktorija, qint64 najviše);
 
     // The engines' progress and state events.
     void http_PercentDone(qint32 pctDone);
@@ -44,8 +45,8 @@ private:
     };
     Adresa adresa(const QString& shema, const QString& fileName) const;
     Adresa započni(const QString& shema, const QString& fileName);
-    IshodPrijenosa preuzmi(const QUrl& url, const QString& lokalniPut, bool praznoTijeloJeDatoteka,
-                           const TijekPrijenosa& tijek);
+    IshodPrijenosa preuzmi(const QUrl& url, const QString& lokalniPut, qint64 najviše,
+                           bool praznoTijeloJeDatoteka, const TijekPrijenosa& tijek);
     // The error path: logged, shown in a box, false.
     bool greškaUDownloadu(const QString& fileName, const QString& opis);
     void isprazniStatus();

@@ -39,6 +39,7 @@ struct Razmjena {
     QByteArray statusnaLinija;
     bool odgovorJavljen = false;
     bool bilaSigurna = false;
+    bool zahtjevPoslan = false;
     qint64 primljeno = 0;
     qint64 najavljeno = -1;
     // Ended by us rather than by libcurl: a status, the file, a stall.
@@ -60,6 +61,9 @@ void Razmjena::postavi() {
         curl_easy_setopt(easy, opcija, vrijednost);
     };
     set(CURLOPT_BUFFERSIZE, VeličinaMeđuspremnika);
+    // A server that drips keeps the stall check quiet; libcurl measures the speed.
+    set(CURLOPT_LOW_SPEED_LIMIT, postavke.najmanjaBrzina);
+    set(CURLOPT_LOW_SPEED_TIME, long(qMax(1, (postavke.zastojMs + 999) / 1000)));
     set(CURLOPT_ERRORBUFFER, greška);
     set(CURLOPT_PREREQDATA, this);
     set(CURLOPT_HEADERDATA, this);
@@ -111,6 +115,7 @@ int Razmjena::zahtjev() {
     }
     bilaSigurna = sigurna;
     odgovorJavljen = false;
+    zahtjevPoslan = true;
     if (tijek.zahtjevPoslan)
         tijek.zahtjevPoslan();
     return CURL_PREREQFUNC_OK;
@@ -140,6 +145,13 @@ size_t Razmjena::piši(const char* podaci, size_t dužina) {
         if (tijek.podaciStižu)
             tijek.podaciStižu();
     }
+    // Nothing beyond what the file may have reaches the disk; a longer length
+    // announced ends it at once.
+    if (postavke.najviše >= 0 &&
+        (primljeno + qint64(dužina) > postavke.najviše || najavljeno > postavke.najviše)) {
+        prekid = {Vrsta::Prevelik, OpisPrevelikog(postavke.najviše)};
+        return 0;
+    }
     if (!(datoteka.Otvorena() || datoteka.Otvori()) || !datoteka.Piši(podaci, qint64(dužina))) {
         prekid = {Vrsta::GreskaDatoteke, datoteka.Greška()};
         return 0;
@@ -168,6 +180,12 @@ IshodPrijenosa Razmjena::ishodGreške(CURLcode kôd) const {
     curl_easy_getinfo(easy, CURLINFO_REDIRECT_COUNT, &preusmjereno);
     if (tunel == 407)
         return {Vrsta::ProxyPrijava, OpisPrijaveNaProxy()};
+    // Once the request is out, only the speed check runs out of time.
+    if (kôd == CURLE_OPERATION_TIMEDOUT && zahtjevPoslan)
+        return {Vrsta::Zastoj,
+                tišina.hasExpired(postavke.zastojMs / 2)
+                    ? OpisZastoja(postavke.zastojMs)
+                    : OpisSporogPrijenosa(postavke.najmanjaBrzina, postavke.zastojMs)};
     if (kôd == CURLE_PARTIAL_FILE)
         return {Vrsta::GreskaMreze, OpisPrekinuteVeze(primljeno, najavljeno)};
     if (kôd == CURLE_TOO_MANY_REDIRECTS)

@@ -22,7 +22,8 @@ struct IshodPrijenosa {
         GreskaMreze,    // refused, cut, unreachable, certificate not trusted, bad
                         // response, too many redirects ...
         GreskaDatoteke, // the local file cannot be created or written
-        Zastoj,         // nothing received for the stall time
+        Zastoj,         // nothing received for the stall time, or too little
+        Prevelik,       // the body would be longer than the file may be
         ProxyPrijava,   // the proxy wants a user name and password it has not got
     };
     Vrsta vrsta = Vrsta::Uspjeh;
@@ -42,6 +43,10 @@ struct TijekPrijenosa {
 
 struct PostavkePrijenosa {
     int zastojMs = 60000;
+    // Less than this many bytes a second for the stall time fails as a stall does.
+    long najmanjaBrzina = 1000;
+    // The most bytes the body may have; -1 for no limit.
+    qint64 najviše = -1;
     // A success without a body writes an empty file instead of reporting PraznoTijelo.
     bool praznoTijeloJeDatoteka = false;
 };

@@ -15,8 +15,9 @@ namespace velkor {
 bool Akvizicija::SnimitiSaInterneta() {
     if (!započni(QStringLiteral("SnimitiSaInterneta")))
         return false;
-    if (!dohvatiPakete([this](const QString& ime, const QString& paket) {
-            return dohvatiSaInterneta(ime, paket);
+    if (!dohvatiPakete([this](int red, const QString& ime, const QString& paket) {
+            return dohvatiSaInterneta(ime, paket,
+                                      ZapisVerzije(stanje.NoveVerzije, red).NajvišeDownload());
         }))
         return false;
     napredak.PostaviStatus1(QStringLiteral("Čekanje da se sve raspakira ..."));
@@ -26,7 +27,7 @@ bool Akvizicija::SnimitiSaInterneta() {
     return provjeriDatoteke(false) && uspjeh();
 }
 
-bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
+bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket, qint64 najviše) {
     const QString put = stanje.PutanjaUpdate + paket;
     logiraj(QStringLiteral("Provjera postojanja fajla ") + paket);
     if (datoteke.PostojiDatoteka(put)) {
@@ -41,7 +42,7 @@ bool Akvizicija::dohvatiSaInterneta(const QString& ime, const QString& paket) {
     }
     logiraj(QStringLiteral("Početak skidanja ") + paket);
     plan.OznačiStanjeStavke(ime, StanjeStavke::Preuzimanje);
-    if (!downloadDatoteke(paket, stanje.PutanjaUpdate)) {
+    if (!downloadDatoteke(paket, stanje.PutanjaUpdate, najviše)) {
         // The engine has logged why; the list tells which package stopped the run.
         stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u downloadu datoteke ") + paket +
                                QStringLiteral(". Prekida se ažuriranje!");

@@ -20,7 +20,7 @@ const QString Prekida = QStringLiteral(". Prekida se ažuriranje!");
 bool Akvizicija::SnimitiSaMrežneLokacije(const QString& lokacija) {
     if (!započni(QStringLiteral("SnimitiSaMrežneLokacije")))
         return false;
-    if (!dohvatiPakete([&](const QString& ime, const QString& paket) {
+    if (!dohvatiPakete([&](int, const QString& ime, const QString& paket) {
             plan.OznačiStanjeStavke(ime, StanjeStavke::KopiranjeSMreze);
             return kopirajSaLokacije(lokacija, paket);
         }))

@@ -63,8 +63,8 @@ IzvorAžuriranja Aplikacija::izvorIzProzora() {
 }
 
 DownloadDatoteke Aplikacija::downloadDatoteke() {
-    return [this](const QString& ime, const QString& direktorija) {
-        return preuzimanje_.DownloadDatoteke(ime, direktorija);
+    return [this](const QString& ime, const QString& direktorija, qint64 najviše) {
+        return preuzimanje_.DownloadDatoteke(ime, direktorija, najviše);
     };
 }
 

@@ -76,6 +76,9 @@ public:
     // The names of the files directly in a directory (hidden ones too), in the
     // listing's order; none when it cannot be read.
     virtual QStringList DatotekeDirektorije(const QString& put) = 0;
+    // The bytes this user may still write on the disk that holds the directory;
+    // none when the system cannot tell.
+    virtual std::optional<qint64> SlobodnoNaDisku(const QString& direktorija) = 0;
 };
 
 } // namespace velkor

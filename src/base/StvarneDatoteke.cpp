@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace velkor {
 
@@ -59,6 +60,13 @@ bool StvarneDatoteke::PostojiDatoteka(const QString& put) {
 
 bool StvarneDatoteke::PostojiDirektorija(const QString& put) {
     return !put.isEmpty() && QFileInfo(put).isDir();
+}
+
+std::optional<qint64> StvarneDatoteke::SlobodnoNaDisku(const QString& direktorija) {
+    const QStorageInfo disk(direktorija);
+    if (!disk.isValid() || !disk.isReady())
+        return std::nullopt;
+    return disk.bytesAvailable();
 }
 
 std::optional<qint64> StvarneDatoteke::Veličina(const QString& put, Greška* g) {

@@ -9,6 +9,7 @@ public:
     bool PostojiDatoteka(const QString& put) override;
     bool PostojiDirektorija(const QString& put) override;
     std::optional<qint64> Veličina(const QString& put, Greška* greška) override;
+    std::optional<qint64> SlobodnoNaDisku(const QString& direktorija) override;
     Rezultat Kopiraj(const QString& od, const QString& na) override;
     Rezultat Premjesti(const QString& od, const QString& na) override;
     Rezultat Obriši(const QString& put, bool prisilno) override;

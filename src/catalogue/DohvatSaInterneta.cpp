@@ -24,7 +24,7 @@ DohvatSaInterneta::DohvatSaInterneta(Stanje& stanje, OkviriPoruka& poruke, Datot
 void DohvatSaInterneta::DohvatiTeamViewer(const QString& direktorija, bool sPorukom) {
     if (datoteke.PostojiDatoteka(direktorija + ImeTeamViewera))
         return;
-    if (!downloadDatoteke(ImeTeamViewera, direktorija))
+    if (!downloadDatoteke(ImeTeamViewera, direktorija, NajvišeTeamViewer))
         std::ignore = prekidanje.Prekini(
             PrefiksTeamViewera,
             QStringLiteral("Nije moguće učitati TeamViewerQS.exe sa interneta! ") + Provjerite,
@@ -38,7 +38,7 @@ void DohvatSaInterneta::DohvatiTeamViewer(const QString& direktorija, bool sPoru
 
 bool DohvatSaInterneta::DohvatiVerzije(const QString& direktorija, const QString& prefiks,
                                        bool sPorukom) {
-    if (!downloadDatoteke(ImeListeVerzija, direktorija))
+    if (!downloadDatoteke(ImeListeVerzija, direktorija, NajvišePopis))
         return prekidanje.Prekini(prefiks,
                                   QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
                                                  "interneta! ") +

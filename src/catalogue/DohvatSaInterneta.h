@@ -3,6 +3,7 @@
 // list and the remote-support program, fetched the same way by the check for
 // updates and by the distribution download.
 #include "base/Prekidanje.h"
+#include "catalogue/TablicneDatoteke.h"
 
 #include <QString>
 #include <functional>
@@ -14,8 +15,13 @@ class Dnevnik;
 class OkviriPoruka;
 struct Stanje;
 
-// Fetches one file from the selected web host into a directory; true only when written.
-using DownloadDatoteke = std::function<bool(const QString& ime, const QString& direktorija)>;
+// Fetches one file from the selected web host into a directory; true only when
+// written, and never more than najviše bytes of it.
+using DownloadDatoteke =
+    std::function<bool(const QString& ime, const QString& direktorija, qint64 najviše)>;
+
+// What the remote-support program may weigh at most; the lists: NajvišePopis.
+constexpr qint64 NajvišeTeamViewer = 64 * 1024 * 1024;
 
 // The box when a list that should have come is not there.
 inline const QString NemaPodatakaOVerzijama =

@@ -89,7 +89,7 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
 
     const int f = NađiRed(stanje.StareVerzije, ime);
     if (f < 0) {
-        if (ime == ImeUpdatera) {
+        if (JeUpdater(ime)) {
             označi(red, false);
             return;
         }
@@ -121,7 +121,7 @@ void PlanAžuriranja::usporedi(int red, bool& bazaOznačena) {
         }
     }
 
-    if (ime == ImeUpdatera || !novije) {
+    if (JeUpdater(ime) || !novije) {
         // Scripts ride along with a database component that is being installed.
         označi(red, vrsta == VrstaStavke::Skripta && bazaOznačena);
         return;

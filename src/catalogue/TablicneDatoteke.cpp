@@ -50,6 +50,16 @@ TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, OkviriPoruka& poruke, Dne
 bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
     OčistiMatricu(matrica);
 
+    if (const std::optional<qint64> veličina = datoteke.Veličina(put);
+        veličina && *veličina > NajvišePopis) {
+        stanje.ZadnjaGreška = QStringLiteral("Datoteka ") + put + QStringLiteral(" ima ") +
+                              QString::number(*veličina) +
+                              QStringLiteral(" bajtova, a popis verzija smije imati najviše ") +
+                              QString::number(NajvišePopis) + QLatin1Char('.');
+        dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
+        return false;
+    }
+
     Greška greška;
     const std::optional<QByteArray> bajtovi = datoteke.Pročitaj(put, &greška);
     if (!bajtovi) {

@@ -13,6 +13,9 @@ class Dnevnik;
 class OkviriPoruka;
 struct Stanje;
 
+// The most a versions list may weigh: 71 records fit many times over.
+constexpr qint64 NajvišePopis = 64 * 1024;
+
 // Every row back to empty texts in columns 0 to 3 and 0 in columns 4 to 6.
 void OčistiMatricu(Matrica& matrica);
 
@@ -26,7 +29,7 @@ public:
     TablicneDatoteke(Datoteke& datoteke, OkviriPoruka& poruke, Dnevnik& dnevnik, Stanje& stanje);
 
     // Resets the table and reads the file into it; false on any failure, with the
-    // rows read before it left in place.
+    // rows read before it left in place. A file beyond NajvišePopis is not read.
     bool UčitajMatricu(Matrica& matrica, const QString& put);
     // Replaces the file with the rows whose column 0 holds text, in one step:
     // a failed write leaves the old file as it was.

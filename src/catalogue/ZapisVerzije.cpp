@@ -1,5 +1,6 @@
 #include "catalogue/ZapisVerzije.h"
 
+#include <QStringList>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -49,10 +50,49 @@ std::optional<qint32> NajbližiCijeli32(double broj) {
     return qint32(zaokruženo);
 }
 
+namespace {
+
+// Names Windows gives to devices whatever extension follows ("CON", "nul.txt").
+bool imeUređaja(const QString& ime) {
+    static const QStringList Uređaji = [] {
+        QStringList imena{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                          QStringLiteral("NUL")};
+        for (const QString& vrsta : {QStringLiteral("COM"), QStringLiteral("LPT")})
+            for (QChar broj : QStringLiteral("0123456789\u00B9\u00B2\u00B3"))
+                imena << vrsta + broj;
+        return imena;
+    }();
+    const QString osnova = ime.section(QLatin1Char('.'), 0, 0).trimmed();
+    return Uređaji.contains(osnova, Qt::CaseInsensitive);
+}
+
+// The files the program itself keeps beside the items or in `Update/`.
+bool datotekaPrograma(const QString& ime) {
+    static const QStringList Vlastite{QStringLiteral("Verzije.txt"),
+                                      QStringLiteral("VerzijeU.txt"),
+                                      QStringLiteral("Update.log"),
+                                      QStringLiteral("7za.exe"),
+                                      QStringLiteral("7za"),
+                                      QStringLiteral("RegSvr32.exe"),
+                                      QStringLiteral("TeamViewerQS.exe")};
+    return Vlastite.contains(ime, Qt::CaseInsensitive);
+}
+
+} // namespace
+
 bool NeispravnoIme(const QString& ime) {
-    return ime.contains(QLatin1Char('\\')) || ime.contains(QLatin1Char('/')) ||
-           ime.contains(QLatin1Char(':')) || ime == QLatin1String(".") ||
-           ime == QLatin1String("..");
+    for (QChar znak : ime) {
+        if (znak.category() == QChar::Other_Control || QStringLiteral("\\/:\"<>|?*").contains(znak))
+            return true;
+    }
+    // Windows drops a trailing dot or blank, so "Verzije.txt." would be that file.
+    return ime == QLatin1String(".") || ime == QLatin1String("..") ||
+           ime.endsWith(QLatin1Char('.')) || ime.endsWith(QLatin1Char(' ')) || imeUređaja(ime) ||
+           datotekaPrograma(ime);
+}
+
+bool JeUpdater(const QString& ime) {
+    return ime.compare(ImeUpdatera, Qt::CaseInsensitive) == 0;
 }
 
 bool ZapisVerzije::Planiran() const {

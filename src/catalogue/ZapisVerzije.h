@@ -35,9 +35,13 @@ inline bool VećaVeličina(std::optional<qint32> novo, std::optional<qint32> sta
     return novo && staro && *novo > *staro;
 }
 
-// A name from a list must stay a plain file name: a separator, a drive or a
-// name of "." or ".." would reach outside the directory it is meant for.
+// A name from a list must stay a plain file name of an item: a separator, a
+// drive, "." or ".." would reach outside the directory it is meant for; a
+// character or a device name Windows does not take, or one of the program's own
+// files, would make it something other than an item.
 bool NeispravnoIme(const QString& ime);
+// The updater itself, as the file system of Windows compares names.
+bool JeUpdater(const QString& ime);
 
 // One row of a versions-list table.
 class ZapisVerzije {
@@ -52,6 +56,10 @@ public:
     std::optional<qint32> StvarnaVeličina() const { return veličina(Stupac::StvarnaVeličina); }
     // Has a name and the mark 1.
     bool Planiran() const;
+    // The listed package size as the most a download of it may bring.
+    qint64 NajvišeDownload() const {
+        return qint64(qBound(0.0, broj(Stupac::VeličinaDownload), 1e15));
+    }
 
 private:
     double broj(int stupac) const { return BrojPolja(matrica.tekst(red, stupac)); }

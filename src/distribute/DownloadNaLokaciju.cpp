@@ -111,7 +111,7 @@ bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
 bool PunjenjeLokacije::dohvatiPopise() {
     if (!dohvat.DohvatiVerzije(update, Prefiks, prikažiPoruke))
         return false;
-    if (!dohvat.download()(ImeListeVerzijaU, update))
+    if (!dohvat.download()(ImeListeVerzijaU, update, NajvišePopis))
         return prekini(Prefiks, QStringLiteral("Nije moguće učitati kontrolnu datoteku sa "
                                                "interneta VerzijeU! ") +
                                     Provjerite + QStringLiteral(" Prekida se ažuriranje!"));

@@ -95,7 +95,7 @@ bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     const ZapisVerzije novi(nove, red);
     // Fetched into Update/ and put in place only when whole: until then the
     // location holds its old package, the one its list describes.
-    if (!dohvat.download()(paket, update))
+    if (!dohvat.download()(paket, update, novi.NajvišeDownload()))
         return false;
     // Only what arrived counts; a size or a sum beyond 32 bits is left out.
     qint32 zbroj = 0;

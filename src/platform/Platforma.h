@@ -1,5 +1,6 @@
 #pragma once
 // The port to the operating system: what only the platform can tell.
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
@@ -18,6 +19,8 @@ struct IshodProcesa {
     int izlazniKod = 0;
     // Of one waited for with a time limit: still running at the limit, and ended.
     bool isteklo = false;
+    // Of a process whose output is read: its standard output.
+    QByteArray izlaz{};
 };
 
 using RučkaProzora = quint64; // 0: none
@@ -46,6 +49,8 @@ public:
     // Elsewhere the command line's program is searched for on PATH.
     virtual IshodProcesa PokreniProgramSustava(const QString& program,
                                                const QString& naredbenaLinija, int sekundi) = 0;
+    // The same, waited for until it ends, its standard output read to the end.
+    virtual IshodProcesa PokreniSkrivenoIPročitaj(const QString& naredbenaLinija) = 0;
 
     // The first top-level window of another program whose whole title equals naslov, letter case
     // aside.

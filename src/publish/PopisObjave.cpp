@@ -61,7 +61,9 @@ QString manaImena(const QString& ime) {
                               "ga ne može zapisati.");
     if (NeispravnoIme(ime))
         return QStringLiteral("program odbija ime ") + uNavodnicima(ime) +
-               QStringLiteral(": ime ne smije sadržavati \\, / ni : niti biti . ili ..");
+               QStringLiteral(": ime ne smije sadržavati \\ / : \" < > | ? * ni završiti "
+                              "točkom ili razmakom, ne smije biti . ili .., ime uređaja (CON, NUL, "
+                              "COM1 ...) ni ime datoteke samog programa.");
     if (IzAnsija(UAnsi(ime)) != ime)
         return QStringLiteral("ime ") + uNavodnicima(ime) +
                QStringLiteral(" sadrži znak koji se ne može zapisati u kodnoj stranici "

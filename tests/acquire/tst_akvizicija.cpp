@@ -26,8 +26,8 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
     explicit PostavaAkvizicije(const QString& put)
         : akvizicija(stanje, okruženje.prozor, okruženje.prozor, okruženje.prozor,
                      okruženje.datoteke, dnevnik, okruženje.platforma, okruženje.sat, plan,
-                     [this](const QString& ime, const QString& direktorija) {
-                         return preuzimanje->DownloadDatoteke(ime, direktorija);
+                     [this](const QString& ime, const QString& direktorija, qint64 najviše) {
+                         return preuzimanje->DownloadDatoteke(ime, direktorija, najviše);
                      }),
           slučaj(SlučajZlatnog(put).split(" | ")), stavke(slučaj[1].split(u' ')) {
         stanje.PutanjaPrograma = okruženje.baza();
@@ -44,18 +44,32 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
     }
 
     // The package into izvor, the record into the plan. With "pojava" the
-    // archive holds another file, so the item's file is missing after unpacking.
+    // archive holds another file, so the item's file is missing after unpacking;
+    // "verzije" holds Verzije.txt instead, "dvije" another file beside the item,
+    // "veza" a link named as the item, "zip" is a ZIP archive, and with
+    // "velicinaArhive" the list gives the item a byte more than it has.
     void planiraj(int red, const QString& ime, int bajtova) {
         const QByteArray sadržaj = uzorak(bajtova);
         const QString paket = izvor + u'/' + ImePaketa(ime);
         QTemporaryDir radna;
-        const QString datoteka = radna.filePath(kvar == "pojava" ? "drugo.bin" : ime);
+        const QString datoteka = radna.filePath(kvar == "pojava"    ? "drugo.bin"
+                                                : kvar == "verzije" ? "Verzije.txt"
+                                                                    : ime);
         const bool kopija = QStringList{"chm", "enc", "ocx"}.contains(ime.right(3));
         zapiši(kopija ? paket : datoteka, sadržaj);
+        // Without times the header compresses to the same size on every run.
+        QStringList a{"a", "-bso0", "-snl", paket, datoteka};
+        a += kvar == "zip" ? QStringList{"-tzip"} : QStringList{"-t7z", "-mtm=off"};
+        if (kvar == "dvije")
+            zapiši(a.emplaceBack(radna.filePath("Drugi.exe")), "drugi");
+        if (kvar == "veza")
+            QFile::remove(datoteka), QFile::link(QString(bajtova, u'a'), datoteka);
         if (!kopija)
-            QCOMPARE(QProcess::execute("7za", {"a", "-bso0", paket, datoteka}), 0);
+            QCOMPARE(QProcess::execute("7za", a), 0);
         const QString veličina = QString::number(QFileInfo(paket).size());
-        const QStringList zapis{ime, "22", "1", "0", veličina, QString::number(sadržaj.size())};
+        const QStringList zapis{
+            ime, "22",     "1",
+            "0", veličina, QString::number(sadržaj.size() + (kvar == "velicinaArhive"))};
         for (int stupac = 0; stupac < zapis.size(); ++stupac)
             stanje.NoveVerzije(red, stupac) = zapis[stupac];
         stanje.NoveVerzije(red, Stupac::OznakaAžuriranja) = qint16(1);
@@ -81,6 +95,8 @@ private slots:
         QByteArray paket = Okruženje::pročitaj(p.izvor + u'/' + prvi);
         if (p.kvar == "kratak")
             paket.chop(1);
+        if (p.kvar == "dulji")
+            paket.append("višak");
         if (p.kvar == "ostecena" || p.kvar == "nijeArhiva")
             paket.replace(p.kvar == "ostecena" ? paket.size() / 2 : 0, 4, "\xff\xff\xff\xff");
         p.zapiši(p.izvor + u'/' + prvi, paket);
@@ -88,6 +104,8 @@ private slots:
             p.poslužitelj.PostaviPonašanje(prvi, LokalniPoslužitelj::Ponašanje::NijePronadeno);
         if (p.kvar == "stari")
             p.zapiši(p.stanje.PutanjaUpdate + prvi, "stari paket");
+        if (p.kvar == "maloMjesta")
+            p.okruženje.datoteke.slobodno = p.stanje.UkupnoDownload + 3000 - 1; // a byte short
         if (p.kvar == "nista")
             p.stanje.NoveVerzije(0, Stupac::OznakaAžuriranja) = qint16(0);
         if (p.kvar == "velicina")

@@ -71,7 +71,8 @@ private slots:
 
         QStringList z;
         for (const QString& ime : slucaj.sve("ime"))
-            z << "rezultat: " + QString::number(p.preuzimanje->DownloadDatoteke(ime, direktorija));
+            z << "rezultat: " + QString::number(p.preuzimanje->DownloadDatoteke(
+                                    ime, direktorija, slucaj.jedno("najvise", "-1").toLongLong()));
 
         z << p.zapisnik();
         if (slucaj.polja.contains("zaglavlja"))

@@ -25,6 +25,8 @@ private slots:
             if (n < Matrica::Redaka)
                 redovi << QStringLiteral("P%1.exe;22;1;%1;100;200").arg(n);
         }
+        // "do: n": blanks after the records up to n bytes, a list grown beyond its size.
+        ulaz += QString(qMax(0, slucaj.broj("do") - int(UAnsi(ulaz).size())), u' ');
         if (slucaj.polja.contains("ulaz") || slucaj.polja.contains("zapisa"))
             o.zapiši(put, ulaz);
         const bool upis = slucaj.polja.contains("ćelija");

@@ -45,15 +45,15 @@ private slots:
         QStringList zahtjevi;
         TablicneDatoteke tablice(o.datoteke, o.prozor, o.dnevnik, o.stanje);
         PlanAžuriranja plan(o.stanje, o.prozor, o.prozor, o.datoteke, o.dnevnik);
-        PripremaVerzija priprema(o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije,
-                                 tablice, plan, [&](const QString& ime, const QString& dir) {
-                                     zahtjevi << ime + '>' + dir;
-                                     if (slucaj.sve("neuspjeh").contains(ime))
-                                         return false;
-                                     QFile::remove(dir + ime);
-                                     return slucaj.sve("prazno").contains(ime) ||
-                                            QFile::copy(server + ime, dir + ime);
-                                 });
+        PripremaVerzija priprema(
+            o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije, tablice, plan,
+            [&](const QString& ime, const QString& dir, qint64 najviše) {
+                zahtjevi << ime + '>' + dir + ' ' + QString::number(najviše);
+                if (slucaj.sve("neuspjeh").contains(ime))
+                    return false;
+                QFile::remove(dir + ime);
+                return slucaj.sve("prazno").contains(ime) || QFile::copy(server + ime, dir + ime);
+            });
 
         QCOMPARE(priprema.PripremiVerzijaTXT({o.prozor.opcija, o.prozor.lokacije[0]}),
                  !slucaj.polja.contains("poruka"));

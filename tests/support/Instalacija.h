@@ -57,6 +57,10 @@ public:
         naredbe << linija;
         return posix::PokreniIČekaj(linija);
     }
+    IshodProcesa PokreniSkrivenoIPročitaj(const QString& linija) override {
+        naredbe << linija;
+        return posix::PokreniIČekaj(linija, -1, true);
+    }
     // The time limit asked for, unless a test shortens the real wait.
     IshodProcesa PokreniProgramSustava(const QString&, const QString& linija, int s) override {
         naredbe << linija;

@@ -6,6 +6,7 @@
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
+#include <QTimer>
 #include <QUrl>
 
 namespace velkor::test {
@@ -32,6 +33,8 @@ private:
     QString zabilježi(const QByteArray& zaglavlje);
     void odgovori(const QString& ime);
     void šalji();
+    void kapni();
+    void završi();
 
     LokalniPoslužitelj& poslužitelj;
     QSslSocket* utičnica;
@@ -42,6 +45,7 @@ private:
     qint64 preostalo = 0;
     bool uDijelovima = false;
     bool zatvori = false;
+    bool kapanje = false;
     QByteArray rep; // what follows the body
 };
 
@@ -105,7 +109,9 @@ void Veza::odgovori(const QString& ime) {
     QByteArray odgovor = poslužitelj.odgovori.value(ime, postoji ? P::Normalno : P::NijePronadeno);
     odgovor.replace("{N}", QByteArray::number(datoteka.size()));
     const bool pola = odgovor.contains("{POLA}");
-    const qsizetype tijelo = odgovor.replace("{POLA}", "{TIJELO}").indexOf("{TIJELO}");
+    kapanje = odgovor.contains("{KAP}");
+    const qsizetype tijelo =
+        odgovor.replace("{POLA}", "{TIJELO}").replace("{KAP}", "{TIJELO}").indexOf("{TIJELO}");
     const QByteArray glava = odgovor.left(tijelo < 0 ? odgovor.size() : tijelo);
     rep = odgovor.mid(glava.size() + 8);
     uDijelovima = glava.contains("chunked");
@@ -114,11 +120,21 @@ void Veza::odgovori(const QString& ime) {
         tijelo >= 0 && datoteka.open(QIODevice::ReadOnly) ? datoteka.size() / (pola ? 2 : 1) : 0;
     utičnica->write(glava);
     zauzeto = true;
-    šalji();
+    kapanje ? kapni() : šalji();
+}
+
+// {KAP}: ten bytes ten times a second, a server that drips.
+void Veza::kapni() {
+    const QByteArray dio = datoteka.read(qMin<qint64>(10, preostalo));
+    preostalo = dio.isEmpty() ? 0 : preostalo - dio.size();
+    utičnica->write(dio);
+    preostalo > 0 ? QTimer::singleShot(100, this, &Veza::kapni) : završi();
 }
 
 // The body as fast as the peer takes it, then the rest of the response.
 void Veza::šalji() {
+    if (kapanje)
+        return;
     const qint64 komad = utičnica->isEncrypted() ? KomadTls : KomadObičan;
     while (preostalo > 0 &&
            utičnica->bytesToWrite() + utičnica->encryptedBytesToWrite() < NajvišeUČekanju) {
@@ -129,7 +145,12 @@ void Veza::šalji() {
     }
     if (preostalo > 0 || !zauzeto)
         return;
+    završi();
+}
+
+void Veza::završi() {
     zauzeto = false;
+    kapanje = false;
     datoteka.close();
     utičnica->write(rep);
     if (zatvori)

@@ -23,8 +23,8 @@ struct PrimljeniZahtjev {
 class LokalniPoslužitelj : public QTcpServer {
 public:
     // Responses as sent, with the file's size for {N} and its bytes for {TIJELO}
-    // ({POLA}: the first half). A body goes in chunks when the headers say
-    // "chunked"; "Connection: close" closes the connection after the response.
+    // ({POLA}: the first half; {KAP}: all of it, dripping). A body goes in chunks when the headers
+    // say "chunked"; "Connection: close" closes the connection after the response.
     struct Ponašanje {
         static constexpr char Normalno[] = "HTTP/1.1 200 OK\r\nContent-Length: {N}\r\n\r\n{TIJELO}";
         static constexpr char NijePronadeno[] =

@@ -80,8 +80,14 @@ public:
         return StvarneDatoteke::Pročitaj(put, greška);
     }
 
+    std::optional<qint64> SlobodnoNaDisku(const QString& direktorija) override {
+        return slobodno ? slobodno : StvarneDatoteke::SlobodnoNaDisku(direktorija);
+    }
+
     // Every call, as "Operation path".
     QStringList pozivi;
+    // The free space the disk reports, when set.
+    std::optional<qint64> slobodno;
 
 private:
     // Keeps the call; the failure set for the path, if any, also into greška.

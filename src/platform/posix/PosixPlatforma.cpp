@@ -49,6 +49,10 @@ public:
         return posix::PokreniIČekaj(naredbenaLinija, sekundi * 1000);
     }
 
+    IshodProcesa PokreniSkrivenoIPročitaj(const QString& naredbenaLinija) override {
+        return posix::PokreniIČekaj(naredbenaLinija, -1, true);
+    }
+
     RučkaProzora NađiProzor(const QString& naslov) override { return posix::NađiProzorNaX(naslov); }
 
     // X has no counterpart of the message: programs here do not wait for it.

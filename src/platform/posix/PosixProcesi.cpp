@@ -25,14 +25,15 @@ IshodProcesa neuspjeh(const QString& program, const QString& opisSustava) {
 
 } // namespace
 
-IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs) {
+IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs, bool pročitaj) {
     QStringList argumenti = QProcess::splitCommand(naredbenaLinija);
     if (argumenti.isEmpty())
         return neuspjeh(QString(), QString());
     const QString program = argumenti.takeFirst();
     QProcess proces;
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    proces.setStandardOutputFile(QProcess::nullDevice());
+    if (!pročitaj)
+        proces.setStandardOutputFile(QProcess::nullDevice());
     // Hidden: nobody could answer a question it asks.
     proces.setStandardInputFile(QProcess::nullDevice());
     proces.start(program, argumenti);
@@ -45,7 +46,9 @@ IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs) {
         return {true, id, QString(), -1, true};
     }
     const bool srušen = proces.exitStatus() == QProcess::CrashExit;
-    return {true, id, QString(), srušen ? -1 : proces.exitCode()};
+    return {true,      id,
+            QString(), srušen ? -1 : proces.exitCode(),
+            false,     proces.readAllStandardOutput()};
 }
 
 } // namespace velkor::posix

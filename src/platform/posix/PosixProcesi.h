@@ -5,6 +5,8 @@
 namespace velkor::posix {
 
 // Waited for at most najdužeMs (-1: until it ends); one still running then is killed.
-IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs = -1);
+// With pročitaj, the standard output is kept in the result.
+IshodProcesa PokreniIČekaj(const QString& naredbenaLinija, int najdužeMs = -1,
+                           bool pročitaj = false);
 
 } // namespace velkor::posix

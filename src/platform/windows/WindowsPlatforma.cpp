@@ -25,8 +25,12 @@ std::optional<QString> IzŠirokog(const std::optional<std::wstring>& tekst) {
 }
 
 IshodProcesa UIshod(const win32::Ishod& ishod) {
-    return {ishod.pokrenut, static_cast<qint64>(ishod.id), IzŠirokog(ishod.greška),
-            ishod.isteklo ? -1 : static_cast<int>(ishod.izlazniKod), ishod.isteklo};
+    return {ishod.pokrenut,
+            static_cast<qint64>(ishod.id),
+            IzŠirokog(ishod.greška),
+            ishod.isteklo ? -1 : static_cast<int>(ishod.izlazniKod),
+            ishod.isteklo,
+            QByteArray(ishod.izlaz.data(), static_cast<qsizetype>(ishod.izlaz.size()))};
 }
 
 class WindowsPlatforma : public Platforma {
@@ -56,6 +60,10 @@ public:
                                        int sekundi) override {
         return UIshod(win32::PokreniIzSustava(UŠiroki(program), UŠiroki(naredbenaLinija),
                                               static_cast<unsigned>(sekundi) * 1000));
+    }
+
+    IshodProcesa PokreniSkrivenoIPročitaj(const QString& naredbenaLinija) override {
+        return UIshod(win32::PokreniSkrivenoIPročitaj(UŠiroki(naredbenaLinija)));
     }
 
     RučkaProzora NađiProzor(const QString& naslov) override {

@@ -55,10 +55,13 @@ struct Ishod {
     std::wstring greška;          // the system's text when it did not start
     unsigned long izlazniKod = 0; // of a process waited for
     bool isteklo = false;         // still running at the time limit, and ended
+    std::string izlaz{};          // its standard output, when read
 };
 inline constexpr unsigned BezRoka = 0xFFFFFFFFu; // INFINITE
 // Waited for at most vrijemeMs; one still running then is ended.
 Ishod PokreniSkrivenoIČekaj(const std::wstring& naredbenaLinija, unsigned vrijemeMs = BezRoka);
+// Waited for, its standard output read to the end.
+Ishod PokreniSkrivenoIPročitaj(const std::wstring& naredbenaLinija);
 Ishod PokreniSkriveno(const std::wstring& naredbenaLinija);
 // The system directory's program by its full path, never searched for, waited for at most
 // vrijemeMs; the command line still goes to it as formed.
