@@ -68,8 +68,12 @@ Upute.chm;22;1;1
 Izmjena0001.enc;22;1;0
 VelkorZideZizodu22.exe;22;1;2
 EOT
-build/src/velkor-objava "$izvor" "$objava"
 printf 'demo\n' > "$objava/TeamViewerQS.exe"
+# Signed with the demo's own key pair, made once without a password.
+kljuc="$demo/kljuc/demo.key"
+[ -f "$kljuc" ] || { mkdir -p "$demo/kljuc" &&
+    minisign -G -W -p "$demo/kljuc/demo.pub" -s "$kljuc" >/dev/null; }
+build/src/velkor-objava --kljuc "$kljuc" "$izvor" "$objava"
 
 # The local update server, on loopback, ended with the program.
 build/tests/velkor_posluzitelj --dir "$demo/objava/download/Verzija22" > "$demo/port.txt" &
