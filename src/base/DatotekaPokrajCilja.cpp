@@ -66,7 +66,8 @@ bool DatotekaPokrajCilja::Zamijeni() {
     if (kôd)
         return ne(kôd == std::errc::permission_denied ? QFileDevice::PermissionsError
                                                       : QFileDevice::RenameError,
-                  QString::fromStdString(kôd.message()));
+                  // The system's words, in its own code page on Windows.
+                  QString::fromLocal8Bit(kôd.message()));
     ime.clear();
     return true;
 }

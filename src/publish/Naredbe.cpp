@@ -69,8 +69,9 @@ Argumenti rastavi(const QStringList& argumenti) {
 }
 
 std::optional<PostavkePotpisa> postavkePotpisa(const Argumenti& a) {
-    PostavkePotpisa postavke{
-        a.vrijednosti.value("--kljuc"), a.vrijednosti.value("--javni"), {}, 31};
+    PostavkePotpisa postavke;
+    postavke.tajniKljuč = a.vrijednosti.value("--kljuc");
+    postavke.javniKljuč = a.vrijednosti.value("--javni");
     bool broj = true;
     if (a.vrijednosti.contains("--izdanje"))
         postavke.izdanje = a.vrijednosti.value("--izdanje").toLongLong(&broj);
