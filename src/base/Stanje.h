@@ -2,6 +2,7 @@
 // The window-level fields that the operations share. Owned by whoever wires the
 // program together and passed to the operations by reference.
 #include "base/Matrica.h"
+#include "base/VrstaGreske.h"
 
 #include <QString>
 
@@ -16,6 +17,7 @@ struct Stanje {
     bool KrajPriAktiviranju = false;
 
     QString ZadnjaGreška;
+    VrstaGreske VrstaZadnjeGreške = VrstaGreske::Nijedna;
     QString IzvještajRada;
     QString PopisGrešaka;
 
