@@ -15,6 +15,8 @@ struct Stanje {
     QString PutanjaSkripti;
     QString PutanjaHelp;
     bool KrajPriAktiviranju = false;
+    // Set by the start-up repair when it found an interrupted installation.
+    bool PrekinutaInstalacijaPopravljena = false;
 
     QString ZadnjaGreška;
     VrstaGreske VrstaZadnjeGreške = VrstaGreske::Nijedna;
