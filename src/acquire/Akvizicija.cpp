@@ -10,6 +10,7 @@
 #include "base/Stanje.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/PlanAzuriranja.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/ZapisVerzije.h"
 
 #include <algorithm>
@@ -34,9 +35,9 @@ bool označen(const Matrica& matrica, int red) {
 Akvizicija::Akvizicija(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
                        OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                        Platforma& platforma, Sat& sat, PlanAžuriranja& plan,
-                       DownloadDatoteke downloadDatoteke)
+                       const PotvrdaIzdanja& potvrda, DownloadDatoteke downloadDatoteke)
     : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
-      datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan),
+      datoteke(datoteke), dnevnik(dnevnik), sat(sat), plan(plan), potvrda(potvrda),
       downloadDatoteke(std::move(downloadDatoteke)),
       raspakiranje_(stanje, napredak, datoteke, dnevnik, platforma, sat),
       prekidanje(stanje, dnevnik, poruke) {}
@@ -102,7 +103,9 @@ bool Akvizicija::provjeriIRaspakiraj(int red, const QString& paket, qint32& pren
         return prekini(QStringLiteral("Greška u provjeri veličine datoteke-dohvatu datoteke ") +
                            paket + QLatin1Char('.') + Prekida,
                        true);
-    if (!usporediVeličinu(paket, *veličina, red, Stupac::VeličinaDownload))
+    // 7-Zip sees only a package the release vouches for.
+    if (!usporediVeličinu(paket, *veličina, red, Stupac::VeličinaDownload) ||
+        !provjeriSažetak(paket))
         return false;
     const ZapisVerzije zapis(stanje.NoveVerzije, red);
     preneseno = qint32(std::clamp<qint64>(qint64(preneseno) + zapis.VeličinaDownload().value_or(0),
@@ -156,7 +159,15 @@ bool Akvizicija::provjeriDatoteku(int red, int& čekanja, bool čekajPrazne) {
         sat.Pričekaj(SekundiČekanja);
         veličina = datoteke.Veličina(put).value_or(0);
     }
-    return usporediVeličinu(ime, *veličina, red, Stupac::StvarnaVeličina);
+    return usporediVeličinu(ime, *veličina, red, Stupac::StvarnaVeličina) && provjeriSažetak(ime);
+}
+
+bool Akvizicija::provjeriSažetak(const QString& ime) {
+    const QString greška = potvrda.ProvjeriDatoteku(ime, stanje.PutanjaUpdate + ime);
+    if (greška.isEmpty())
+        return true;
+    stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
+    return prekini(greška + Prekida, true);
 }
 
 bool Akvizicija::usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac) {

@@ -15,12 +15,14 @@ namespace velkor {
 class Izvještaji;
 class OkviriPoruka;
 class PlanAžuriranja;
+class PotvrdaIzdanja;
 
 class Akvizicija {
 public:
     Akvizicija(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji, OkviriPoruka& poruke,
                Datoteke& datoteke, Dnevnik& dnevnik, Platforma& platforma, Sat& sat,
-               PlanAžuriranja& plan, DownloadDatoteke downloadDatoteke);
+               PlanAžuriranja& plan, const PotvrdaIzdanja& potvrda,
+               DownloadDatoteke downloadDatoteke);
 
     // True only when every planned file lies in PutanjaUpdate with the size of
     // the plan; the first failure ends it, told to the user and the log.
@@ -49,6 +51,8 @@ private:
     bool provjeriDatoteke(bool čekajPrazne);
     bool provjeriDatoteku(int red, int& čekanja, bool čekajPrazne);
     bool usporediVeličinu(const QString& ime, qint64 veličina, int red, int stupac);
+    // The file against the release's hash; a mismatch ends the run.
+    bool provjeriSažetak(const QString& ime);
 
     void logiraj(const QString& poruka);
     // A failed end: the message kept, logged, listed, the list shown; a box when asked.
@@ -64,6 +68,7 @@ private:
     Dnevnik& dnevnik;
     Sat& sat;
     PlanAžuriranja& plan;
+    const PotvrdaIzdanja& potvrda;
     DownloadDatoteke downloadDatoteke;
     Raspakiranje raspakiranje_;
     Prekidanje prekidanje;

@@ -1,4 +1,5 @@
 #include "acquire/PreuzimanjeDatoteke.h"
+#include "catalogue/ProvjeraIzdanja.h"
 
 #include "base/Dnevnik.h"
 #include "base/Napredak.h"
@@ -67,6 +68,12 @@ bool PreuzimanjeDatoteke::DownInet(const QString& fileName, const QString& direk
         break;
     default:
         Inet1_StateChanged(Greška);
+        // An unsigned publication has no hash list: not an error to show.
+        if (ishod.vrsta == IshodPrijenosa::Vrsta::StatusHttp && DodatakPopisa(fileName)) {
+            dnevnik.LogirajGrešku(QStringLiteral("Greška: Download: ") + fileName +
+                                  QLatin1Char(' ') + ishod.opis);
+            break;
+        }
         return greškaUDownloadu(fileName, ishod.opis);
     }
     isprazniStatus();

@@ -22,18 +22,21 @@ Aplikacija::Aplikacija(const Okolina& okolina)
       preuzimanje_(stanje_, okolina.prozor, okolina.prozor, dnevnik_,
                    Domaćini::IzOkoline(okolina.platforma),
                    okolina.platforma.VarijablaOkoline(QStringLiteral("VELKOR_CA_CERTS"))),
+      potvrda_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, tablice_, okolina.spremište,
+               okolina.sat),
       priprema_(stanje_, okolina.prozor, okolina.datoteke, dnevnik_, radneDirektorije_, tablice_,
-                plan_, downloadDatoteke()),
+                plan_, potvrda_, okolina.prozor, downloadDatoteke()),
       distribucija_(stanje_, okolina.prozor, okolina.prozor, okolina.prozor, okolina.datoteke,
-                    dnevnik_, tablice_, downloadDatoteke(), prikazPrijenosa()),
+                    dnevnik_, tablice_, okolina.spremište, okolina.sat, downloadDatoteke(),
+                    prikazPrijenosa()),
       akvizicija_(stanje_, okolina.prozor, okolina.prozor, okolina.prozor, okolina.datoteke,
-                  dnevnik_, okolina.platforma, okolina.sat, plan_, downloadDatoteke()),
+                  dnevnik_, okolina.platforma, okolina.sat, plan_, potvrda_, downloadDatoteke()),
       registracija_(okolina.platforma, dnevnik_),
       detekcija_(okolina.platforma, okolina.prozor, dnevnik_),
       povrat_(stanje_, okolina.prozor, okolina.prozor, okolina.datoteke, dnevnik_, registracija_),
       // The check that ends an installation works with the values the run started with.
       instalacija_({stanje_, okolina.prozor, okolina.prozor, okolina.datoteke, dnevnik_,
-                    radneDirektorije_, plan_, detekcija_, registracija_, povrat_,
+                    radneDirektorije_, plan_, detekcija_, registracija_, povrat_, potvrda_,
                     [this] { return priprema_.PripremiVerzijaTXT(izvor_); }}) {
     const Domaćini domaćini = Domaćini::IzOkoline(okolina.platforma);
     for (int indeks = 0; indeks <= 2; ++indeks)

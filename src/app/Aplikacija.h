@@ -9,6 +9,7 @@
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
 #include "catalogue/PlanAzuriranja.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/PripremaVerzija.h"
 #include "catalogue/TablicneDatoteke.h"
 #include "distribute/PunjenjeLokacije.h"
@@ -94,6 +95,8 @@ private:
     TablicneDatoteke tablice_;
     PlanAžuriranja plan_;
     PreuzimanjeDatoteke preuzimanje_;
+    // The release the last check accepted; the update run holds its files to it.
+    PotvrdaIzdanja potvrda_;
     PripremaVerzija priprema_;
     PunjenjeLokacije distribucija_;
     RasporedDownloada raspored_;

@@ -4,6 +4,7 @@
 #include "base/Dnevnik.h"
 #include "base/OkviriPoruka.h"
 #include "base/ZajednickiTekstovi.h"
+#include "catalogue/PotvrdaIzdanja.h"
 
 #include <tuple>
 
@@ -21,19 +22,52 @@ DohvatSaInterneta::DohvatSaInterneta(Stanje& stanje, OkviriPoruka& poruke, Datot
     : poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       downloadDatoteke(std::move(downloadDatoteke)), prekidanje(stanje, dnevnik, poruke) {}
 
-void DohvatSaInterneta::DohvatiTeamViewer(const QString& direktorija, bool sPorukom) {
+void DohvatSaInterneta::DohvatiTeamViewer(const QString& direktorija, const QString& privremena,
+                                          bool sPorukom, const PotvrdaIzdanja& potvrda) {
     if (datoteke.PostojiDatoteka(direktorija + ImeTeamViewera))
         return;
-    if (!downloadDatoteke(ImeTeamViewera, direktorija, NajvišeTeamViewer))
+    if (!downloadDatoteke(ImeTeamViewera, privremena, NajvišeTeamViewer))
         std::ignore = prekidanje.Prekini(
             PrefiksTeamViewera,
             QStringLiteral("Nije moguće učitati TeamViewerQS.exe sa interneta! ") + Provjerite,
             sPorukom);
-    else if (!datoteke.PostojiDatoteka(direktorija + ImeTeamViewera))
+    else if (!datoteke.PostojiDatoteka(privremena + ImeTeamViewera))
         dnevnik.LogirajGrešku(PrefiksTeamViewera +
                               QStringLiteral("Učitao sa interneta TeamViewerQS.exe, ali one ne "
                                              "postoje u ") +
-                              direktorija);
+                              privremena);
+    else
+        postaviTeamViewer(direktorija, privremena, potvrda);
+}
+
+// Put in place only when the release's hashes allow it.
+void DohvatSaInterneta::postaviTeamViewer(const QString& direktorija, const QString& privremena,
+                                          const PotvrdaIzdanja& potvrda) {
+    const QString put = privremena + ImeTeamViewera;
+    if (const QString greška = potvrda.ProvjeriDatoteku(ImeTeamViewera, put); !greška.isEmpty()) {
+        dnevnik.LogirajGrešku(PrefiksTeamViewera + greška);
+        std::ignore = datoteke.Obriši(put, true);
+        return;
+    }
+    if (privremena == direktorija)
+        return;
+    if (const Rezultat r = datoteke.Premjesti(put, direktorija + ImeTeamViewera); !r)
+        dnevnik.LogirajGrešku(PrefiksTeamViewera + QStringLiteral("Greška u premještanju ") +
+                              ImeTeamViewera + QLatin1Char(' ') + r.greška().opis);
+}
+
+bool DohvatSaInterneta::DohvatiSažetke(const QString& direktorija) {
+    for (const QString& ime : {ImeSažetaka, ImePotpisa}) {
+        const QString put = direktorija + ime;
+        if (datoteke.PostojiDatoteka(put))
+            if (const Rezultat r = datoteke.Obriši(put, true); !r)
+                return prekidanje.Prekini(PrefiksTeamViewera,
+                                          QStringLiteral("Greška u brisanju datoteke ") + put +
+                                              QLatin1Char(' ') + r.greška().opis);
+        // Not published is no error: the check of the release decides.
+        std::ignore = downloadDatoteke(ime, direktorija, Sažeci::NajvećaVeličina);
+    }
+    return true;
 }
 
 bool DohvatSaInterneta::DohvatiVerzije(const QString& direktorija, const QString& prefiks,

@@ -13,6 +13,7 @@ namespace velkor {
 class Datoteke;
 class Dnevnik;
 class OkviriPoruka;
+class PotvrdaIzdanja;
 struct Stanje;
 
 // Fetches one file from the selected web host into a directory; true only when
@@ -32,16 +33,24 @@ public:
     DohvatSaInterneta(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                       DownloadDatoteke downloadDatoteke);
 
-    // TeamViewerQS.exe into the directory when it is not there; a failure is
+    // TeamViewerQS.exe into the directory when it is not there, fetched into
+    // privremena and moved only when the release's hashes allow it; a failure is
     // logged (and with sPorukom shown) and passed over.
-    void DohvatiTeamViewer(const QString& direktorija, bool sPorukom);
+    void DohvatiTeamViewer(const QString& direktorija, const QString& privremena, bool sPorukom,
+                           const PotvrdaIzdanja& potvrda);
     // Verzije.txt into the directory; false, told behind the prefix, when it did not come.
     [[nodiscard]] bool DohvatiVerzije(const QString& direktorija, const QString& prefiks,
                                       bool sPorukom);
+    // The hash list and its signature into the directory, where published; what
+    // is left there from before goes first.
+    [[nodiscard]] bool DohvatiSažetke(const QString& direktorija);
 
     const DownloadDatoteke& download() const { return downloadDatoteke; }
 
 private:
+    void postaviTeamViewer(const QString& direktorija, const QString& privremena,
+                           const PotvrdaIzdanja& potvrda);
+
     OkviriPoruka& poruke;
     Datoteke& datoteke;
     Dnevnik& dnevnik;

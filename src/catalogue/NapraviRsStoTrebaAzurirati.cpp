@@ -27,18 +27,18 @@ void PlanAžuriranja::logiraj(const QString& poruka) {
     dnevnik.LogirajGrešku(poruka);
 }
 
-bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati() {
-    const bool napravljen = napravi();
+bool PlanAžuriranja::NapraviRsŠtoTrebaAžurirati(const QByteArray& noviPopis) {
+    const bool napravljen = napravi(noviPopis);
     prikaz.OmogućiDownload(napravljen);
     return napravljen;
 }
 
-bool PlanAžuriranja::napravi() {
+bool PlanAžuriranja::napravi(const QByteArray& noviPopis) {
     logiraj(Prefiks + QStringLiteral("početak"));
 
     const QString nova = stanje.PutanjaUpdate + ImeListeVerzija;
     logiraj(Prefiks + QStringLiteral("čitanje rs ") + nova);
-    if (!tablice.UčitajMatricu(stanje.NoveVerzije, nova))
+    if (!tablice.PročitajMatricu(stanje.NoveVerzije, noviPopis, nova))
         return prekidanje.Prekini(
             QString(), Prefiks + QStringLiteral("Desila se greška u čitanju zapisa u matricu iz "
                                                 "datoteke. Prekida se ažuriranje!"));

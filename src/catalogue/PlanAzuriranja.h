@@ -34,7 +34,8 @@ public:
     // Reads both lists, marks what is to install, sums the packages and shows
     // the plan; false when a list was missing or unreadable. The download
     // button follows the result.
-    bool NapraviRsŠtoTrebaAžurirati();
+    // noviPopis: the new list's bytes as checked; they are not read from disk again.
+    bool NapraviRsŠtoTrebaAžurirati(const QByteArray& noviPopis);
 
     // Shows one item's progress in the grid: picture and fill; a value outside
     // the states sets the picture alone.
@@ -44,7 +45,7 @@ public:
     QList<QStringList> StavkePlana() const;
 
 private:
-    bool napravi();
+    bool napravi(const QByteArray& noviPopis);
     void usporedi(int red, bool& bazaOznačena);
     void označi(int red, bool zaInstalirati);
     void dodajUkupno(int red);

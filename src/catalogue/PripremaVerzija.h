@@ -10,6 +10,8 @@ namespace velkor {
 
 class Datoteke;
 class Dnevnik;
+class Izvještaji;
+class PotvrdaIzdanja;
 class PlanAžuriranja;
 class RadneDirektorije;
 class OkviriPoruka;
@@ -20,7 +22,8 @@ class PripremaVerzija {
 public:
     PripremaVerzija(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                     RadneDirektorije& radneDirektorije, TablicneDatoteke& tablice,
-                    PlanAžuriranja& plan, DownloadDatoteke downloadDatoteke);
+                    PlanAžuriranja& plan, PotvrdaIzdanja& potvrda, Izvještaji& izvještaji,
+                    DownloadDatoteke downloadDatoteke);
 
     // True when the comparison ran to its end, also with nothing to update.
     bool PripremiVerzijaTXT(const IzvorAžuriranja& izvor);
@@ -28,6 +31,10 @@ public:
 private:
     bool saInterneta();
     bool saMrežneLokacije(const QString& lokacija);
+    // The remote-support program from the location, only once the release vouches for it.
+    void teamViewerSaLokacije(const QString& lokacija);
+    // The checked release's line, in the report pane and the log.
+    void prikažiIzdanje();
 
     Stanje& stanje;
     OkviriPoruka& poruke;
@@ -36,6 +43,8 @@ private:
     RadneDirektorije& radneDirektorije;
     TablicneDatoteke& tablice;
     PlanAžuriranja& plan;
+    PotvrdaIzdanja& potvrda;
+    Izvještaji& izvještaji;
     DohvatSaInterneta dohvat;
     Prekidanje prekidanje;
 };

@@ -6,12 +6,8 @@ namespace velkor {
 
 namespace {
 
-const QString Savjet = QStringLiteral(
-    " Ništa nije preuzeto ni instalirano. Provjerite izvor ažuriranja (ili pokušajte s drugim) "
-    "i javite Velk-oru ako se ponovi!");
-
 PotvrđenoIzdanje odbij(const QString& razlog) {
-    return {{}, {}, razlog + Savjet};
+    return {{}, {}, razlog + SavjetProvjere};
 }
 
 QString datum(const QDateTime& trenutak) {

@@ -10,6 +10,14 @@ namespace velkor {
 inline const QString ImeSažetaka = QStringLiteral("Verzije.sha256");
 inline const QString ImePotpisa = QStringLiteral("Verzije.sha256.minisig");
 inline const QString ProizvodIzdanja = QStringLiteral("VelkorV22");
+// The two files beside the list; an unsigned publication has neither.
+inline bool DodatakPopisa(const QString& ime) {
+    return ime == ImeSažetaka || ime == ImePotpisa;
+}
+// What ends every refusal of a release.
+inline const QString SavjetProvjere = QStringLiteral(
+    " Ništa nije preuzeto ni instalirano. Provjerite izvor ažuriranja (ili pokušajte s drugim) "
+    "i javite Velk-oru ako se ponovi!");
 
 struct UvjetiIzdanja {
     QList<JavniKljuč> ključevi;

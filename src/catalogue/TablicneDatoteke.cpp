@@ -49,7 +49,11 @@ TablicneDatoteke::TablicneDatoteke(Datoteke& datoteke, OkviriPoruka& poruke, Dne
 
 bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
     OčistiMatricu(matrica);
+    const std::optional<QByteArray> bajtovi = PročitajPopis(put);
+    return bajtovi && PročitajMatricu(matrica, *bajtovi, put);
+}
 
+std::optional<QByteArray> TablicneDatoteke::PročitajPopis(const QString& put) {
     if (const std::optional<qint64> veličina = datoteke.Veličina(put);
         veličina && *veličina > NajvišePopis) {
         stanje.ZadnjaGreška = QStringLiteral("Datoteka ") + put + QStringLiteral(" ima ") +
@@ -57,7 +61,7 @@ bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
                               QStringLiteral(" bajtova, a popis verzija smije imati najviše ") +
                               QString::number(NajvišePopis) + QLatin1Char('.');
         dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
-        return false;
+        return std::nullopt;
     }
 
     Greška greška;
@@ -71,11 +75,16 @@ bool TablicneDatoteke::UčitajMatricu(Matrica& matrica, const QString& put) {
                                   QStringLiteral(" Red: ") + QLatin1Char(' ') + greška.opis;
             dnevnik.LogirajGrešku(stanje.ZadnjaGreška);
         }
-        return false;
+        return std::nullopt;
     }
+    return bajtovi;
+}
 
+bool TablicneDatoteke::PročitajMatricu(Matrica& matrica, const QByteArray& bajtovi,
+                                       const QString& put) {
+    OčistiMatricu(matrica);
     int red = 0;
-    for (const QString& linija : RedoviTablice(IzAnsija(*bajtovi))) {
+    for (const QString& linija : RedoviTablice(IzAnsija(bajtovi))) {
         if (samoRazmaci(linija))
             continue;
         const QStringList dijelovi = linija.split(QLatin1Char(';'));

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace velkor {
 
@@ -31,6 +32,10 @@ public:
     // Resets the table and reads the file into it; false on any failure, with the
     // rows read before it left in place. A file beyond NajvišePopis is not read.
     bool UčitajMatricu(Matrica& matrica, const QString& put);
+    // The two steps of it: the file's bytes (no value on a failure, told as
+    // above), and the table from bytes already read; put names them in errors.
+    std::optional<QByteArray> PročitajPopis(const QString& put);
+    bool PročitajMatricu(Matrica& matrica, const QByteArray& bajtovi, const QString& put);
     // Replaces the file with the rows whose column 0 holds text, in one step:
     // a failed write leaves the old file as it was.
     bool ZapišiMatricu(const Matrica& matrica, const QString& put);

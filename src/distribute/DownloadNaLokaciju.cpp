@@ -28,11 +28,13 @@ const QString GreškaMatrice =
 
 PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
                                    OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
-                                   TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
+                                   TablicneDatoteke& tablice, SpremištePostavki& spremište,
+                                   Sat& sat, DownloadDatoteke downloadDatoteke,
                                    PrikazPrijenosa prikaz)
     : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
       datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
       dohvat(stanje, poruke, datoteke, dnevnik, std::move(downloadDatoteke)),
+      potvrda(stanje, poruke, datoteke, dnevnik, tablice, spremište, sat),
       prikaz(std::move(prikaz)), prekidanje(stanje, dnevnik, poruke) {}
 
 QString PunjenjeLokacije::LokacijaSRazdjelnikom(QString lokacija) {
@@ -53,10 +55,8 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& za
             return false;
     }
     // A package that did not come whole leaves the location as its old list describes it.
-    if (neispravni.isEmpty()) {
-        kopirajPopis(ImeListeVerzija);
-        kopirajPopis(ImeListeVerzijaU);
-    }
+    if (neispravni.isEmpty())
+        postaviPopise();
     završi();
     return neispravni.isEmpty();
 }
@@ -95,8 +95,8 @@ bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
     ObrišiNedovršene(datoteke, update);
     if (!dohvatiPopise())
         return false;
-    dohvat.DohvatiTeamViewer(lokacija, prikažiPoruke);
-    if (!tablice.UčitajMatricu(nove, update + ImeListeVerzija))
+    dohvat.DohvatiTeamViewer(lokacija, update, prikažiPoruke, potvrda);
+    if (!tablice.PročitajMatricu(nove, potvrda.Popis(), update + ImeListeVerzija))
         return prekini(QString(), GreškaMatrice + QStringLiteral(" Prekida se ažuriranje!"));
     if (!datoteke.PostojiDirektorija(lokacija)) {
         poruka(QStringLiteral("Ne postoji direktorija: ") + lokacija +
@@ -118,6 +118,15 @@ bool PunjenjeLokacije::dohvatiPopise() {
     if (!datoteke.PostojiDatoteka(update + ImeListeVerzijaU))
         logiraj(Prefiks,
                 QStringLiteral("Učitao sa interneta VerzijeU.txt ali one ne postoje u ") + update);
+    // Nothing reaches the location before the release has been checked.
+    if (!dohvat.DohvatiSažetke(update) || !potvrda.Provjeri(update, Prefiks, prikažiPoruke))
+        return false;
+    if (const QString greška =
+            potvrda.ProvjeriDatoteku(ImeListeVerzijaU, update + ImeListeVerzijaU);
+        !greška.isEmpty()) {
+        stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
+        return prekini(Prefiks, greška + QStringLiteral(" Prekida se ažuriranje!"));
+    }
     return true;
 }
 
@@ -155,12 +164,39 @@ void PunjenjeLokacije::započniPrikaz() {
     bazaDohvaćena = false;
 }
 
+void PunjenjeLokacije::postaviPopise() {
+    const std::pair<QString, QByteArray> sažeci[] = {{ImeSažetaka, potvrda.SažeciBajtovi()},
+                                                     {ImePotpisa, potvrda.PotpisBajtovi()}};
+    for (const auto& [ime, bajtovi] : sažeci) {
+        if (!bajtovi.isEmpty())
+            zapišiPopis(ime, bajtovi);
+        else if (datoteke.PostojiDatoteka(lokacija + ime))
+            // Left from a signed release, they would refuse the new list.
+            std::ignore = datoteke.Obriši(lokacija + ime, true);
+    }
+    kopirajPopis(ImeListeVerzijaU);
+    zapišiPopis(ImeListeVerzija, potvrda.Popis());
+}
+
 void PunjenjeLokacije::kopirajPopis(const QString& ime) {
-    // Other computers read the lists at any moment: the copy is written beside
+    Greška greška;
+    const std::optional<QByteArray> bajtovi = datoteke.Pročitaj(update + ime, &greška);
+    if (!bajtovi)
+        stanje.PopisGrešaka +=
+            NoviRed + QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') + greška.opis;
+    else if (const QString neodgovara = potvrda.ProvjeriBajtove(ime, *bajtovi);
+             !neodgovara.isEmpty())
+        stanje.PopisGrešaka += NoviRed + neodgovara;
+    else
+        zapišiPopis(ime, *bajtovi);
+}
+
+void PunjenjeLokacije::zapišiPopis(const QString& ime, const QByteArray& bajtovi) {
+    // Other computers read the lists at any moment: the file is written beside
     // and renamed over, so they find the old list or the new one, never half.
-    if (const Rezultat kopirano = datoteke.Kopiraj(update + ime, lokacija + ime); !kopirano)
+    if (const Rezultat zapisano = datoteke.ZapišiCijelu(lokacija + ime, bajtovi); !zapisano)
         stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u kopiranju ") + ime +
-                               QLatin1Char(' ') + kopirano.greška().opis;
+                               QLatin1Char(' ') + zapisano.greška().opis;
     else
         stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ime;
 }

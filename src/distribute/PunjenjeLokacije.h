@@ -4,6 +4,7 @@
 #include "base/Matrica.h"
 #include "base/Prekidanje.h"
 #include "catalogue/DohvatSaInterneta.h"
+#include "catalogue/PotvrdaIzdanja.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class Dnevnik;
 class Izvještaji;
 class Napredak;
 class OkviriPoruka;
+class Sat;
+class SpremištePostavki;
 class TablicneDatoteke;
 struct Stanje;
 
@@ -37,8 +40,8 @@ class PunjenjeLokacije {
 public:
     PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
                      OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
-                     TablicneDatoteke& tablice, DownloadDatoteke downloadDatoteke,
-                     PrikazPrijenosa prikaz);
+                     TablicneDatoteke& tablice, SpremištePostavki& spremište, Sat& sat,
+                     DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz);
 
     // The location as typed, with the separator the names are joined to. An
     // empty one stays empty: with a separator alone the root would be the location.
@@ -67,7 +70,14 @@ private:
     bool provjeriVeličinu(int red, const QString& put, const QString& paket, bool& cijeli);
     bool postaviNaLokaciju(const QString& paket);
     void pomakniProgres();
+    // The hash list and its signature, then VerzijeU.txt, Verzije.txt last: a
+    // computer that reads the location meanwhile finds a list its hashes refuse,
+    // never packages its list does not describe.
+    void postaviPopise();
     void kopirajPopis(const QString& ime);
+    void zapišiPopis(const QString& ime, const QByteArray& bajtovi);
+    // A package that arrived or lies at the location, against its hash.
+    bool odgovaraSažetku(const QString& put, const QString& paket);
     void završi();
     // For the closing box of a failed run: the packages that did not come whole.
     QString štoNijeUspjelo() const;
@@ -85,6 +95,7 @@ private:
     Dnevnik& dnevnik;
     TablicneDatoteke& tablice;
     DohvatSaInterneta dohvat;
+    PotvrdaIzdanja potvrda;
     PrikazPrijenosa prikaz;
     Prekidanje prekidanje;
 

@@ -82,8 +82,16 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
     }
     const std::optional<qint64> veličina = datoteke.Veličina(put);
     // An unreadable size is left to the check after the row.
-    if (!veličina || jednako(veličina, ZapisVerzije(nove, red).VeličinaDownload()))
+    if (!veličina)
         return false;
+    if (jednako(veličina, ZapisVerzije(nove, red).VeličinaDownload())) {
+        // The share is writable by many: the same size is not the same package.
+        if (odgovaraSažetku(put, paket))
+            return false;
+        stanje.PopisGrešaka += NoviRed + QStringLiteral("Nađena 7z datoteka: ") + paket +
+                               QStringLiteral(" ali ne odgovara sažetku pa će se prekopirati");
+        return true;
+    }
     stanje.PopisGrešaka += NoviRed + QStringLiteral("Nađena 7z datoteka: ") + paket +
                            QStringLiteral(" ali je veličina različita ") +
                            QString::number(*veličina) + QStringLiteral(" Novi: ") +
@@ -108,11 +116,25 @@ bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     bool cijeli = false;
     if (!provjeriVeličinu(red, update + paket, paket, cijeli))
         return false;
+    if (cijeli && !odgovaraSažetku(update + paket, paket)) {
+        cijeli = false;
+        neispravni << paket;
+        stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
+        stanje.ZadnjaGreška = potvrda.ProvjeriDatoteku(paket, update + paket) +
+                              QStringLiteral(" Nastaviće se prijenos za ostale datoteke!");
+        logiraj(Prefiks, stanje.ZadnjaGreška);
+        stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
+        poruka(stanje.ZadnjaGreška, true);
+    }
     if (!cijeli) {
         std::ignore = datoteke.Obriši(update + paket, true);
         return true;
     }
     return postaviNaLokaciju(paket);
+}
+
+bool PunjenjeLokacije::odgovaraSažetku(const QString& put, const QString& paket) {
+    return potvrda.ProvjeriDatoteku(paket, put).isEmpty();
 }
 
 bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& put, const QString& paket,

@@ -14,6 +14,7 @@ class Datoteke;
 class DetekcijaPrograma;
 class Dnevnik;
 class PlanAžuriranja;
+class PotvrdaIzdanja;
 class Povrat;
 class Napredak;
 class OkviriPoruka;
@@ -33,6 +34,7 @@ struct DijeloviInstalacije {
     DetekcijaPrograma& detekcija;
     Registracija& registracija;
     Povrat& povrat;
+    const PotvrdaIzdanja& potvrda;
     std::function<bool()> pripremiVerzijaTXT;
 };
 
@@ -54,6 +56,11 @@ private:
 
     bool pripremiBackup();
     bool označiUTijeku();
+    // Every file to install, and the list, against the release's hashes once
+    // more: Update/ may have changed since they were fetched.
+    bool provjeriSažetke();
+    // The hash list and its signature beside the list, as they were checked.
+    bool zamijeniSažetke();
     bool instalirajStavku(const QString& ime);
     bool deregistriraj(const QString& ime);
     bool premjestiUBackup(const QString& ime, const KoraciVrste& vrsta);

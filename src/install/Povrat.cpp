@@ -6,6 +6,7 @@
 #include "base/Napredak.h"
 #include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
+#include "catalogue/ProvjeraIzdanja.h"
 #include "catalogue/VrstaStavke.h"
 #include "install/Registracija.h"
 
@@ -54,6 +55,10 @@ void Povrat::PokušajVratitiSveNaPočetak() {
             kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
             break;
         case VrstaStavke::Ostalo:
+            if (DodatakPopisa(ime)) {
+                kopirajNazad(ime, program);
+                break;
+            }
             logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
             break;
         }

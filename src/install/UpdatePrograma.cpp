@@ -8,6 +8,7 @@
 #include "base/RadneDirektorije.h"
 #include "base/Stanje.h"
 #include "catalogue/PlanAzuriranja.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/ZapisVerzije.h"
 #include "install/DetekcijaPrograma.h"
 #include "install/Povrat.h"
@@ -44,7 +45,7 @@ IshodOperacije InstalacijaPrograma::UpdatePrograma() {
     }
     logiraj(QStringLiteral("Početak"));
     dijelovi.napredak.PostaviStatus1(QStringLiteral("Početak ..."));
-    if (!označiUTijeku())
+    if (!provjeriSažetke() || !označiUTijeku())
         return IshodOperacije::Neuspjeh;
 
     for (int red = 0; red < Matrica::Redaka; ++red) {
@@ -67,6 +68,25 @@ IshodOperacije InstalacijaPrograma::UpdatePrograma() {
     logiraj(QStringLiteral("Kraj"));
     dijelovi.pripremiVerzijaTXT();
     return IshodOperacije::Uspjeh;
+}
+
+bool InstalacijaPrograma::provjeriSažetke() {
+    QStringList imena;
+    for (int red = 0; red < Matrica::Redaka; ++red) {
+        const ZapisVerzije zapis(dijelovi.stanje.NoveVerzije, red);
+        if (zapis.Planiran())
+            imena << zapis.Ime();
+    }
+    imena << ImeListeVerzija;
+    for (const QString& ime : imena) {
+        const QString greška =
+            dijelovi.potvrda.ProvjeriDatoteku(ime, dijelovi.stanje.PutanjaUpdate + ime);
+        if (!greška.isEmpty()) {
+            dijelovi.stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
+            return prekidanje.Prekini(Prefiks, greška + QStringLiteral(" Prekida se ažuriranje!"));
+        }
+    }
+    return true;
 }
 
 // An existing directory is emptied, whatever comes of it; one that cannot be

@@ -6,6 +6,7 @@
 #include "base/OkviriPoruka.h"
 #include "base/Stanje.h"
 #include "base/ZajednickiTekstovi.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "install/InstalacijaPrograma.h"
 #include "install/Povrat.h"
 
@@ -81,6 +82,8 @@ bool InstalacijaPrograma::zamijeniVerzije() {
                                        ImeListeVerzija + QLatin1Char(' ') + r.greška().opis;
         logiraj(dijelovi.stanje.ZadnjaGreška);
     }
+    if (!zamijeniSažetke())
+        return false;
     logiraj(QStringLiteral("Kopiranje Verzije.txt"));
     if (const Rezultat r =
             dijelovi.datoteke.Kopiraj(dijelovi.stanje.PutanjaUpdate + ImeListeVerzija,
@@ -89,6 +92,33 @@ bool InstalacijaPrograma::zamijeniVerzije() {
         return odustani(QStringLiteral("Greška u kopiranju ") + ImeListeVerzija + QLatin1Char(' ') +
                         r.greška().opis);
     dijelovi.napredak.PostaviStatus1(QString());
+    return true;
+}
+
+// Written from the bytes that were checked; where none came, the old ones go, or
+// they would describe a list that is no longer there. The old ones are kept in
+// the backup for a rollback.
+bool InstalacijaPrograma::zamijeniSažetke() {
+    const std::pair<QString, QByteArray> sažeci[] = {
+        {ImeSažetaka, dijelovi.potvrda.SažeciBajtovi()},
+        {ImePotpisa, dijelovi.potvrda.PotpisBajtovi()}};
+    for (const auto& [ime, bajtovi] : sažeci) {
+        const QString put = dijelovi.stanje.PutanjaPrograma + ime;
+        const bool postoji = dijelovi.datoteke.PostojiDatoteka(put);
+        if (postoji) {
+            if (const Rezultat r =
+                    dijelovi.datoteke.Kopiraj(put, dijelovi.stanje.PutanjaUpdateBackup + ime);
+                !r)
+                return odustani(QStringLiteral("Greška u premještanju u backup ") + ime +
+                                QLatin1Char(' ') + r.greška().opis);
+        }
+        const Rezultat r = !bajtovi.isEmpty() ? dijelovi.datoteke.ZapišiCijelu(put, bajtovi)
+                           : postoji          ? dijelovi.datoteke.Obriši(put, true)
+                                              : Rezultat();
+        if (!r)
+            return odustani(QStringLiteral("Greška u kopiranju ") + ime + QLatin1Char(' ') +
+                            r.greška().opis);
+    }
     return true;
 }
 

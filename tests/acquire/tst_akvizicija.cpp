@@ -1,6 +1,7 @@
 #include "PostavaPreuzimanja.h"
 #include "acquire/Akvizicija.h"
 #include "catalogue/ImePaketa.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/ZapisVerzije.h"
 #include "support/RegistarTestova.h"
 
@@ -19,13 +20,16 @@ namespace {
 // packages are published on the local server or in a directory, made by 7-Zip.
 struct PostavaAkvizicije : PostavaPreuzimanja {
     PlanAžuriranja plan{stanje, okruženje.prozor, okruženje.prozor, okruženje.datoteke, dnevnik};
+    TablicneDatoteke tablice{okruženje.datoteke, okruženje.prozor, dnevnik, stanje};
+    PotvrdaIzdanja potvrda{stanje,  okruženje.prozor,     okruženje.datoteke, dnevnik,
+                           tablice, *okruženje.spremište, okruženje.sat};
     Akvizicija akvizicija;
     const QStringList slučaj, stavke;
     const QString& kvar = slučaj[2];
 
     explicit PostavaAkvizicije(const QString& put)
         : akvizicija(stanje, okruženje.prozor, okruženje.prozor, okruženje.prozor,
-                     okruženje.datoteke, dnevnik, okruženje.platforma, okruženje.sat, plan,
+                     okruženje.datoteke, dnevnik, okruženje.platforma, okruženje.sat, plan, potvrda,
                      [this](const QString& ime, const QString& direktorija, qint64 najviše) {
                          return preuzimanje->DownloadDatoteke(ime, direktorija, najviše);
                      }),

@@ -58,7 +58,9 @@ private slots:
             i.o.zapiši(DirektorijaStavke(i.s, ime) + ime, {});
         const bool uspjeh = !slucaj.polja.contains("poruka");
 
-        QCOMPARE(i.plan.NapraviRsŠtoTrebaAžurirati(), uspjeh);
+        QFile nova(i.s.PutanjaUpdate + "Verzije.txt");
+        QVERIFY(!nova.exists() || nova.open(QIODevice::ReadOnly));
+        QCOMPARE(i.plan.NapraviRsŠtoTrebaAžurirati(nova.readAll()), uspjeh);
 
         QStringList log = slucaj.sve("log");
         if (uspjeh)

@@ -3,6 +3,7 @@
 #include "support/Slucajevi.h"
 
 #include "catalogue/PlanAzuriranja.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/PripremaVerzija.h"
 #include "catalogue/TablicneDatoteke.h"
 #include "platform/KodnaStranica.h"
@@ -45,9 +46,11 @@ private slots:
         QStringList zahtjevi;
         TablicneDatoteke tablice(o.datoteke, o.prozor, o.dnevnik, o.stanje);
         PlanAžuriranja plan(o.stanje, o.prozor, o.prozor, o.datoteke, o.dnevnik);
+        PotvrdaIzdanja potvrda(o.stanje, o.prozor, o.datoteke, o.dnevnik, tablice, *o.spremište,
+                               o.sat);
         PripremaVerzija priprema(
-            o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije, tablice, plan,
-            [&](const QString& ime, const QString& dir, qint64 najviše) {
+            o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije, tablice, plan, potvrda,
+            o.prozor, [&](const QString& ime, const QString& dir, qint64 najviše) {
                 zahtjevi << ime + '>' + dir + ' ' + QString::number(najviše);
                 if (slucaj.sve("neuspjeh").contains(ime))
                     return false;
