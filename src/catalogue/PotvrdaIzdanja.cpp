@@ -32,9 +32,10 @@ std::optional<QByteArray> pročitajDodatak(Datoteke& datoteke, const QString& pu
 
 PotvrdaIzdanja::PotvrdaIzdanja(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke,
                                Dnevnik& dnevnik, TablicneDatoteke& tablice,
-                               SpremištePostavki& spremište, Sat& sat)
+                               SpremištePostavki& spremište, Sat& sat, QString direktorijaPrograma)
     : stanje(stanje), datoteke(datoteke), dnevnik(dnevnik), tablice(tablice), spremište(spremište),
-      sat(sat), prekidanje(stanje, dnevnik, poruke) {}
+      sat(sat), direktorijaPrograma(std::move(direktorijaPrograma)),
+      prekidanje(stanje, dnevnik, poruke) {}
 
 bool PotvrdaIzdanja::Provjeri(const QString& direktorija, const QString& prefiks, bool sPorukom) {
     popis.clear();
@@ -129,7 +130,7 @@ QString PotvrdaIzdanja::neodgovara(const QString& ime) const {
 
 QList<JavniKljuč> PotvrdaIzdanja::ključevi() const {
     QList<JavniKljuč> svi = UgrađeniKljučevi();
-    const QString put = stanje.PutanjaPrograma + ImeKljučevaPrograma;
+    const QString put = direktorijaPrograma + ImeKljučevaPrograma;
     if (datoteke.PostojiDatoteka(put)) {
         if (const std::optional<QByteArray> tekst = pročitajDodatak(datoteke, put, NajvišePotpis))
             svi += PročitajJavneKljučeve(QString::fromLatin1(*tekst));

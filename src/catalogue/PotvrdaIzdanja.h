@@ -25,7 +25,8 @@ inline const QString ImeKljučevaPrograma = QStringLiteral("Velkor.pub");
 class PotvrdaIzdanja {
 public:
     PotvrdaIzdanja(Stanje& stanje, OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
-                   TablicneDatoteke& tablice, SpremištePostavki& spremište, Sat& sat);
+                   TablicneDatoteke& tablice, SpremištePostavki& spremište, Sat& sat,
+                   QString direktorijaPrograma);
 
     // Reads Verzije.txt and its two sidecars from direktorija and checks them;
     // false, told behind the prefix, when the list may not be used.
@@ -58,6 +59,8 @@ private:
     TablicneDatoteke& tablice;
     SpremištePostavki& spremište;
     Sat& sat;
+    // Where the program lies, with its separator: Velkor.pub is read there.
+    const QString direktorijaPrograma;
     Prekidanje prekidanje;
 
     QByteArray popis;

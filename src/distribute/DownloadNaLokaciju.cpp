@@ -29,12 +29,12 @@ const QString GreškaMatrice =
 PunjenjeLokacije::PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
                                    OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                                    TablicneDatoteke& tablice, SpremištePostavki& spremište,
-                                   Sat& sat, DownloadDatoteke downloadDatoteke,
-                                   PrikazPrijenosa prikaz)
+                                   Sat& sat, const QString& direktorijaPrograma,
+                                   DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz)
     : stanje(stanje), napredak(napredak), izvještaji(izvještaji), poruke(poruke),
       datoteke(datoteke), dnevnik(dnevnik), tablice(tablice),
       dohvat(stanje, poruke, datoteke, dnevnik, std::move(downloadDatoteke)),
-      potvrda(stanje, poruke, datoteke, dnevnik, tablice, spremište, sat),
+      potvrda(stanje, poruke, datoteke, dnevnik, tablice, spremište, sat, direktorijaPrograma),
       prikaz(std::move(prikaz)), prekidanje(stanje, dnevnik, poruke) {}
 
 QString PunjenjeLokacije::LokacijaSRazdjelnikom(QString lokacija) {

@@ -41,7 +41,8 @@ public:
     PunjenjeLokacije(Stanje& stanje, Napredak& napredak, Izvještaji& izvještaji,
                      OkviriPoruka& poruke, Datoteke& datoteke, Dnevnik& dnevnik,
                      TablicneDatoteke& tablice, SpremištePostavki& spremište, Sat& sat,
-                     DownloadDatoteke downloadDatoteke, PrikazPrijenosa prikaz);
+                     const QString& direktorijaPrograma, DownloadDatoteke downloadDatoteke,
+                     PrikazPrijenosa prikaz);
 
     // The location as typed, with the separator the names are joined to. An
     // empty one stays empty: with a separator alone the root would be the location.

@@ -22,7 +22,7 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
     PlanAžuriranja plan{stanje, okruženje.prozor, okruženje.prozor, okruženje.datoteke, dnevnik};
     TablicneDatoteke tablice{okruženje.datoteke, okruženje.prozor, dnevnik, stanje};
     PotvrdaIzdanja potvrda{stanje,  okruženje.prozor,     okruženje.datoteke, dnevnik,
-                           tablice, *okruženje.spremište, okruženje.sat};
+                           tablice, *okruženje.spremište, okruženje.sat,      okruženje.baza()};
     Akvizicija akvizicija;
     const QStringList slučaj, stavke;
     const QString& kvar = slučaj[2];

@@ -47,7 +47,7 @@ private slots:
         TablicneDatoteke tablice(o.datoteke, o.prozor, o.dnevnik, o.stanje);
         PlanAžuriranja plan(o.stanje, o.prozor, o.prozor, o.datoteke, o.dnevnik);
         PotvrdaIzdanja potvrda(o.stanje, o.prozor, o.datoteke, o.dnevnik, tablice, *o.spremište,
-                               o.sat);
+                               o.sat, o.baza());
         PripremaVerzija priprema(
             o.stanje, o.prozor, o.datoteke, o.dnevnik, o.radneDirektorije, tablice, plan, potvrda,
             o.prozor, [&](const QString& ime, const QString& dir, qint64 najviše) {

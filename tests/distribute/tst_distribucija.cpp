@@ -3,20 +3,60 @@
 // distribute/punjenje/ is one case: its first line what changes after a first,
 // complete fill and the option, the rest the whole record of the run.
 #include "catalogue/ImePaketa.h"
+#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/ZapisVerzije.h"
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace velkor;
 using namespace velkor::test;
 
+namespace {
+
+// The publication signed with a key made here; its public half beside the
+// program and, so the record names it, in the publication.
+void potpiši(Okruženje& o) {
+    const QString k = o.dir.filePath("izdavac");
+    if (!QFile::exists(k + ".key"))
+        QCOMPARE(QProcess::execute("minisign", {"-G", "-W", "-p", k + ".pub", "-s", k + ".key"}),
+                 0);
+    // The key line alone: the comment line's length varies with the key's id.
+    const QByteArray javni = o.pročitaj(k + ".pub").split('\n')[1];
+    o.zapišiBajtove(o.baza() + ImeKljučevaPrograma, javni);
+    o.zapišiBajtove(o.objava.filePath(ImeKljučevaPrograma), javni);
+    Sažeci sažeci;
+    for (const QString& ime : QDir(o.objava.path()).entryList(QDir::Files))
+        if (!ime.startsWith("Verzije.sha256") && ime != ImeKljučevaPrograma)
+            sažeci.Dodaj(ime, Sažeci::SažetakOd(o.pročitaj(o.objava.filePath(ime))));
+    o.zapišiBajtove(o.objava.filePath(ImeSažetaka), sažeci.Zapis());
+    const QString komentar =
+        KomentarIzdanja({ProizvodIzdanja, 1, o.sat.sada, o.sat.sada.addDays(31)});
+    QCOMPARE(QProcess::execute("minisign", {"-S", "-s", k + ".key", "-m",
+                                            o.objava.filePath(ImeSažetaka), "-t", komentar}),
+             0);
+}
+
+} // namespace
+
 class TestDistribucije : public QObject {
     Q_OBJECT
 
 public:
-    enum Izm { BezUpdate, Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo };
+    enum Izm {
+        BezUpdate,
+        Raspored,
+        Nikad,
+        BezPolja,
+        Ista,
+        KrivaTu,
+        Baza,
+        Nema,
+        KrivaTamo,
+        PotpisanaIsta
+    };
     Q_ENUM(Izm)
 
 private slots:
@@ -46,6 +86,8 @@ private slots:
                 popis += QString("%1;22;1;%2;%3;10;\r\n").arg(ime).arg(rev).arg(dužina + pomak);
             }
             o.zapiši(o.objava.filePath("Verzije.txt"), popis);
+            if (izmjena == PotpisanaIsta)
+                potpiši(o);
         };
         objavi();
         if (izmjena > BezPolja)
@@ -67,6 +109,8 @@ private slots:
                 o.zapiši(lokacija + ime, "x");
         if (izmjena == KrivaTu)
             o.zapiši(lokacija + "K.7z", "xyz");
+        if (izmjena == PotpisanaIsta) // another package of the same size
+            o.zapiši(lokacija + "K.7z", QString(300, u'z'));
         if (izmjena == Nema)
             poslužitelj.PostaviPonašanje("Prog.7z", LokalniPoslužitelj::Ponašanje::NijePronadeno);
         if (izmjena == BezPolja) // with a separator alone it would be the root

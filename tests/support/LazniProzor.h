@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // A window that records everything the operations show and answers message
 // boxes and the file dialog from a script.
 #include "base/Prozor.h"
@@ -45,6 +46,8 @@ public:
     Odgovor Poruka(const QString& tekst, Ikona ikona, Gumbi gumbi,
                    const QString& naslovPoruke) override {
         poruke.append({tekst, ikona, gumbi, naslovPoruke});
+        if (priPoruci)
+            priPoruci(tekst);
         if (!odgovori.isEmpty())
             return odgovori.dequeue();
         return gumbi == Gumbi::DaNe ? Odgovor::Da : Odgovor::URedu;
@@ -125,6 +128,8 @@ public:
     // Scripted answers: message boxes answer from here, else OK / Yes;
     // the file dialog answers from here, else as cancelled.
     QQueue<Odgovor> odgovori;
+    // Called with each box's text before it is answered.
+    std::function<void(const QString&)> priPoruci;
     QQueue<QString> izabraneDatoteke;
 };
 
