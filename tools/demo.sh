@@ -74,6 +74,9 @@ kljuc="$demo/kljuc/demo.key"
 [ -f "$kljuc" ] || { mkdir -p "$demo/kljuc" &&
     minisign -G -W -p "$demo/kljuc/demo.pub" -s "$kljuc" >/dev/null; }
 build/src/velkor-objava --kljuc "$kljuc" "$izvor" "$objava"
+# The program checks the release with the demo's public key, read beside it.
+cp "$demo/kljuc/demo.pub" "$instalacija/Velkor.pub"
+rm -f "$instalacija/Verzije.sha256" "$instalacija/Verzije.sha256.minisig"
 
 # The local update server, on loopback, ended with the program.
 build/tests/velkor_posluzitelj --dir "$demo/objava/download/Verzija22" > "$demo/port.txt" &
