@@ -57,10 +57,13 @@ bool PripremaVerzija::saInterneta() {
 }
 
 bool PripremaVerzija::saMrežneLokacije(const QString& lokacija) {
-    if (!datoteke.PostojiDatoteka(lokacija + ImeListeVerzija))
+    if (!datoteke.PostojiDatoteka(lokacija + ImeListeVerzija)) {
+        if (!datoteke.PostojiDirektorija(lokacija))
+            stanje.VrstaZadnjeGreške = VrstaGreske::IzvorNedostupan;
         return prekidanje.Prekini(
             PrefiksMreže, QStringLiteral("Ne postoji kontrolna datoteka na mrežnoj lokaciji: ") +
                               lokacija + Prekida);
+    }
 
     if (!datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ImeTeamViewera) &&
         datoteke.PostojiDatoteka(lokacija + ImeTeamViewera))
