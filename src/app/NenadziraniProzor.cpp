@@ -18,7 +18,9 @@ constexpr int SekundiPonovno = 5;
 NenadziraniProzor::NenadziraniProzor(const NaredbaBezNadzora& naredba, Sat& sat, Ispis ispis)
     : naredba(naredba), sat(sat), ispis(std::move(ispis)) {}
 
-Odgovor NenadziraniProzor::Poruka(const QString& tekst, Ikona, Gumbi gumbi, const QString&) {
+Odgovor NenadziraniProzor::Poruka(const QString& tekst, Ikona ikona, Gumbi gumbi, const QString&) {
+    if (ikona == Ikona::Kriticno)
+        greške << tekst.section(QStringLiteral("\r\n"), 0, 0);
     if (gumbi == Gumbi::URedu) {
         ispiši(tekst);
         return Odgovor::URedu;

@@ -58,6 +58,8 @@ public:
     // The plan as last shown, and the states each item has been through.
     QList<QStringList> plan;
     QHash<QString, QSet<int>> stanjaStavki;
+    // The first line of every box that told of a failure.
+    QStringList greške;
     // An operation wanted the program ended.
     bool završen = false;
 

@@ -27,9 +27,10 @@ public:
         if (naredba.dnevnik.isEmpty())
             return;
         dnevnik.setFileName(naredba.dnevnik);
+        // Each run's lines after one of its own: when, and with what.
         if (dnevnik.open(QIODevice::Append | QIODevice::Text))
-            redak(QStringLiteral("=== ") + QDateTime::currentDateTime().toString(Qt::ISODate) +
-                  QStringLiteral(" VelkorZideZizodu22 ") + argumenti.join(u' '));
+            piši(QStringLiteral("=== ") + QDateTime::currentDateTime().toString(Qt::ISODate) +
+                 QStringLiteral(" VelkorZideZizodu22 ") + argumenti.join(u' '));
         else if (this->izlaz)
             this->izlaz(QStringLiteral("Dnevnik se ne može otvoriti: ") + naredba.dnevnik);
     }
@@ -37,13 +38,17 @@ public:
     void redak(const QString& tekst) {
         if (izlaz)
             izlaz(tekst);
+        piši(tekst);
+    }
+
+private:
+    void piši(const QString& tekst) {
         if (dnevnik.isOpen()) {
             dnevnik.write(tekst.toUtf8() + '\n');
             dnevnik.flush();
         }
     }
 
-private:
     std::function<void(const QString&)> izlaz;
     QFile dnevnik;
 };
@@ -153,9 +158,10 @@ int IzvediBezNadzora(const QStringList& argumenti, const OkolinaBezNadzora& okol
     if (naredba.rezultat.isEmpty())
         return kod;
     const bool neuspjeh = kod != 0 && kod != 2 && kod != 27;
-    QStringList greške = stanje.PopisGrešaka.split(QStringLiteral("\r\n"));
+    QStringList greške = prozor.greške + stanje.PopisGrešaka.split(QStringLiteral("\r\n"));
     if (neuspjeh)
-        greške.prepend(stanje.ZadnjaGreška.isEmpty() ? ZnačenjeKoda(kod) : stanje.ZadnjaGreška);
+        greške << (stanje.ZadnjaGreška.isEmpty() ? ZnačenjeKoda(kod) : stanje.ZadnjaGreška);
+    greške.removeDuplicates();
     const QJsonObject rezultat{
         {QStringLiteral("izlazniKod"), kod},
         {QStringLiteral("znacenje"), ZnačenjeKoda(kod)},
