@@ -70,7 +70,8 @@ private slots:
             // "zatvori": the window goes once the run has said it waits.
             connect(&p, &QProcess::readyReadStandardOutput, this, [&] {
                 izlaz += p.readAllStandardOutput();
-                if (slucaj.jedno("zatvori") == "da" && izlaz.contains("Odgovor: Da"))
+                if (slucaj.jedno("zatvori") == "da" &&
+                    izlaz.contains("Postoje pokrenuti programi:"))
                     xev.kill();
             });
             QEventLoop petlja;
