@@ -67,6 +67,7 @@ bool Akvizicija::imaMjesta() {
     const std::optional<qint64> slobodno = datoteke.SlobodnoNaDisku(stanje.PutanjaUpdate);
     if (!slobodno || *slobodno >= potrebno)
         return true;
+    stanje.VrstaZadnjeGreške = VrstaGreske::NemaMjesta;
     return prekini(QStringLiteral("Nema dovoljno mjesta na disku: za preuzimanje i raspakiravanje "
                                   "u ") +
                        stanje.PutanjaUpdate + QStringLiteral(" treba ") +

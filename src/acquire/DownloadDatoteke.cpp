@@ -47,7 +47,13 @@ IshodPrijenosa PreuzimanjeDatoteke::preuzmi(const QUrl& url, const QString& loka
     postavke.zastojMs = zastojMs;
     postavke.praznoTijeloJeDatoteka = praznoTijeloJeDatoteka;
     postavke.najviše = najviše;
-    return preuzimač.Preuzmi(url, lokalniPut, postavke, tijek);
+    const IshodPrijenosa ishod = preuzimač.Preuzmi(url, lokalniPut, postavke, tijek);
+    if (ishod.vrsta != IshodPrijenosa::Vrsta::Uspjeh)
+        stanje.VrstaZadnjeGreške = ishod.vrsta == IshodPrijenosa::Vrsta::ProxyPrijava
+                                       ? VrstaGreske::ProxyTraziPrijavu
+                                   : ishod.nedostupan ? VrstaGreske::IzvorNedostupan
+                                                      : VrstaGreske::Ostalo;
+    return ishod;
 }
 
 bool PreuzimanjeDatoteke::greškaUDownloadu(const QString& fileName, const QString& opis) {

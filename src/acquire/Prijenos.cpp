@@ -197,8 +197,12 @@ IshodPrijenosa Razmjena::ishodGreške(CURLcode kôd) const {
                                         ? OpisPreusmjeravanjaNaHttp(kamo)
                                         : OpisNeispravnogPreusmjeravanja(kamo)};
     }
+    const bool nedostupan = kôd == CURLE_COULDNT_RESOLVE_HOST || kôd == CURLE_COULDNT_CONNECT ||
+                            kôd == CURLE_COULDNT_RESOLVE_PROXY ||
+                            (kôd == CURLE_OPERATION_TIMEDOUT && !zahtjevPoslan);
     return {Vrsta::GreskaMreze,
-            OpisGreškeCurla(kôd, QString::fromUtf8(greška[0] ? greška : curl_easy_strerror(kôd)))};
+            OpisGreškeCurla(kôd, QString::fromUtf8(greška[0] ? greška : curl_easy_strerror(kôd))),
+            nedostupan};
 }
 
 IshodPrijenosa Razmjena::dovrši() {

@@ -29,6 +29,8 @@ struct IshodPrijenosa {
     Vrsta vrsta = Vrsta::Uspjeh;
     // What went wrong, in words for the user; empty on success.
     QString opis;
+    // The host (or the proxy) could not be reached at all.
+    bool nedostupan = false;
 };
 
 // Raised on the calling thread while the transfer runs; any may be empty.

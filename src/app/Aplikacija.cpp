@@ -9,6 +9,23 @@
 
 namespace velkor {
 
+namespace {
+
+const QString PorukaDrugogProzora =
+    QStringLiteral("Program za ažuriranje je već otvoren na ovoj instalaciji. Ovaj se prozor "
+                   "zatvara.");
+const QString PorukaZauzeto =
+    QStringLiteral("Ova se instalacija upravo ažurira u drugom pokretanju programa. Pokušajte "
+                   "ponovno kada ono završi.");
+
+// The lock given back however the operation ends, a thrown exception included.
+struct Otključavanje {
+    Aplikacija& a;
+    ~Otključavanje() { a.OtključajInstalaciju(); }
+};
+
+} // namespace
+
 Aplikacija::Aplikacija(const Okolina& okolina)
     : okolina(okolina), dnevnik_(okolina.aplikacijskaDirektorija, okolina.datoteke, okolina.prozor,
                                  okolina.sat, okolina.regionalno),
@@ -45,14 +62,48 @@ Aplikacija::Aplikacija(const Okolina& okolina)
 }
 
 void Aplikacija::Form_Load() {
-    pokretanje_.Form_Load([this] {
-        // What an interrupted installation moved aside is put back before the check.
+    Pokreni(true);
+}
+
+bool Aplikacija::Pokreni(bool sProvjerom) {
+    pokretanje_.Form_Load([this, sProvjerom] {
         radneDirektorije_.PostaviPutanje();
+        if (jedanProzor && !bravaProzora_.Zaključaj(stanje_.PutanjaUpdate)) {
+            okolina.prozor.Poruka(PorukaDrugogProzora, Ikona::Usklicnik);
+            return false;
+        }
+        if (!ZaključajInstalaciju()) {
+            javiZauzeto(true);
+            return false;
+        }
+        const Otključavanje otključavanje{*this};
+        // What an interrupted installation moved aside is put back before the check.
         instalacija_.PopraviPrekinutuInstalaciju();
         // Half-written files of a run that was killed.
         ObrišiNedovršene(okolina.datoteke, stanje_.PutanjaUpdate);
-        return PripremiVerzijaTXT();
+        return !sProvjerom || PripremiVerzijaTXT();
     });
+    return !stanje_.KrajPriAktiviranju;
+}
+
+bool Aplikacija::ZaključajInstalaciju() {
+    radneDirektorije_.PostaviPutanje();
+    if (brava_.Zaključaj(stanje_.PutanjaUpdate))
+        return true;
+    stanje_.VrstaZadnjeGreške = VrstaGreske::Zauzeto;
+    return false;
+}
+
+void Aplikacija::OtključajInstalaciju() {
+    brava_.Otključaj();
+}
+
+void Aplikacija::javiZauzeto(bool sPorukom) {
+    stanje_.ZadnjaGreška = PorukaZauzeto;
+    if (sPorukom)
+        okolina.prozor.Poruka(PorukaZauzeto, Ikona::Usklicnik);
+    else
+        dnevnik_.LogirajGrešku(PorukaZauzeto);
 }
 
 bool Aplikacija::PripremiVerzijaTXT() {
@@ -68,7 +119,10 @@ IzvorAžuriranja Aplikacija::izvorIzProzora() {
 
 DownloadDatoteke Aplikacija::downloadDatoteke() {
     return [this](const QString& ime, const QString& direktorija, qint64 najviše) {
-        return preuzimanje_.DownloadDatoteke(ime, direktorija, najviše);
+        const bool preuzeto = preuzimanje_.DownloadDatoteke(ime, direktorija, najviše);
+        if (preuzeto && nakonDownloada)
+            nakonDownloada(ime);
+        return preuzeto;
     };
 }
 
@@ -77,9 +131,14 @@ PrikazPrijenosa Aplikacija::prikazPrijenosa() {
             [this] { return vrijemePrijenosa_; }};
 }
 
-bool Aplikacija::IzvediOperaciju(const std::function<bool()>& operacija) {
+bool Aplikacija::IzvediOperaciju(const std::function<bool()>& operacija, bool sPorukom) {
     if (uTijeku)
         return false;
+    if (!ZaključajInstalaciju()) {
+        javiZauzeto(sPorukom);
+        return false;
+    }
+    const Otključavanje otključavanje{*this};
     uTijeku = true;
     izvor_ = izvorIzProzora();
     okolina.prozor.ZaključajOperacije(true);
@@ -130,28 +189,38 @@ void Aplikacija::cmdVerzija_Click() {
 }
 
 void Aplikacija::cmdDownloadAndUpdate_Click() {
-    IzvediOperaciju([this] {
-        downloadIInstalacija();
-        return true;
-    });
+    Ažuriraj();
 }
 
 void Aplikacija::cmdDownlNaLokaciju_Click() {
-    IzvediOperaciju([this] {
-        distribucijaNaLokaciju(true);
-        return true;
+    Distribuiraj();
+}
+
+IshodOperacije Aplikacija::Ažuriraj() {
+    IshodOperacije ishod = IshodOperacije::Neuspjeh;
+    IzvediOperaciju(
+        [this, &ishod] { return (ishod = downloadIInstalacija()) == IshodOperacije::Uspjeh; });
+    return ishod;
+}
+
+IshodOperacije Aplikacija::Distribuiraj() {
+    IshodOperacije ishod = IshodOperacije::Neuspjeh;
+    IzvediOperaciju([this, &ishod] {
+        return (ishod = distribucijaNaLokaciju(true)) == IshodOperacije::Uspjeh;
     });
+    return ishod;
 }
 
 // A run that cannot go on ends the program here, where such decisions are made.
-void Aplikacija::distribucijaNaLokaciju(bool prikažiPoruke) {
+IshodOperacije Aplikacija::distribucijaNaLokaciju(bool prikažiPoruke) {
     const QString upisana = okolina.prozor.TekstLokacije(1);
     const QString lokacija = PunjenjeLokacije::LokacijaSRazdjelnikom(upisana);
     if (lokacija != upisana)
         okolina.prozor.PostaviTekstLokacije(1, lokacija);
-    if (distribucija_.PokreniDownloadNaLokaciju(prikažiPoruke, lokacija) ==
-        IshodOperacije::KrajPrograma)
+    const IshodOperacije ishod = distribucija_.PokreniDownloadNaLokaciju(prikažiPoruke, lokacija);
+    if (ishod == IshodOperacije::KrajPrograma)
         okolina.prozor.ZavršiProgram();
+    return ishod;
 }
 
 void Aplikacija::optLokacija_Click(int indeks) {
@@ -182,11 +251,13 @@ void Aplikacija::tmrUpdate_Timer() {
     if (!raspored_.NaRedu(okolina.prozor.VrijemeDownloada(), sada))
         return;
     // A running operation skips the tick; a later tick in the same minute may still start it.
-    IzvediOperaciju([this, sada] {
-        raspored_.Zabilježi(sada);
-        distribucijaNaLokaciju(false);
-        return true;
-    });
+    IzvediOperaciju(
+        [this, sada] {
+            raspored_.Zabilježi(sada);
+            distribucijaNaLokaciju(false);
+            return true;
+        },
+        false);
 }
 
 } // namespace velkor

@@ -2,6 +2,7 @@
 // Wires the operations together and answers the window's events.
 #include "acquire/Akvizicija.h"
 #include "acquire/PreuzimanjeDatoteke.h"
+#include "app/BravaInstalacije.h"
 #include "app/DogadajiProzora.h"
 #include "app/Pokretanje.h"
 #include "base/Dnevnik.h"
@@ -46,7 +47,23 @@ public:
     explicit Aplikacija(const Okolina& okolina);
 
     void Form_Load();
+    // Start-up; the check for updates only with sProvjerom (filling a distribution
+    // location needs none). False when the program cannot go on.
+    bool Pokreni(bool sProvjerom);
     bool PripremiVerzijaTXT();
+
+    // A window keeps other windows off its installation while it is open
+    // (main asks for it before Form_Load); an operation keeps every other run off.
+    void JedanProzorNaInstalaciji() { jedanProzor = true; }
+    // False when another run holds the installation; held again, it counts.
+    bool ZaključajInstalaciju();
+    void OtključajInstalaciju();
+
+    // The two operations of the buttons, as the unattended mode runs them.
+    IshodOperacije Ažuriraj();
+    IshodOperacije Distribuiraj();
+    // Told of every file the download fetched whole.
+    std::function<void(const QString& ime)> nakonDownloada;
 
     // The transfer-time display.
     void PokreniVrijemePrijenosa();
@@ -54,7 +71,9 @@ public:
 
     // Runs an operation unless one is already running; the exit and the close
     // asked for meanwhile follow when it has ended. False when it did not run.
-    bool IzvediOperaciju(const std::function<bool()>& operacija);
+    // With the installation held by another run the user is told (sPorukom) or
+    // the log is, and it does not run either.
+    bool IzvediOperaciju(const std::function<bool()>& operacija, bool sPorukom = true);
 
     void Form_Activate() override;
     bool Form_Unload() override;
@@ -76,14 +95,16 @@ public:
     RadneDirektorije& radneDirektorije() { return radneDirektorije_; }
     TablicneDatoteke& tablice() { return tablice_; }
     PlanAžuriranja& plan() { return plan_; }
+    DetekcijaPrograma& detekcija() { return detekcija_; }
 
 private:
     DownloadDatoteke downloadDatoteke();
     IzvorAžuriranja izvorIzProzora();
     PrikazPrijenosa prikazPrijenosa();
     // The update run: fetch, the user's go-ahead, install.
-    void downloadIInstalacija();
-    void distribucijaNaLokaciju(bool prikažiPoruke);
+    IshodOperacije downloadIInstalacija();
+    IshodOperacije distribucijaNaLokaciju(bool prikažiPoruke);
+    void javiZauzeto(bool sPorukom);
     void zapišiVrijednostiIzvoza();
 
     Okolina okolina;
@@ -109,6 +130,10 @@ private:
     // The update source of the running operation, and the transfer time last shown.
     IzvorAžuriranja izvor_;
     QString vrijemePrijenosa_;
+
+    BravaInstalacije brava_{BravaInstalacije::ImeOperacije};
+    BravaInstalacije bravaProzora_{BravaInstalacije::ImeProzora};
+    bool jedanProzor = false;
 
     bool uTijeku = false;
     bool izlazNaČekanju = false;

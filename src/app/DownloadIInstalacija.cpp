@@ -15,13 +15,14 @@ const QString KljučIzvoza = QStringLiteral(
 
 } // namespace
 
-void Aplikacija::downloadIInstalacija() {
+IshodOperacije Aplikacija::downloadIInstalacija() {
     Prozor& prozor = okolina.prozor;
     const bool pripremljeno = izvor_.opcija == 1
                                   ? akvizicija_.SnimitiSaMrežneLokacije(izvor_.mrežnaLokacija)
                                   : akvizicija_.SnimitiSaInterneta();
     prozor.PostaviStatus1(QString());
     prozor.SakrijProgres();
+    IshodOperacije ishod = IshodOperacije::Neuspjeh;
     if (!pripremljeno) {
         dnevnik_.LogirajGrešku(Prefiks + QStringLiteral("Nije uspio snimiti sa interneta/mrežne "
                                                         "lokacije"));
@@ -32,9 +33,9 @@ void Aplikacija::downloadIInstalacija() {
                                          "Velkor programe!\r\nŽelite li izvršiti "
                                          "ažuriranje/instaliranje novih programa?"),
                           Ikona::Upitnik, Gumbi::DaNe) != Odgovor::Da)
-            return;
+            return IshodOperacije::Neuspjeh;
         zapišiVrijednostiIzvoza();
-        const IshodOperacije ishod = instalacija_.UpdatePrograma();
+        ishod = instalacija_.UpdatePrograma();
         if (ishod == IshodOperacije::KrajPrograma)
             prozor.ZavršiProgram();
         const QString poruka = ishod == IshodOperacije::Uspjeh
@@ -48,6 +49,7 @@ void Aplikacija::downloadIInstalacija() {
         prozor.Poruka(poruka, Ikona::Usklicnik);
     }
     dnevnik_.LogirajGrešku(QStringLiteral("********************* KRAJ UPDATE"));
+    return ishod;
 }
 
 // The bitmap magnification of the report designer's export, denominator first.

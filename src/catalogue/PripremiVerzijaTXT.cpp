@@ -77,10 +77,13 @@ void PripremaVerzija::prikažiIzdanje() {
 }
 
 bool PripremaVerzija::saMrežneLokacije(const QString& lokacija) {
-    if (!datoteke.PostojiDatoteka(lokacija + ImeListeVerzija))
+    if (!datoteke.PostojiDatoteka(lokacija + ImeListeVerzija)) {
+        if (!datoteke.PostojiDirektorija(lokacija))
+            stanje.VrstaZadnjeGreške = VrstaGreske::IzvorNedostupan;
         return prekidanje.Prekini(
             PrefiksMreže, QStringLiteral("Ne postoji kontrolna datoteka na mrežnoj lokaciji: ") +
                               lokacija + Prekida);
+    }
 
     const QString nove = stanje.PutanjaUpdate + ImeListeVerzija;
     if (!datoteke.Obriši(nove, false)) {

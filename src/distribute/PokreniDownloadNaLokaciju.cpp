@@ -24,6 +24,10 @@ IshodOperacije PunjenjeLokacije::PokreniDownloadNaLokaciju(bool PrikažiPoruke,
     if (krajPrograma)
         return IshodOperacije::KrajPrograma;
     const IshodOperacije ishod = uspjeh ? IshodOperacije::Uspjeh : IshodOperacije::Neuspjeh;
+    // A failure of no kind of its own: the location keeps what it had.
+    if (!uspjeh && (stanje.VrstaZadnjeGreške == VrstaGreske::Nijedna ||
+                    stanje.VrstaZadnjeGreške == VrstaGreske::Ostalo))
+        stanje.VrstaZadnjeGreške = VrstaGreske::LokacijaNepopunjena;
     if (!PrikažiPoruke)
         return ishod;
 

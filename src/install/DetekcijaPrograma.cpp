@@ -4,6 +4,7 @@
 #include "base/Dnevnik.h"
 #include "base/OkviriPoruka.h"
 #include "install/AppJeStartana.h"
+#include "platform/Platforma.h"
 
 namespace velkor {
 
@@ -32,7 +33,8 @@ DetekcijaPrograma::DetekcijaPrograma(Platforma& platforma, OkviriPoruka& poruke,
 QString DetekcijaPrograma::NađiPokrenutePrograme() {
     QString popis;
     for (const ProzorPrograma& red : tabela) {
-        if (AppJeStartana(platforma, red.naslov))
+        if (samoTraži ? platforma.NađiProzor(red.naslov) != 0
+                      : AppJeStartana(platforma, red.naslov))
             popis += red.ime + NoviRed;
     }
     return popis;

@@ -20,6 +20,10 @@ public:
     // Asks until no program is open (true) or the user gives up (false).
     bool DijalogPokrenutihPrograma();
 
+    // Only looks: the windows found get no message and keep their state (the
+    // unattended run must not disturb a user's programs).
+    bool samoTraži = false;
+
 private:
     bool potvrđenoOdustajanje();
 

@@ -73,6 +73,7 @@ void Povrat::vratiKomponentu(const QString& ime) {
         !registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
         stanje.ZadnjaGreška =
             QStringLiteral("Desila se greška u deregistraciji komponente: ") + ime;
+        stanje.VrstaZadnjeGreške = VrstaGreske::PovratNepotpun;
         poruke.Poruka(stanje.ZadnjaGreška + NoviRed +
                           QStringLiteral("Deregistracija komponente: ") + ime + NoviRed +
                           ZaključakNeuspjeha,
@@ -86,8 +87,10 @@ void Povrat::vratiKomponentu(const QString& ime) {
     const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
     napredak.PostaviStatus1(registracijaStare);
     // The step's own text is the box's message.
-    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
+    if (!registracija.Registriraj(stanje.PutanjaPrograma, ime)) {
+        stanje.VrstaZadnjeGreške = VrstaGreske::PovratNepotpun;
         poruke.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+    }
 }
 
 void Povrat::kopirajNazad(const QString& ime, const Način& način) {
@@ -97,6 +100,7 @@ void Povrat::kopirajNazad(const QString& ime, const Način& način) {
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
     if (kopirano)
         return;
+    stanje.VrstaZadnjeGreške = VrstaGreske::PovratNepotpun;
     stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
                           QStringLiteral("Poruka o grešci je: ") + kopirano.greška().opis;
     logiraj(stanje.ZadnjaGreška);

@@ -30,8 +30,10 @@ InstalacijaPrograma::InstalacijaPrograma(DijeloviInstalacije dijelovi)
 
 IshodOperacije InstalacijaPrograma::UpdatePrograma() {
     dijelovi.dnevnik.LogirajGrešku(QStringLiteral("UpdatePrograma- početak"));
-    if (!dijelovi.detekcija.DijalogPokrenutihPrograma())
+    if (!dijelovi.detekcija.DijalogPokrenutihPrograma()) {
+        dijelovi.stanje.VrstaZadnjeGreške = VrstaGreske::ProgramiRade;
         return IshodOperacije::Neuspjeh;
+    }
     // Before the backup directory is emptied: it may hold the only copies.
     PopraviPrekinutuInstalaciju();
     if (!pripremiBackup())
@@ -110,6 +112,8 @@ bool InstalacijaPrograma::pripremiBackup() {
 
 // The rollback ends the installation, and with it the mark of one in progress.
 bool InstalacijaPrograma::vratiNaPočetak() {
+    // The rollback says so when it cannot restore everything.
+    dijelovi.stanje.VrstaZadnjeGreške = VrstaGreske::InstalacijaVracena;
     dijelovi.povrat.PokušajVratitiSveNaPočetak();
     ukloniOznaku(Prefiks);
     return false;

@@ -17,6 +17,12 @@ std::optional<std::string> UAnsi(const std::wstring& tekst);
 std::string UAnsiZamjenom(const std::wstring& tekst);
 std::wstring IzAnsija(const std::string& ansi);
 
+// --- The console of the unattended mode.
+// Binds standard output and error to the parent's console where they go nowhere.
+void PrikvačiKonzoluRoditelja();
+// In the console's output code page (the OEM one without a console).
+std::string UKodKonzole(const std::wstring& tekst);
+
 // --- The system.
 std::optional<std::wstring> ImeRačunala();
 std::optional<std::wstring> ImeKorisnika();
