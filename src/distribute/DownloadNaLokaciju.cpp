@@ -45,6 +45,7 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& za
     prikažiPoruke = PrikažiPoruke;
     krajPrograma = false;
     neispravni.clear();
+    zaPostaviti.clear();
     if (!pripremi(zadanaLokacija))
         return false;
     započniPrikaz();
@@ -53,12 +54,28 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& za
             return false;
     }
     // A package that did not come whole leaves the location as its old list describes it.
-    if (neispravni.isEmpty()) {
-        kopirajPopis(ImeListeVerzija);
-        kopirajPopis(ImeListeVerzijaU);
-    }
+    const bool postavljeno = neispravni.isEmpty() && postaviIzdanje();
     završi();
-    return neispravni.isEmpty();
+    return postavljeno;
+}
+
+// The location's list goes first and comes back last, after the packages and
+// the other lists: meanwhile the other computers find no list rather than one
+// that names packages no longer there.
+bool PunjenjeLokacije::postaviIzdanje() {
+    const Rezultat uklonjen = datoteke.Obriši(lokacija + ImeListeVerzija, true);
+    if (!uklonjen && uklonjen.greška().broj != BrojGreske::DatotekaNijePronađena) {
+        prekini(Prefiks, QStringLiteral("Greška u brisanju datoteke ") + lokacija +
+                             ImeListeVerzija + QStringLiteral(": ") + uklonjen.greška().opis +
+                             QStringLiteral(". Prekida se ažuriranje!"));
+        stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
+        return false;
+    }
+    for (const QString& paket : std::as_const(zaPostaviti))
+        if (!postaviNaLokaciju(paket))
+            return false;
+    kopirajPopise();
+    return true;
 }
 
 bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
@@ -155,14 +172,20 @@ void PunjenjeLokacije::započniPrikaz() {
     bazaDohvaćena = false;
 }
 
-void PunjenjeLokacije::kopirajPopis(const QString& ime) {
-    // Other computers read the lists at any moment: the copy is written beside
-    // and renamed over, so they find the old list or the new one, never half.
-    if (const Rezultat kopirano = datoteke.Kopiraj(update + ime, lokacija + ime); !kopirano)
-        stanje.PopisGrešaka += NoviRed + QStringLiteral("Greška u kopiranju ") + ime +
-                               QLatin1Char(' ') + kopirano.greška().opis;
-    else
-        stanje.IzvještajRada += NoviRed + QStringLiteral("Kopirano ") + ime;
+// Other computers read the lists at any moment: each is written beside and
+// renamed over, Verzije.txt last; the report names them in the usual order.
+void PunjenjeLokacije::kopirajPopise() {
+    const QString imena[] = {ImeListeVerzija, ImeListeVerzijaU};
+    QString izvještaj[2], greške[2];
+    for (int i : {1, 0}) {
+        if (const Rezultat r = datoteke.Kopiraj(update + imena[i], lokacija + imena[i]); !r)
+            greške[i] = NoviRed + QStringLiteral("Greška u kopiranju ") + imena[i] +
+                        QLatin1Char(' ') + r.greška().opis;
+        else
+            izvještaj[i] = NoviRed + QStringLiteral("Kopirano ") + imena[i];
+    }
+    stanje.IzvještajRada += izvještaj[0] + izvještaj[1];
+    stanje.PopisGrešaka += greške[0] + greške[1];
 }
 
 void PunjenjeLokacije::završi() {

@@ -67,7 +67,9 @@ private:
     bool provjeriVeličinu(int red, const QString& put, const QString& paket, bool& cijeli);
     bool postaviNaLokaciju(const QString& paket);
     void pomakniProgres();
-    void kopirajPopis(const QString& ime);
+    // The whole packages, then the lists; false when the run must stop.
+    bool postaviIzdanje();
+    void kopirajPopise();
     void završi();
     // For the closing box of a failed run: the packages that did not come whole.
     QString štoNijeUspjelo() const;
@@ -103,6 +105,8 @@ private:
     qint32 korakProgresa = 0;
     // Packages that came with another size than listed; the location keeps its old lists.
     QStringList neispravni;
+    // Whole packages waiting in Update/ for the end of the rows.
+    QStringList zaPostaviti;
 };
 
 } // namespace velkor

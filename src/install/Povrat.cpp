@@ -25,7 +25,7 @@ Povrat::Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datotek
     : stanje(stanje), napredak(napredak), poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       registracija(registracija) {}
 
-void Povrat::PokušajVratitiSveNaPočetak() {
+bool Povrat::PokušajVratitiSveNaPočetak() {
     const QStringList imena = datoteke.DatotekeDirektorije(stanje.PutanjaUpdateBackup);
     logiraj(QStringLiteral("početak. U direktoriji Backup fajlova:") +
             QString::number(imena.size()));
@@ -37,21 +37,22 @@ void Povrat::PokušajVratitiSveNaPočetak() {
                      QStringLiteral("Nastala je greška u kopiranju nazad datoteke: "),
                      ZaključakDatoteke};
     };
+    bool sve = true;
     for (const QString& ime : imena) {
         switch (Vrsta(ime)) {
         case VrstaStavke::Program:
         case VrstaStavke::Popis:
-            kopirajNazad(ime, program);
+            sve &= kopirajNazad(ime, program);
             break;
         case VrstaStavke::Komponenta:
         case VrstaStavke::Kontrola:
-            vratiKomponentu(ime);
+            sve &= vratiKomponentu(ime);
             break;
         case VrstaStavke::Skripta:
-            kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
+            sve &= kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
             break;
         case VrstaStavke::Pomoć:
-            kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
+            sve &= kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
             break;
         case VrstaStavke::Ostalo:
             logiraj(QStringLiteral("nepoznata ekstenzija: ") + ime.right(3));
@@ -59,11 +60,12 @@ void Povrat::PokušajVratitiSveNaPočetak() {
         }
     }
     logiraj(QStringLiteral("Kraj"));
+    return sve;
 }
 
 // Unregistering, copying back and registering are each attempted, whatever
 // became of the one before. A new file that never came is not unregistered.
-void Povrat::vratiKomponentu(const QString& ime) {
+bool Povrat::vratiKomponentu(const QString& ime) {
     if (datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ime) &&
         !registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
         stanje.ZadnjaGreška =
@@ -74,28 +76,31 @@ void Povrat::vratiKomponentu(const QString& ime) {
                       Ikona::Kriticno);
     }
 
-    kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
-                       QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
-                       ZaključakPrograma});
+    const bool vraćena =
+        kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
+                           QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
+                           ZaključakPrograma});
 
     const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
     napredak.PostaviStatus1(registracijaStare);
     // The step's own text is the box's message.
     if (!registracija.Registriraj(stanje.PutanjaPrograma, ime))
         poruke.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
+    return vraćena;
 }
 
-void Povrat::kopirajNazad(const QString& ime, const Način& način) {
+bool Povrat::kopirajNazad(const QString& ime, const Način& način) {
     napredak.PostaviStatus1(način.korak + ime);
     logiraj(način.korak + ime);
     const Rezultat kopirano =
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
     if (kopirano)
-        return;
+        return true;
     stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
                           QStringLiteral("Poruka o grešci je: ") + kopirano.greška().opis;
     logiraj(stanje.ZadnjaGreška);
     poruke.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
+    return false;
 }
 
 void Povrat::logiraj(const QString& poruka) {

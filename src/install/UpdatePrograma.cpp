@@ -61,9 +61,7 @@ IshodOperacije InstalacijaPrograma::UpdatePrograma() {
 
     if (!zamijeniVerzije())
         return IshodOperacije::Neuspjeh;
-    // Everything is in place, the list included: nothing left to put back.
-    ukloniOznaku(Prefiks);
-    počisti();
+    završi();
     logiraj(QStringLiteral("Kraj"));
     dijelovi.pripremiVerzijaTXT();
     return IshodOperacije::Uspjeh;
@@ -90,8 +88,8 @@ bool InstalacijaPrograma::pripremiBackup() {
 
 // The rollback ends the installation, and with it the mark of one in progress.
 bool InstalacijaPrograma::vratiNaPočetak() {
-    dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    ukloniOznaku(Prefiks);
+    std::ignore = dijelovi.povrat.PokušajVratitiSveNaPočetak();
+    std::ignore = obrišiOznaku(Prefiks);
     return false;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The real file operations, with failures injected on request: a file in use,
 // a full disk, anything root on Linux never sees.
+#include "base/DatotekaPokrajCilja.h"
 #include "base/StvarneDatoteke.h"
 
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <cstdlib>
 
 namespace velkor::test {
 
@@ -39,38 +41,46 @@ public:
         return StvarneDatoteke::Veličina(put, greška);
     }
     Rezultat Kopiraj(const QString& od, const QString& na) override {
+        promjena(na);
         const std::optional<Greška> k = kvar(Operacija::Kopiraj, "Kopiraj " + od + ' ' + na, na);
         return k ? Rezultat(*k) : StvarneDatoteke::Kopiraj(od, na);
     }
     Rezultat Premjesti(const QString& od, const QString& na) override {
+        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::Premjesti, "Premjesti " + od + ' ' + na, na);
         return k ? Rezultat(*k) : StvarneDatoteke::Premjesti(od, na);
     }
     Rezultat Obriši(const QString& put, bool prisilno) override {
+        promjena();
         const std::optional<Greška> k = kvar(Operacija::Obrisi, "Obriši " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::Obriši(put, prisilno);
     }
     Rezultat ObrišiPoUzorku(const QString& uzorak, bool prisilno) override {
+        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::ObrisiPoUzorku, "ObrišiPoUzorku " + uzorak, uzorak);
         return k ? Rezultat(*k) : StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
     }
     Rezultat ObrišiDirektoriju(const QString& put) override {
+        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::ObrisiDirektoriju, "ObrišiDirektoriju " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::ObrišiDirektoriju(put);
     }
     Rezultat NapraviDirektoriju(const QString& put) override {
+        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::NapraviDirektoriju, "NapraviDirektoriju " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::NapraviDirektoriju(put);
     }
     Rezultat DodajNaKraj(const QString& put, const QByteArray& bajtovi) override {
+        promjena();
         const std::optional<Greška> k = kvar(Operacija::DodajNaKraj, "DodajNaKraj " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::DodajNaKraj(put, bajtovi);
     }
     Rezultat ZapišiCijelu(const QString& put, const QByteArray& bajtovi) override {
+        promjena(put);
         const std::optional<Greška> k = kvar(Operacija::ZapisiCijelu, "ZapišiCijelu " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::ZapišiCijelu(put, bajtovi);
     }
@@ -84,12 +94,27 @@ public:
         return slobodno ? slobodno : StvarneDatoteke::SlobodnoNaDisku(direktorija);
     }
 
+    // The process ends at the n-th change to the files (from 1) as a killed program
+    // would, nothing run after it; a copy or a whole write leaves half its file
+    // beside the target.
+    int prekidNaPromjeni = 0;
+    int promjene = 0;
+    static constexpr int IzlazPrekida = 86;
+
     // Every call, as "Operation path".
     QStringList pozivi;
     // The free space the disk reports, when set.
     std::optional<qint64> slobodno;
 
 private:
+    void promjena(const QString& pokrajCilja = {}) {
+        if (++promjene != prekidNaPromjeni)
+            return;
+        DatotekaPokrajCilja pola(pokrajCilja);
+        if (!pokrajCilja.isEmpty() && pola.Otvori())
+            std::ignore = pola.Piši("pola");
+        std::_Exit(IzlazPrekida);
+    }
     // Keeps the call; the failure set for the path, if any, also into greška.
     std::optional<Greška> kvar(Operacija operacija, const QString& poziv, const QString& put,
                                Greška* greška = nullptr) {

@@ -1,0 +1,82 @@
+// The child of the crash test: an installation, the repair at start-up, or a
+// distribution run, on directories the test made, through file operations that
+// end the process at the given change. Prints the changes made and whether an
+// interrupted installation was repaired.
+//   velkor_prekid instalacija|popravak|distribucija <program> <WinDir> <change>
+//                 [<published directory> <location>]
+#include "distribute/PunjenjeLokacije.h"
+#include "install/DetekcijaPrograma.h"
+#include "install/InstalacijaPrograma.h"
+#include "install/Povrat.h"
+#include "install/Registracija.h"
+#include "support/Instalacija.h"
+
+#include "base/DatotekaPokrajCilja.h"
+#include "catalogue/PlanAzuriranja.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+using namespace velkor;
+using namespace velkor::test;
+
+namespace {
+
+// Registering changes no file: the tool is taken as having done it.
+class PlatformaBezAlata : public LažnaPlatforma {
+    IshodProcesa PokreniProgramSustava(const QString&, const QString& linija, int) override {
+        naredbe << linija;
+        IshodProcesa ishod;
+        ishod.pokrenut = true;
+        return ishod;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication aplikacija(argc, argv);
+    const QStringList a = aplikacija.arguments();
+    const QString način = a.value(1);
+    Stanje stanje;
+    LažniProzor prozor;
+    NeispravneDatoteke datoteke;
+    datoteke.prekidNaPromjeni = a.value(4).toInt();
+    PlatformaBezAlata platforma;
+    platforma.okolina.insert(QStringLiteral("WinDir"), a.value(3));
+    FiksniSat sat;
+    FiksnoRegionalno regionalno;
+    Dnevnik dnevnik(a.value(2), datoteke, prozor, sat, regionalno);
+    RadneDirektorije radne(a.value(2), stanje, prozor, datoteke, platforma);
+    radne.PostaviPutanje();
+    Registracija registracija(platforma, dnevnik);
+    Povrat povrat(stanje, prozor, prozor, datoteke, dnevnik, registracija);
+    PlanAžuriranja plan(stanje, prozor, prozor, datoteke, dnevnik);
+    DetekcijaPrograma detekcija(platforma, prozor, dnevnik);
+    InstalacijaPrograma instalacija({stanje, prozor, prozor, datoteke, dnevnik, radne, plan,
+                                     detekcija, registracija, povrat, [] { return true; }});
+    bool uspjeh = true;
+    if (način == QLatin1String("instalacija")) {
+        uspjeh = plan.NapraviRsŠtoTrebaAžurirati() &&
+                 instalacija.UpdatePrograma() == IshodOperacije::Uspjeh;
+    } else if (način == QLatin1String("popravak")) {
+        // As the program starts.
+        instalacija.PopraviPrekinutuInstalaciju();
+        ObrišiNedovršene(datoteke, stanje.PutanjaUpdate);
+    } else {
+        const QString objava = a.value(5) + QLatin1Char('/');
+        TablicneDatoteke tablice(datoteke, prozor, dnevnik, stanje);
+        PunjenjeLokacije punjenje(stanje, prozor, prozor, prozor, datoteke, dnevnik, tablice,
+                                  [&](const QString& ime, const QString& direktorija, qint64) {
+                                      return bool(
+                                          datoteke.Kopiraj(objava + ime, direktorija + ime));
+                                  },
+                                  {[] {}, [] {}, [] { return QString(); }});
+        uspjeh = punjenje.DownloadNaLokaciju(false, a.value(6));
+        // The question of a location without a list, answered Yes, is no failure.
+        prozor.poruke.clear();
+    }
+    QTextStream(stdout) << datoteke.promjene << ' ' << stanje.PrekinutaInstalacijaPopravljena;
+    // A box is the news of a failure.
+    return uspjeh && prozor.poruke.isEmpty() ? 0 : 2;
+}
