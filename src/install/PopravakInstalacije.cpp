@@ -41,7 +41,7 @@ bool InstalacijaPrograma::označiUTijeku() {
         if (!mjesto)
             continue;
         const bool postoji = dijelovi.datoteke.PostojiDatoteka(mjesto->direktorija + stavka.Ime());
-        zapis += stavka.Ime().toUtf8() + ';' + (postoji ? '1' : NovaStavka) + '\n';
+        zapis += stavka.Ime().toUtf8() + ';' + (postoji ? '1' : NovaStavka) + "\r\n";
     }
     const Rezultat zapisano = dijelovi.datoteke.ZapišiCijelu(oznakaUTijeku(), zapis);
     if (zapisano)
@@ -129,7 +129,8 @@ void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
 // first; those not reached yet are not there.
 bool InstalacijaPrograma::ukloniNoveStavke(const QByteArray& zapis) {
     bool sve = true;
-    for (const QByteArray& red : zapis.split('\n')) {
+    for (const QByteArray& redak : zapis.split('\n')) {
+        const QByteArray red = redak.trimmed();
         const QString ime = QString::fromUtf8(red.chopped(std::min<qsizetype>(2, red.size())));
         const std::optional<Mjesto> mjesto = mjestoStavke(ime);
         if (!red.endsWith(QByteArray(";") + NovaStavka) || !mjesto || NeispravnoIme(ime))
