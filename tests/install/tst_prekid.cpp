@@ -1,121 +1,45 @@
 // A crash at every change to the files of an installation and of a distribution
-// run: a child process ends itself at the k-th change, for every k. After it a
-// fresh start repairs the installation, which then holds every old file and the
-// old list or every new file and the new list, and no UpdateBackup/; the location
-// holds lists that match its packages, and the next run fills it. Registering is
-// taken as done by the child: it changes no file.
-#include "catalogue/ImePaketa.h"
-#include "support/Instalacija.h"
+// run: a child process ends itself at the k-th change, for every k. Then a fresh
+// start repairs the installation, which holds every old file and the old list or
+// every new file and the new list, and no UpdateBackup/; the location holds
+// lists that match its packages (or no list), and the next run fills it. The
+// trees before and after are in data/prekid/. The registration tool's stand-in
+// answers the child: registering changes no file.
 #include "support/RegistarTestova.h"
 
-#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
-
-using namespace velkor;
-using namespace velkor::test;
 
 namespace {
 
-// An item: where it lives, whether it is there before, whether a new version comes.
-struct Stavka {
-    QString ime;
-    QString direktorija;
-    bool stara;
-    bool nova;
-};
-
-const QString Program = QStringLiteral("Velkor/");
-const QString Skripte = Program + QStringLiteral("Skrite za izmjenu baze/");
-// WinDir's, outside the program's folder.
-const QString Pomoć = QStringLiteral("Windows/Help/");
-const QList<Stavka> Stavke{
-    {"A.exe", Program, true, true},  {"B.dll", Program, true, true},
-    {"N.ocx", Program, false, true}, {"C.enc", Skripte, true, true},
-    {"D.chm", Pomoć, true, true},    {"E.chm", Pomoć, false, true},
-    {"S.exe", Program, true, false},
-};
-
 using Stablo = QMap<QString, QByteArray>;
 
-QByteArray sadržaj(const Stavka& s, bool nova) {
-    return (nova && s.nova ? "novo " : "staro ") + s.ime.toLatin1();
-}
-
-// The installed list, or the published one; the location lists packages.
-QByteArray popis(bool nova, bool paketi = false) {
-    QByteArray popis;
-    for (const Stavka& s : Stavke) {
-        if (!nova && !s.stara)
-            continue;
-        const qsizetype veličina = sadržaj(s, nova).size() + (paketi ? 6 : 0);
-        popis += s.ime.toLatin1() + ";22;" + (nova && s.nova ? "2" : "1") + ";0;" +
-                 QByteArray::number(veličina) + ';' + QByteArray::number(veličina) + ";\r\n";
-    }
-    return popis;
-}
-
-Stablo instaliraneDatoteke(bool nova) {
-    Stablo stablo{{Program + "Verzije.txt", popis(nova)}};
-    for (const Stavka& s : Stavke)
-        if (s.stara || nova)
-            stablo.insert(s.direktorija + s.ime, sadržaj(s, nova));
-    return stablo;
-}
-
-// The location's files of a release; its packages hold "paket " and the item.
-Stablo datotekeLokacije(bool nova) {
-    Stablo stablo{{"Verzije.txt", popis(nova, true)},
-                  {"VerzijeU.txt", nova ? "U 2" : "U 1"},
-                  {"TeamViewerQS.exe", "tv"}};
-    for (const Stavka& s : Stavke)
-        if (s.stara || nova)
-            stablo.insert(ImePaketa(s.ime), "paket " + sadržaj(s, nova));
-    return stablo;
-}
-
-void zapiši(const QString& korijen, const Stablo& stablo) {
-    for (auto i = stablo.begin(); i != stablo.end(); ++i) {
-        QDir().mkpath(QFileInfo(korijen + i.key()).path());
-        Instalacija::zapišiBajtove(korijen + i.key(), i.value());
-    }
-}
-
-// Every file under korijen by its hash, but what is under izuzeto.
-Stablo pročitaj(const QString& korijen, const QString& izuzeto) {
-    Stablo stablo;
+// Every file under korijen with its bytes, but those of an Update/.
+Stablo stablo(const QString& korijen) {
+    Stablo s;
     for (QDirIterator i(korijen, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
          i.hasNext();) {
-        const QString put = i.next().mid(korijen.size());
-        if (!put.startsWith(izuzeto))
-            stablo.insert(put, QCryptographicHash::hash(Instalacija::pročitaj(korijen + put),
-                                                        QCryptographicHash::Sha256));
+        QFile f(i.next());
+        if (!f.fileName().contains("/Update/") && f.open(QIODevice::ReadOnly))
+            s.insert(f.fileName().mid(korijen.size()), f.readAll());
     }
-    return stablo;
-}
-
-Stablo sažeci(const Stablo& stablo) {
-    Stablo s;
-    for (auto i = stablo.begin(); i != stablo.end(); ++i)
-        s.insert(i.key(), QCryptographicHash::hash(i.value(), QCryptographicHash::Sha256));
     return s;
 }
 
 struct Ishod {
     int kod;
-    int promjene;
-    bool popravljena;
+    QList<QByteArray> ispis;
 };
 
-Ishod pokreni(const QString& korijen, const QString& način, int prekid) {
+Ishod pokreni(const QString& k, const QString& način, int prekid) {
     QProcess p;
-    p.start(VELKOR_PREKID, {način, korijen + "Velkor", korijen + "Windows", QString::number(prekid),
-                            korijen + "Objava", korijen + "Lokacija"});
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return {-1, 0, false};
-    const QList<QByteArray> ispis = p.readAllStandardOutput().split(' ');
-    return {p.exitCode(), ispis.value(0).toInt(), ispis.value(1) == "1"};
+    p.start(VELKOR_PREKID, {način, k + "Velkor", k + "Windows", QString::number(prekid),
+                            k + "Objava", k + "Lokacija"});
+    p.waitForFinished(60000);
+    const int kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return {kod, p.readAllStandardOutput().split(' ')};
 }
 
 } // namespace
@@ -124,68 +48,63 @@ class TestPrekida : public QObject {
     Q_OBJECT
 
 private slots:
-    void instalacija() {
-        const auto pripremi = [](QTemporaryDir& dir) {
-            const QString k = dir.path() + '/';
-            zapiši(k, instaliraneDatoteke(false));
-            Stablo preuzeto{{"Verzije.txt", popis(true)}};
-            for (const Stavka& s : Stavke)
-                preuzeto.insert(s.ime, sadržaj(s, true));
-            zapiši(k + Program + "Update/", preuzeto);
-            return k;
-        };
-        const Stablo stara = sažeci(instaliraneDatoteke(false)),
-                     nova = sažeci(instaliraneDatoteke(true));
-        QTemporaryDir cijela;
-        const Ishod bez = pokreni(pripremi(cijela), "instalacija", 0);
-        QCOMPARE(bez.kod, 0);
-        QCOMPARE(pročitaj(cijela.path() + '/', Program + "Update/"), nova);
-        qInfo("instalacija: %d promjena", bez.promjene);
-        int vraćeno = 0, popravljeno = 0;
-        for (int k = 1; k <= bez.promjene; ++k) {
-            QTemporaryDir dir;
-            const QString korijen = pripremi(dir);
-            QCOMPARE(pokreni(korijen, "instalacija", k).kod, NeispravneDatoteke::IzlazPrekida);
-            const Ishod popravak = pokreni(korijen, "popravak", 0);
-            QCOMPARE(popravak.kod, 0);
-            const Stablo stablo = pročitaj(korijen, Program + "Update/");
-            QVERIFY2(stablo == stara || stablo == nova, qPrintable(QString::number(k)));
-            QVERIFY(!QFileInfo::exists(korijen + Program + "UpdateBackup"));
-            vraćeno += stablo == stara;
-            popravljeno += popravak.popravljena;
-        }
-        // Both ends were reached, and most crashes needed a repair.
-        QVERIFY(vraćeno > 0 && vraćeno < bez.promjene);
-        QVERIFY(popravljeno > bez.promjene / 2);
+    // mjesto: what is compared, in the tree; popravak: the start after a crash
+    // (none: the location is judged as the crash left it, then filled again).
+    void prekid_data() {
+        QTest::addColumn<QString>("mjesto");
+        QTest::addColumn<QString>("novo");
+        QTest::addColumn<QString>("popravak");
+        QTest::newRow("instalacija") << ""
+                                     << "instalirano/"
+                                     << "popravak";
+        QTest::newRow("distribucija") << "Lokacija/"
+                                      << "distribuirano/Lokacija/"
+                                      << "";
     }
-
-    void distribucija() {
-        const auto pripremi = [](QTemporaryDir& dir) {
-            const QString k = dir.path() + '/';
-            zapiši(k + "Lokacija/", datotekeLokacije(false));
-            Stablo objava = datotekeLokacije(true);
-            objava.remove("TeamViewerQS.exe");
-            zapiši(k + "Objava/", objava);
-            QDir().mkpath(k + Program + "Update");
-            return k;
+    void prekid() {
+        QFETCH(QString, mjesto);
+        QFETCH(QString, novo);
+        QFETCH(QString, popravak);
+        const QString način = QTest::currentDataTag();
+        const QString podaci = QFINDTESTDATA("data/prekid/");
+        QTemporaryDir zapisi;
+        qputenv("PATH", QFile::encodeName(QFINDTESTDATA("../../tools/")) + ':' + qgetenv("PATH"));
+        qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(zapisi.filePath("regsvr32")));
+        const auto pripremi = [&](QTemporaryDir& dir) {
+            QProcess::execute("cp", {"-r", podaci + način + "/.", dir.path()});
+            QDir(dir.path()).mkpath("Velkor/Update");
+            return dir.path() + '/';
         };
-        const Stablo stara = sažeci(datotekeLokacije(false)), nova = sažeci(datotekeLokacije(true));
+        const Stablo staro = stablo(podaci + način + '/' + mjesto), nova = stablo(podaci + novo);
         QTemporaryDir cijela;
-        const Ishod bez = pokreni(pripremi(cijela), "distribucija", 0);
+        const Ishod bez = pokreni(pripremi(cijela), način, 0);
         QCOMPARE(bez.kod, 0);
-        QCOMPARE(pročitaj(cijela.path() + "/Lokacija/", "Update/"), nova);
-        qInfo("distribucija: %d promjena", bez.promjene);
-        for (int k = 1; k <= bez.promjene; ++k) {
+        QCOMPARE(stablo(cijela.path() + '/' + mjesto), nova);
+        const int promjene = bez.ispis.value(0).toInt();
+        qInfo("%s: %d promjena", qPrintable(način), promjene);
+        int vraćeno = 0, popravljeno = 0;
+        for (int k = 1; k <= promjene; ++k) {
             QTemporaryDir dir;
             const QString korijen = pripremi(dir);
-            QCOMPARE(pokreni(korijen, "distribucija", k).kod, NeispravneDatoteke::IzlazPrekida);
-            // No list at all names nothing; a list names its own packages.
-            const Stablo stablo = pročitaj(korijen + "Lokacija/", "Update/");
-            QVERIFY2(stablo == stara || stablo == nova || !stablo.contains("Verzije.txt"),
+            QCOMPARE(pokreni(korijen, način, k).kod, 86);
+            if (!popravak.isEmpty()) {
+                const Ishod p = pokreni(korijen, popravak, 0);
+                QCOMPARE(p.kod, 0);
+                popravljeno += p.ispis.value(1) == "1";
+            }
+            const Stablo t = stablo(korijen + mjesto);
+            QVERIFY2(t == staro || t == nova || (popravak.isEmpty() && !t.contains("Verzije.txt")),
                      qPrintable(QString::number(k)));
-            QCOMPARE(pokreni(korijen, "distribucija", 0).kod, 0);
-            QCOMPARE(pročitaj(korijen + "Lokacija/", "Update/"), nova);
+            QVERIFY(!QFileInfo::exists(korijen + "Velkor/UpdateBackup"));
+            vraćeno += t == staro;
+            if (popravak.isEmpty()) {
+                QCOMPARE(pokreni(korijen, način, 0).kod, 0);
+                QCOMPARE(stablo(korijen + mjesto), nova);
+            }
         }
+        // Both ends were reached, and most crashes of an installation needed a repair.
+        QVERIFY(vraćeno > 0 && vraćeno < promjene);
+        QVERIFY(popravak.isEmpty() || popravljeno > promjene / 2);
     }
 };
 

@@ -41,46 +41,38 @@ public:
         return StvarneDatoteke::Veličina(put, greška);
     }
     Rezultat Kopiraj(const QString& od, const QString& na) override {
-        promjena(na);
         const std::optional<Greška> k = kvar(Operacija::Kopiraj, "Kopiraj " + od + ' ' + na, na);
         return k ? Rezultat(*k) : StvarneDatoteke::Kopiraj(od, na);
     }
     Rezultat Premjesti(const QString& od, const QString& na) override {
-        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::Premjesti, "Premjesti " + od + ' ' + na, na);
         return k ? Rezultat(*k) : StvarneDatoteke::Premjesti(od, na);
     }
     Rezultat Obriši(const QString& put, bool prisilno) override {
-        promjena();
         const std::optional<Greška> k = kvar(Operacija::Obrisi, "Obriši " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::Obriši(put, prisilno);
     }
     Rezultat ObrišiPoUzorku(const QString& uzorak, bool prisilno) override {
-        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::ObrisiPoUzorku, "ObrišiPoUzorku " + uzorak, uzorak);
         return k ? Rezultat(*k) : StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
     }
     Rezultat ObrišiDirektoriju(const QString& put) override {
-        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::ObrisiDirektoriju, "ObrišiDirektoriju " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::ObrišiDirektoriju(put);
     }
     Rezultat NapraviDirektoriju(const QString& put) override {
-        promjena();
         const std::optional<Greška> k =
             kvar(Operacija::NapraviDirektoriju, "NapraviDirektoriju " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::NapraviDirektoriju(put);
     }
     Rezultat DodajNaKraj(const QString& put, const QByteArray& bajtovi) override {
-        promjena();
         const std::optional<Greška> k = kvar(Operacija::DodajNaKraj, "DodajNaKraj " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::DodajNaKraj(put, bajtovi);
     }
     Rezultat ZapišiCijelu(const QString& put, const QByteArray& bajtovi) override {
-        promjena(put);
         const std::optional<Greška> k = kvar(Operacija::ZapisiCijelu, "ZapišiCijelu " + put, put);
         return k ? Rezultat(*k) : StvarneDatoteke::ZapišiCijelu(put, bajtovi);
     }
@@ -107,7 +99,7 @@ public:
     std::optional<qint64> slobodno;
 
 private:
-    void promjena(const QString& pokrajCilja = {}) {
+    void promjena(const QString& pokrajCilja) {
         if (++promjene != prekidNaPromjeni)
             return;
         DatotekaPokrajCilja pola(pokrajCilja);
@@ -118,6 +110,9 @@ private:
     // Keeps the call; the failure set for the path, if any, also into greška.
     std::optional<Greška> kvar(Operacija operacija, const QString& poziv, const QString& put,
                                Greška* greška = nullptr) {
+        if (operacija != Operacija::Velicina && operacija != Operacija::Procitaj)
+            promjena(operacija == Operacija::Kopiraj || operacija == Operacija::ZapisiCijelu ? put
+                                                                                             : "");
         pozivi << poziv;
         const std::optional<Greška> k = kvarovi.value({int(operacija), put});
         if (k && greška)

@@ -3,7 +3,8 @@
 // end the process at the given change. Prints the changes made and whether an
 // interrupted installation was repaired.
 //   velkor_prekid instalacija|popravak|distribucija <program> <WinDir> <change>
-//                 [<published directory> <location>]
+//                 <published directory> <location>
+#include "catalogue/PlanAzuriranja.h"
 #include "distribute/PunjenjeLokacije.h"
 #include "install/DetekcijaPrograma.h"
 #include "install/InstalacijaPrograma.h"
@@ -11,38 +12,20 @@
 #include "install/Registracija.h"
 #include "support/Instalacija.h"
 
-#include "base/DatotekaPokrajCilja.h"
-#include "catalogue/PlanAzuriranja.h"
-
 #include <QCoreApplication>
 #include <QTextStream>
 
 using namespace velkor;
 using namespace velkor::test;
 
-namespace {
-
-// Registering changes no file: the tool is taken as having done it.
-class PlatformaBezAlata : public LažnaPlatforma {
-    IshodProcesa PokreniProgramSustava(const QString&, const QString& linija, int) override {
-        naredbe << linija;
-        IshodProcesa ishod;
-        ishod.pokrenut = true;
-        return ishod;
-    }
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication aplikacija(argc, argv);
     const QStringList a = aplikacija.arguments();
-    const QString način = a.value(1);
     Stanje stanje;
     LažniProzor prozor;
     NeispravneDatoteke datoteke;
     datoteke.prekidNaPromjeni = a.value(4).toInt();
-    PlatformaBezAlata platforma;
+    LažnaPlatforma platforma;
     platforma.okolina.insert(QStringLiteral("WinDir"), a.value(3));
     FiksniSat sat;
     FiksnoRegionalno regionalno;
@@ -55,28 +38,25 @@ int main(int argc, char** argv) {
     DetekcijaPrograma detekcija(platforma, prozor, dnevnik);
     InstalacijaPrograma instalacija({stanje, prozor, prozor, datoteke, dnevnik, radne, plan,
                                      detekcija, registracija, povrat, [] { return true; }});
+    TablicneDatoteke tablice(datoteke, prozor, dnevnik, stanje);
+    PunjenjeLokacije punjenje(
+        stanje, prozor, prozor, prozor, datoteke, dnevnik, tablice,
+        [&](const QString& ime, const QString& direktorija, qint64) {
+            return bool(datoteke.Kopiraj(a.value(5) + QLatin1Char('/') + ime, direktorija + ime));
+        },
+        {[] {}, [] {}, [] { return QString(); }});
+
     bool uspjeh = true;
-    if (način == QLatin1String("instalacija")) {
+    if (a.value(1) == QLatin1String("instalacija"))
         uspjeh = plan.NapraviRsŠtoTrebaAžurirati() &&
                  instalacija.UpdatePrograma() == IshodOperacije::Uspjeh;
-    } else if (način == QLatin1String("popravak")) {
-        // As the program starts.
+    else if (a.value(1) == QLatin1String("popravak"))
         instalacija.PopraviPrekinutuInstalaciju();
-        ObrišiNedovršene(datoteke, stanje.PutanjaUpdate);
-    } else {
-        const QString objava = a.value(5) + QLatin1Char('/');
-        TablicneDatoteke tablice(datoteke, prozor, dnevnik, stanje);
-        PunjenjeLokacije punjenje(stanje, prozor, prozor, prozor, datoteke, dnevnik, tablice,
-                                  [&](const QString& ime, const QString& direktorija, qint64) {
-                                      return bool(
-                                          datoteke.Kopiraj(objava + ime, direktorija + ime));
-                                  },
-                                  {[] {}, [] {}, [] { return QString(); }});
+    else
         uspjeh = punjenje.DownloadNaLokaciju(false, a.value(6));
-        // The question of a location without a list, answered Yes, is no failure.
-        prozor.poruke.clear();
-    }
     QTextStream(stdout) << datoteke.promjene << ' ' << stanje.PrekinutaInstalacijaPopravljena;
-    // A box is the news of a failure.
-    return uspjeh && prozor.poruke.isEmpty() ? 0 : 2;
+    // A box is news of a failure, but for the question of a location without a
+    // list, answered Yes.
+    return uspjeh && (prozor.poruke.isEmpty() || a.value(1) == QLatin1String("distribucija")) ? 0
+                                                                                              : 2;
 }
