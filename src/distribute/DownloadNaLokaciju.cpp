@@ -59,25 +59,6 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& za
     return postavljeno;
 }
 
-// The location's list goes first and comes back last, after the packages and
-// the other lists: meanwhile the other computers find no list rather than one
-// that names packages no longer there.
-bool PunjenjeLokacije::postaviIzdanje() {
-    const Rezultat uklonjen = datoteke.Obriši(lokacija + ImeListeVerzija, true);
-    if (!uklonjen && uklonjen.greška().broj != BrojGreske::DatotekaNijePronađena) {
-        prekini(Prefiks, QStringLiteral("Greška u brisanju datoteke ") + lokacija +
-                             ImeListeVerzija + QStringLiteral(": ") + uklonjen.greška().opis +
-                             QStringLiteral(". Prekida se ažuriranje!"));
-        stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
-        return false;
-    }
-    for (const QString& paket : std::as_const(zaPostaviti))
-        if (!postaviNaLokaciju(paket))
-            return false;
-    kopirajPopise();
-    return true;
-}
-
 bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
     lokacija = LokacijaSRazdjelnikom(zadanaLokacija);
     if (lokacija.isEmpty() || !datoteke.PostojiDirektorija(lokacija)) {
@@ -110,6 +91,8 @@ bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
     }
     ObrišiNedovršene(datoteke, lokacija);
     ObrišiNedovršene(datoteke, update);
+    if (!dovršiPrekinuto())
+        return false;
     if (!dohvatiPopise())
         return false;
     dohvat.DohvatiTeamViewer(lokacija, prikažiPoruke);
@@ -170,22 +153,6 @@ void PunjenjeLokacije::započniPrikaz() {
     stanje.UkupnoPreneseno = 0;
     dohvaćeno = false;
     bazaDohvaćena = false;
-}
-
-// Other computers read the lists at any moment: each is written beside and
-// renamed over, Verzije.txt last; the report names them in the usual order.
-void PunjenjeLokacije::kopirajPopise() {
-    const QString imena[] = {ImeListeVerzija, ImeListeVerzijaU};
-    QString izvještaj[2], greške[2];
-    for (int i : {1, 0}) {
-        if (const Rezultat r = datoteke.Kopiraj(update + imena[i], lokacija + imena[i]); !r)
-            greške[i] = NoviRed + QStringLiteral("Greška u kopiranju ") + imena[i] +
-                        QLatin1Char(' ') + r.greška().opis;
-        else
-            izvještaj[i] = NoviRed + QStringLiteral("Kopirano ") + imena[i];
-    }
-    stanje.IzvještajRada += izvještaj[0] + izvještaj[1];
-    stanje.PopisGrešaka += greške[0] + greške[1];
 }
 
 void PunjenjeLokacije::završi() {

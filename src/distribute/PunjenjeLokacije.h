@@ -69,7 +69,11 @@ private:
     void pomakniProgres();
     // The whole packages, then the lists; false when the run must stop.
     bool postaviIzdanje();
+    bool dovršiPostavljanje(const QStringList& paketi);
     void kopirajPopise();
+    // What a run cut short while putting its release in place left to do.
+    bool dovršiPrekinuto();
+    QString oznakaPostavljanja() const;
     void završi();
     // For the closing box of a failed run: the packages that did not come whole.
     QString štoNijeUspjelo() const;

@@ -16,7 +16,18 @@ class TestDistribucije : public QObject {
     Q_OBJECT
 
 public:
-    enum Izm { BezUpdate, Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo };
+    enum Izm {
+        BezUpdate,
+        Raspored,
+        Nikad,
+        BezPolja,
+        Ista,
+        KrivaTu,
+        Baza,
+        Nema,
+        KrivaTamo,
+        Zakljucan
+    };
     Q_ENUM(Izm)
 
 private slots:
@@ -52,11 +63,14 @@ private slots:
             o.aplikacija().cmdDownlNaLokaciju_Click();
 
         // What changes between a first, complete fill and the run under test.
-        if (izmjena == Nema || izmjena == KrivaTamo)
+        if (izmjena == Nema || izmjena >= KrivaTamo)
             stavke[0] = {"Prog.exe", 6, 1007, izmjena == KrivaTamo};
         if (izmjena == Baza) // the old package read-only
             stavke[2] = {"VelkIzmjBaza22.dll", 4, 507, 0},
             QFile::setPermissions(lokacija + "VelkIzmjBaza22.7z", QFileDevice::ReadOwner);
+        if (izmjena == Zakljucan) // the location's list in use
+            o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Obrisi, lokacija + "Verzije.txt",
+                               {70, "Dozvola odbijena"});
         if (izmjena == BezUpdate)
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::NapraviDirektoriju,
                                lokacija + "Update/", {70, "Dozvola odbijena"});

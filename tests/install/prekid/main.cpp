@@ -55,8 +55,6 @@ int main(int argc, char** argv) {
     else
         uspjeh = punjenje.DownloadNaLokaciju(false, a.value(6));
     QTextStream(stdout) << datoteke.promjene << ' ' << stanje.PrekinutaInstalacijaPopravljena;
-    // A box is news of a failure, but for the question of a location without a
-    // list, answered Yes.
-    return uspjeh && (prozor.poruke.isEmpty() || a.value(1) == QLatin1String("distribucija")) ? 0
-                                                                                              : 2;
+    // A box is news of a failure.
+    return uspjeh && prozor.poruke.isEmpty() ? 0 : 2;
 }
