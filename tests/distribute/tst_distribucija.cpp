@@ -16,18 +16,7 @@ class TestDistribucije : public QObject {
     Q_OBJECT
 
 public:
-    enum Izm {
-        BezUpdate,
-        Raspored,
-        Nikad,
-        BezPolja,
-        Ista,
-        KrivaTu,
-        Baza,
-        Nema,
-        KrivaTamo,
-        Zakljucan
-    };
+    enum Izm { BezUpdate, Raspored, Nikad, BezPolja, Ista, KrivaTu, Baza, Nema, KrivaTamo, Zauzet };
     Q_ENUM(Izm)
 
 private slots:
@@ -68,7 +57,7 @@ private slots:
         if (izmjena == Baza) // the old package read-only
             stavke[2] = {"VelkIzmjBaza22.dll", 4, 507, 0},
             QFile::setPermissions(lokacija + "VelkIzmjBaza22.7z", QFileDevice::ReadOwner);
-        if (izmjena == Zakljucan) // the location's list in use
+        if (izmjena == Zauzet) // the location's list in use
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Obrisi, lokacija + "Verzije.txt",
                                {70, "Dozvola odbijena"});
         if (izmjena == BezUpdate)
