@@ -47,6 +47,7 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& za
     prikažiPoruke = PrikažiPoruke;
     krajPrograma = false;
     neispravni.clear();
+    zaPostaviti.clear();
     if (!pripremi(zadanaLokacija))
         return false;
     započniPrikaz();
@@ -55,10 +56,9 @@ bool PunjenjeLokacije::DownloadNaLokaciju(bool PrikažiPoruke, const QString& za
             return false;
     }
     // A package that did not come whole leaves the location as its old list describes it.
-    if (neispravni.isEmpty())
-        postaviPopise();
+    const bool postavljeno = neispravni.isEmpty() && postaviIzdanje();
     završi();
-    return neispravni.isEmpty();
+    return postavljeno;
 }
 
 bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
@@ -93,6 +93,8 @@ bool PunjenjeLokacije::pripremi(const QString& zadanaLokacija) {
     }
     ObrišiNedovršene(datoteke, lokacija);
     ObrišiNedovršene(datoteke, update);
+    if (!dovršiPrekinuto())
+        return false;
     if (!dohvatiPopise())
         return false;
     dohvat.DohvatiTeamViewer(lokacija, update, prikažiPoruke, potvrda);
@@ -162,20 +164,6 @@ void PunjenjeLokacije::započniPrikaz() {
     stanje.UkupnoPreneseno = 0;
     dohvaćeno = false;
     bazaDohvaćena = false;
-}
-
-void PunjenjeLokacije::postaviPopise() {
-    const std::pair<QString, QByteArray> sažeci[] = {{ImeSažetaka, potvrda.SažeciBajtovi()},
-                                                     {ImePotpisa, potvrda.PotpisBajtovi()}};
-    for (const auto& [ime, bajtovi] : sažeci) {
-        if (!bajtovi.isEmpty())
-            zapišiPopis(ime, bajtovi);
-        else if (datoteke.PostojiDatoteka(lokacija + ime))
-            // Left from a signed release, they would refuse the new list.
-            std::ignore = datoteke.Obriši(lokacija + ime, true);
-    }
-    kopirajPopis(ImeListeVerzijaU);
-    zapišiPopis(ImeListeVerzija, potvrda.Popis());
 }
 
 void PunjenjeLokacije::kopirajPopis(const QString& ime) {

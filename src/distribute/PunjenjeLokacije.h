@@ -71,14 +71,18 @@ private:
     bool provjeriVeličinu(int red, const QString& put, const QString& paket, bool& cijeli);
     bool postaviNaLokaciju(const QString& paket);
     void pomakniProgres();
-    // The hash list and its signature, then VerzijeU.txt, Verzije.txt last: a
-    // computer that reads the location meanwhile finds a list its hashes refuse,
-    // never packages its list does not describe.
-    void postaviPopise();
     void kopirajPopis(const QString& ime);
     void zapišiPopis(const QString& ime, const QByteArray& bajtovi);
     // A package that arrived or lies at the location, against its hash.
     bool odgovaraSažetku(const QString& put, const QString& paket);
+    // The whole packages, then the lists; false when the run must stop.
+    bool postaviIzdanje();
+    bool dovršiPostavljanje(const QStringList& paketi);
+    // The hash list and its signature, then VerzijeU.txt, Verzije.txt last.
+    void kopirajPopise();
+    // What a run cut short while putting its release in place left to do.
+    bool dovršiPrekinuto();
+    QString oznakaPostavljanja() const;
     void završi();
     // For the closing box of a failed run: the packages that did not come whole.
     QString štoNijeUspjelo() const;
@@ -115,6 +119,8 @@ private:
     qint32 korakProgresa = 0;
     // Packages that came with another size than listed; the location keeps its old lists.
     QStringList neispravni;
+    // Whole packages waiting in Update/ for the end of the rows.
+    QStringList zaPostaviti;
 };
 
 } // namespace velkor

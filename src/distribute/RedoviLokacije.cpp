@@ -101,8 +101,8 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
 
 bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     const ZapisVerzije novi(nove, red);
-    // Fetched into Update/ and put in place only when whole: until then the
-    // location holds its old package, the one its list describes.
+    // Fetched into Update/ and put in place with the others when every row is
+    // done: until then the location holds its old package, the one its list describes.
     if (!dohvat.download()(paket, update, novi.NajvišeDownload()))
         return false;
     // Only what arrived counts; a size or a sum beyond 32 bits is left out.
@@ -130,7 +130,8 @@ bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
         std::ignore = datoteke.Obriši(update + paket, true);
         return true;
     }
-    return postaviNaLokaciju(paket);
+    zaPostaviti << paket;
+    return true;
 }
 
 bool PunjenjeLokacije::odgovaraSažetku(const QString& put, const QString& paket) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace velkor {
 
@@ -47,12 +48,21 @@ public:
     IshodOperacije UpdatePrograma();
 
     // An installation cut short (the program killed, the power gone) left its
-    // mark: the files it had moved aside are put back before anything else.
+    // mark: before its commit point every old file and the old list are put
+    // back and its new items removed; after it the clean-up is finished. Either
+    // way the backup directory goes. Called at start-up before anything else
+    // touches the installation.
     void PopraviPrekinutuInstalaciju();
 
 private:
     struct KoraciVrste;
     static const KoraciVrste* vrstaStavke(const QString& ime);
+    // Where an item of a known kind lives; none for another kind.
+    struct Mjesto {
+        QString direktorija;
+        bool komponenta;
+    };
+    std::optional<Mjesto> mjestoStavke(const QString& ime) const;
 
     bool pripremiBackup();
     bool označiUTijeku();
@@ -71,15 +81,20 @@ private:
                                         const QString& greška, const QString& tekstKoraka);
     bool vratiNaPočetak();
     bool zamijeniVerzije();
-    // Ends the mark of an installation in progress; each failure logged behind prefiks.
-    void ukloniOznaku(const QString& prefiks);
-    void počisti();
+    // The commit point, then the clean-up and the end of the mark.
+    void završi();
+    // Each failure logged behind prefiks; false when the backup directory stays.
+    bool počisti(const QString& prefiks);
+    bool ukloniBackup(const QString& prefiks);
+    bool obrišiOznaku(const QString& prefiks);
+    bool ukloniNoveStavke(const QByteArray& zapis);
 
     void korak(const QString& tekst);
     // The failure box closed by the sentence that announces the rollback.
     bool odustani(const QString& tekst);
     QString oznakaUTijeku() const;
     void logiraj(const QString& poruka);
+    void logirajPopravak(const QString& poruka);
 
     // Of the installation's log lines.
     static const QString Prefiks;

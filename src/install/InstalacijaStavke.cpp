@@ -93,6 +93,14 @@ const InstalacijaPrograma::KoraciVrste* InstalacijaPrograma::vrstaStavke(const Q
     }
 }
 
+std::optional<InstalacijaPrograma::Mjesto>
+InstalacijaPrograma::mjestoStavke(const QString& ime) const {
+    const KoraciVrste* vrsta = vrstaStavke(ime);
+    if (!vrsta)
+        return std::nullopt;
+    return Mjesto{dijelovi.stanje.*vrsta->direktorija, vrsta->komponenta};
+}
+
 // False when the installation has been rolled back.
 bool InstalacijaPrograma::instalirajStavku(const QString& ime) {
     const KoraciVrste* vrsta = vrstaStavke(ime);

@@ -26,7 +26,7 @@ Povrat::Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datotek
     : stanje(stanje), napredak(napredak), poruke(poruke), datoteke(datoteke), dnevnik(dnevnik),
       registracija(registracija) {}
 
-void Povrat::PokušajVratitiSveNaPočetak() {
+bool Povrat::PokušajVratitiSveNaPočetak() {
     const QStringList imena = datoteke.DatotekeDirektorije(stanje.PutanjaUpdateBackup);
     logiraj(QStringLiteral("početak. U direktoriji Backup fajlova:") +
             QString::number(imena.size()));
@@ -38,21 +38,22 @@ void Povrat::PokušajVratitiSveNaPočetak() {
                      QStringLiteral("Nastala je greška u kopiranju nazad datoteke: "),
                      ZaključakDatoteke};
     };
+    bool sve = true;
     for (const QString& ime : imena) {
         switch (Vrsta(ime)) {
         case VrstaStavke::Program:
         case VrstaStavke::Popis:
-            kopirajNazad(ime, program);
+            sve &= kopirajNazad(ime, program);
             break;
         case VrstaStavke::Komponenta:
         case VrstaStavke::Kontrola:
-            vratiKomponentu(ime);
+            sve &= vratiKomponentu(ime);
             break;
         case VrstaStavke::Skripta:
-            kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
+            sve &= kopirajNazad(ime, datoteka(stanje.PutanjaSkripti));
             break;
         case VrstaStavke::Pomoć:
-            kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
+            sve &= kopirajNazad(ime, datoteka(stanje.PutanjaHelp));
             break;
         case VrstaStavke::Ostalo:
             if (DodatakPopisa(ime)) {
@@ -64,11 +65,12 @@ void Povrat::PokušajVratitiSveNaPočetak() {
         }
     }
     logiraj(QStringLiteral("Kraj"));
+    return sve;
 }
 
 // Unregistering, copying back and registering are each attempted, whatever
 // became of the one before. A new file that never came is not unregistered.
-void Povrat::vratiKomponentu(const QString& ime) {
+bool Povrat::vratiKomponentu(const QString& ime) {
     if (datoteke.PostojiDatoteka(stanje.PutanjaPrograma + ime) &&
         !registracija.Deregistriraj(stanje.PutanjaPrograma, ime)) {
         stanje.ZadnjaGreška =
@@ -80,9 +82,10 @@ void Povrat::vratiKomponentu(const QString& ime) {
                       Ikona::Kriticno);
     }
 
-    kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
-                       QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
-                       ZaključakPrograma});
+    const bool vraćena =
+        kopirajNazad(ime, {stanje.PutanjaPrograma, QStringLiteral("Kopiranje nazad komponente: "),
+                           QStringLiteral("Nastala je greška u kopiranju nazad komponente: "),
+                           ZaključakPrograma});
 
     const QString registracijaStare = QStringLiteral("Registracija stare komponente: ") + ime;
     napredak.PostaviStatus1(registracijaStare);
@@ -91,20 +94,22 @@ void Povrat::vratiKomponentu(const QString& ime) {
         stanje.VrstaZadnjeGreške = VrstaGreske::PovratNepotpun;
         poruke.Poruka(registracijaStare + NoviRed + ZaključakNeuspjeha, Ikona::Kriticno);
     }
+    return vraćena;
 }
 
-void Povrat::kopirajNazad(const QString& ime, const Način& način) {
+bool Povrat::kopirajNazad(const QString& ime, const Način& način) {
     napredak.PostaviStatus1(način.korak + ime);
     logiraj(način.korak + ime);
     const Rezultat kopirano =
         datoteke.Kopiraj(stanje.PutanjaUpdateBackup + ime, način.direktorija + ime);
     if (kopirano)
-        return;
+        return true;
     stanje.VrstaZadnjeGreške = VrstaGreske::PovratNepotpun;
     stanje.ZadnjaGreška = način.greškaKopiranja + ime + NoviRed +
                           QStringLiteral("Poruka o grešci je: ") + kopirano.greška().opis;
     logiraj(stanje.ZadnjaGreška);
     poruke.Poruka(stanje.ZadnjaGreška + NoviRed + način.zaključak, Ikona::Kriticno);
+    return false;
 }
 
 void Povrat::logiraj(const QString& poruka) {

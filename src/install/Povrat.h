@@ -23,7 +23,9 @@ public:
     Povrat(Stanje& stanje, Napredak& napredak, OkviriPoruka& poruke, Datoteke& datoteke,
            Dnevnik& dnevnik, Registracija& registracija);
 
-    void PokušajVratitiSveNaPočetak();
+    // True when every file moved aside is back in its place; the installation
+    // ends in failure whatever it says, the repair at start-up keeps the backup.
+    bool PokušajVratitiSveNaPočetak();
 
 private:
     struct Način {
@@ -33,9 +35,9 @@ private:
         QString zaključak;
     };
 
-    void vratiKomponentu(const QString& ime);
+    bool vratiKomponentu(const QString& ime);
     // Copied, never moved: the backup stays until the next installation.
-    void kopirajNazad(const QString& ime, const Način& način);
+    bool kopirajNazad(const QString& ime, const Način& način);
     void logiraj(const QString& poruka);
 
     Stanje& stanje;

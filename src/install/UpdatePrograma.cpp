@@ -64,9 +64,7 @@ IshodOperacije InstalacijaPrograma::UpdatePrograma() {
 
     if (!zamijeniVerzije())
         return IshodOperacije::Neuspjeh;
-    // Everything is in place, the list included: nothing left to put back.
-    ukloniOznaku(Prefiks);
-    počisti();
+    završi();
     logiraj(QStringLiteral("Kraj"));
     dijelovi.pripremiVerzijaTXT();
     return IshodOperacije::Uspjeh;
@@ -114,8 +112,8 @@ bool InstalacijaPrograma::pripremiBackup() {
 bool InstalacijaPrograma::vratiNaPočetak() {
     // The rollback says so when it cannot restore everything.
     dijelovi.stanje.VrstaZadnjeGreške = VrstaGreske::InstalacijaVracena;
-    dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    ukloniOznaku(Prefiks);
+    std::ignore = dijelovi.povrat.PokušajVratitiSveNaPočetak();
+    std::ignore = obrišiOznaku(Prefiks);
     return false;
 }
 

@@ -1,5 +1,4 @@
-// The end of an installation: the new versions list, the clean-up, and the mark
-// that tells an installation cut short from one that has ended.
+// The end of an installation: the new versions list and the clean-up.
 #include "base/Datoteke.h"
 #include "base/Dnevnik.h"
 #include "base/Napredak.h"
@@ -11,63 +10,6 @@
 #include "install/Povrat.h"
 
 namespace velkor {
-
-namespace {
-
-// The mark's phase once nothing is left to put back; an empty mark is an
-// installation in progress.
-const QByteArray Završena = QByteArrayLiteral("gotovo");
-const QString PrefiksPopravka = QStringLiteral("PopraviPrekinutuInstalaciju - ");
-
-} // namespace
-
-// Kept out of the backup directory, whose files the rollback restores and counts.
-QString InstalacijaPrograma::oznakaUTijeku() const {
-    return dijelovi.stanje.PutanjaUpdate + QStringLiteral("Instalacija.u-tijeku");
-}
-
-bool InstalacijaPrograma::označiUTijeku() {
-    const Rezultat zapisano = dijelovi.datoteke.ZapišiCijelu(oznakaUTijeku(), QByteArray());
-    if (zapisano)
-        return true;
-    // Without the mark an interruption could cost the files moved aside.
-    return prekidanje.Prekini(
-        Prefiks, QStringLiteral("Nastala je greška u zapisivanju datoteke: ") + oznakaUTijeku() +
-                     NoviRed + QStringLiteral("Poruka o grešci je: ") + zapisano.greška().opis +
-                     NoviRed + QStringLiteral("Prekida se ažuriranje!"));
-}
-
-// The phase goes in first: a mark that then will not go tells the next start that
-// the installation has ended, and nothing is rolled back over the new files.
-void InstalacijaPrograma::ukloniOznaku(const QString& prefiks) {
-    const QString oznaka = oznakaUTijeku();
-    if (const Rezultat r = dijelovi.datoteke.ZapišiCijelu(oznaka, Završena); !r)
-        dijelovi.dnevnik.LogirajGrešku(
-            prefiks + QStringLiteral("Nastala je greška u zapisivanju datoteke: ") + oznaka +
-            NoviRed + QStringLiteral("Poruka o grešci je: ") + r.greška().opis);
-    if (const Rezultat r = dijelovi.datoteke.Obriši(oznaka, true); !r)
-        dijelovi.dnevnik.LogirajGrešku(
-            prefiks + QStringLiteral("Nastala je greška u brisanju datoteke: ") + oznaka + NoviRed +
-            QStringLiteral("Poruka o grešci je: ") + r.greška().opis);
-}
-
-void InstalacijaPrograma::PopraviPrekinutuInstalaciju() {
-    if (!dijelovi.datoteke.PostojiDatoteka(oznakaUTijeku()))
-        return;
-    if (dijelovi.datoteke.Pročitaj(oznakaUTijeku()) == Završena) {
-        dijelovi.dnevnik.LogirajGrešku(
-            PrefiksPopravka +
-            QStringLiteral("Prethodna instalacija je završena, a njena oznaka nije obrisana."));
-    } else {
-        dijelovi.dnevnik.LogirajGrešku(
-            PrefiksPopravka +
-            QStringLiteral(
-                "Prethodna instalacija je prekinuta prije kraja. Datoteke premještene u ") +
-            dijelovi.stanje.PutanjaUpdateBackup + QStringLiteral(" vraćaju se na svoja mjesta."));
-        dijelovi.povrat.PokušajVratitiSveNaPočetak();
-    }
-    ukloniOznaku(PrefiksPopravka);
-}
 
 // A failed backup of the old list is logged and passed over; a new list that
 // cannot be put in place fails the installation, or the next check would offer
@@ -123,21 +65,32 @@ bool InstalacijaPrograma::zamijeniSažetke() {
 }
 
 // The packages and the unpacked files go; the lists and the log stay.
-void InstalacijaPrograma::počisti() {
+bool InstalacijaPrograma::počisti(const QString& prefiks) {
     for (const char* uzorak : {"*.7z", "*.exe", "*.enc", "*.chm", "*.dll", "*.ocx"}) {
         const QString u = QString::fromLatin1(uzorak);
         if (u != QLatin1String("*.ocx"))
-            logiraj(QStringLiteral("Brisanje fajlova ") + u);
+            dijelovi.dnevnik.LogirajGrešku(prefiks + QStringLiteral("Brisanje fajlova ") + u);
         if (const Rezultat r =
                 dijelovi.datoteke.ObrišiPoUzorku(dijelovi.stanje.PutanjaUpdate + u, true);
             !r)
-            logiraj(QStringLiteral("Greška u brisanju fajlova ") + u + QStringLiteral(" - ") +
-                    r.greška().opis);
+            dijelovi.dnevnik.LogirajGrešku(prefiks + QStringLiteral("Greška u brisanju fajlova ") +
+                                           u + QStringLiteral(" - ") + r.greška().opis);
     }
+    return ukloniBackup(prefiks);
+}
+
+// Gone already when an interrupted clean-up is finished.
+bool InstalacijaPrograma::ukloniBackup(const QString& prefiks) {
     const QString& backup = dijelovi.stanje.PutanjaUpdateBackup;
-    logiraj(QStringLiteral("Brisanje direktorije ") + backup);
-    if (const Rezultat r = dijelovi.datoteke.ObrišiDirektoriju(backup.chopped(1)); !r)
-        logiraj(QStringLiteral("Greška u brisanju direktorije - ") + backup + r.greška().opis);
+    if (!dijelovi.datoteke.PostojiDirektorija(backup))
+        return true;
+    dijelovi.dnevnik.LogirajGrešku(prefiks + QStringLiteral("Brisanje direktorije ") + backup);
+    const Rezultat r = dijelovi.datoteke.ObrišiDirektoriju(backup.chopped(1));
+    if (!r)
+        dijelovi.dnevnik.LogirajGrešku(prefiks +
+                                       QStringLiteral("Greška u brisanju direktorije - ") + backup +
+                                       r.greška().opis);
+    return bool(r);
 }
 
 } // namespace velkor

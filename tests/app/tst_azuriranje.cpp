@@ -140,9 +140,14 @@ private slots:
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
         PrekidneDatoteke datoteke;
-        for (const QJsonValue k : s["kvarovi"].toArray())
-            datoteke.Pokvari(Op(QMetaEnum::fromType<Op>().keyToValue(qPrintable(k[0].toString()))),
-                             b + k[1].toString(), {k[2].toInt(), "Opis"});
+        // "kvaroviPopravka": of the start after the run.
+        const auto pokvari = [&](NeispravneDatoteke& d, const QString& ključ) {
+            for (const QJsonValue k : s[ključ].toArray())
+                d.Pokvari(Op(QMetaEnum::fromType<Op>().keyToValue(qPrintable(k[0].toString()))),
+                          b + k[1].toString(), {k[2].toInt(), "Opis"});
+        };
+        pokvari(datoteke, "kvarovi");
+        pokvari(o.datoteke, "kvaroviPopravka");
         datoteke.jednom = s["jednom"].toBool();
         datoteke.doPrekida = s["prekid"].toInt(-1);
         poslužitelj.PostaviPonašanje(s["bezPaketa"].toString(),

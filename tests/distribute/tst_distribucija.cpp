@@ -55,6 +55,7 @@ public:
         Baza,
         Nema,
         KrivaTamo,
+        Zauzet,
         PotpisanaIsta
     };
     Q_ENUM(Izm)
@@ -94,11 +95,14 @@ private slots:
             o.aplikacija().cmdDownlNaLokaciju_Click();
 
         // What changes between a first, complete fill and the run under test.
-        if (izmjena == Nema || izmjena == KrivaTamo)
+        if (izmjena == Nema || izmjena >= KrivaTamo)
             stavke[0] = {"Prog.exe", 6, 1007, izmjena == KrivaTamo};
         if (izmjena == Baza) // the old package read-only
             stavke[2] = {"VelkIzmjBaza22.dll", 4, 507, 0},
             QFile::setPermissions(lokacija + "VelkIzmjBaza22.7z", QFileDevice::ReadOwner);
+        if (izmjena == Zauzet) // the location's list in use
+            o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Obrisi, lokacija + "Verzije.txt",
+                               {70, "Dozvola odbijena"});
         if (izmjena == BezUpdate)
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::NapraviDirektoriju,
                                lokacija + "Update/", {70, "Dozvola odbijena"});

@@ -1,11 +1,13 @@
 #pragma once
 // The real file operations, with failures injected on request: a file in use,
 // a full disk, anything root on Linux never sees.
+#include "base/DatotekaPokrajCilja.h"
 #include "base/StvarneDatoteke.h"
 
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <cstdlib>
 
 namespace velkor::test {
 
@@ -84,15 +86,33 @@ public:
         return slobodno ? slobodno : StvarneDatoteke::SlobodnoNaDisku(direktorija);
     }
 
+    // The process ends at the n-th change to the files (from 1) as a killed program
+    // would, nothing run after it; a copy or a whole write leaves half its file
+    // beside the target.
+    int prekidNaPromjeni = 0;
+    int promjene = 0;
+    static constexpr int IzlazPrekida = 86;
+
     // Every call, as "Operation path".
     QStringList pozivi;
     // The free space the disk reports, when set.
     std::optional<qint64> slobodno;
 
 private:
+    void promjena(const QString& pokrajCilja) {
+        if (++promjene != prekidNaPromjeni)
+            return;
+        DatotekaPokrajCilja pola(pokrajCilja);
+        if (!pokrajCilja.isEmpty() && pola.Otvori())
+            std::ignore = pola.Piši("pola");
+        std::_Exit(IzlazPrekida);
+    }
     // Keeps the call; the failure set for the path, if any, also into greška.
     std::optional<Greška> kvar(Operacija operacija, const QString& poziv, const QString& put,
                                Greška* greška = nullptr) {
+        if (operacija != Operacija::Velicina && operacija != Operacija::Procitaj)
+            promjena(operacija == Operacija::Kopiraj || operacija == Operacija::ZapisiCijelu ? put
+                                                                                             : "");
         pozivi << poziv;
         const std::optional<Greška> k = kvarovi.value({int(operacija), put});
         if (k && greška)

@@ -1,0 +1,112 @@
+// A crash at every change to the files of an installation and of a distribution
+// run: a child process ends itself at the k-th change, for every k. Then a fresh
+// start repairs the installation, which holds every old file and the old list or
+// every new file and the new list, and no UpdateBackup/; the location holds
+// lists that match its packages (or no list), and the next run fills it. The
+// trees before and after are in data/prekid/. The registration tool's stand-in
+// answers the child: registering changes no file.
+#include "support/RegistarTestova.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Stablo = QMap<QString, QByteArray>;
+
+// Every file under korijen with its bytes, but those of an Update/.
+Stablo stablo(const QString& korijen) {
+    Stablo s;
+    for (QDirIterator i(korijen, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         i.hasNext();) {
+        QFile f(i.next());
+        if (!f.fileName().contains("/Update/") && f.open(QIODevice::ReadOnly))
+            s.insert(f.fileName().mid(korijen.size()), f.readAll());
+    }
+    return s;
+}
+
+struct Ishod {
+    int kod;
+    QList<QByteArray> ispis;
+};
+
+Ishod pokreni(const QString& k, const QString& način, int prekid) {
+    QProcess p;
+    p.start(VELKOR_PREKID, {način, k + "Velkor", k + "Windows", QString::number(prekid),
+                            k + "Objava", k + "Lokacija"});
+    p.waitForFinished(60000);
+    const int kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return {kod, p.readAllStandardOutput().split(' ')};
+}
+
+} // namespace
+
+class TestPrekida : public QObject {
+    Q_OBJECT
+
+private slots:
+    // mjesto: what is compared, in the tree; popravak: the start after a crash
+    // (none: the location is judged as the crash left it, then filled again).
+    void prekid_data() {
+        QTest::addColumn<QString>("mjesto");
+        QTest::addColumn<QString>("novo");
+        QTest::addColumn<QString>("popravak");
+        QTest::newRow("instalacija") << ""
+                                     << "instalirano/"
+                                     << "popravak";
+        QTest::newRow("distribucija") << "Lokacija/"
+                                      << "distribuirano/Lokacija/"
+                                      << "";
+    }
+    void prekid() {
+        QFETCH(QString, mjesto);
+        QFETCH(QString, novo);
+        QFETCH(QString, popravak);
+        const QString način = QTest::currentDataTag();
+        const QString podaci = QFINDTESTDATA("data/prekid/");
+        QTemporaryDir zapisi;
+        qputenv("PATH", QFile::encodeName(QFINDTESTDATA("../../tools/")) + ':' + qgetenv("PATH"));
+        qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(zapisi.filePath("regsvr32")));
+        const auto pripremi = [&](QTemporaryDir& dir) {
+            QProcess::execute("cp", {"-r", podaci + način + "/.", dir.path()});
+            QDir(dir.path()).mkpath("Velkor/Update");
+            return dir.path() + '/';
+        };
+        const Stablo staro = stablo(podaci + način + '/' + mjesto), nova = stablo(podaci + novo);
+        QTemporaryDir cijela;
+        const Ishod bez = pokreni(pripremi(cijela), način, 0);
+        QCOMPARE(bez.kod, 0);
+        QCOMPARE(stablo(cijela.path() + '/' + mjesto), nova);
+        const int promjene = bez.ispis.value(0).toInt();
+        qInfo("%s: %d promjena", qPrintable(način), promjene);
+        int vraćeno = 0, popravljeno = 0;
+        for (int k = 1; k <= promjene; ++k) {
+            QTemporaryDir dir;
+            const QString korijen = pripremi(dir);
+            QCOMPARE(pokreni(korijen, način, k).kod, 86);
+            if (!popravak.isEmpty()) {
+                const Ishod p = pokreni(korijen, popravak, 0);
+                QCOMPARE(p.kod, 0);
+                popravljeno += p.ispis.value(1) == "1";
+            }
+            const Stablo t = stablo(korijen + mjesto);
+            QVERIFY2(t == staro || t == nova || (popravak.isEmpty() && !t.contains("Verzije.txt")),
+                     qPrintable(QString::number(k)));
+            QVERIFY(!QFileInfo::exists(korijen + "Velkor/UpdateBackup"));
+            vraćeno += t == staro;
+            if (popravak.isEmpty()) {
+                QCOMPARE(pokreni(korijen, način, 0).kod, 0);
+                QCOMPARE(stablo(korijen + mjesto), nova);
+            }
+        }
+        // Both ends were reached, and most crashes of an installation needed a repair.
+        QVERIFY(vraćeno > 0 && vraćeno < promjene);
+        QVERIFY(popravak.isEmpty() || popravljeno > promjene / 2);
+    }
+};
+
+VELKOR_TEST(TestPrekida)
+#include "tst_prekid.moc"
