@@ -156,6 +156,8 @@ private:
         QString stare, objavi;
         const QStringList stavke = s.jedno("stavke").split(' ', Qt::SkipEmptyParts);
         QVERIFY(QFile::copy(VELKOR_PROGRAM, b + "VelkorZideZizodu22"));
+        if (s.polja.contains("kljuc")) // a publisher's key beside the program
+            o.zapiši(b + "Velkor.pub", s.jedno("kljuc"));
         if (stavke.isEmpty())
             return;
         for (const QString& ime : stavke) {
