@@ -20,8 +20,10 @@ export LSAN_OPTIONS=suppressions=$potiskivanja/lsan.supp:print_suppressions=0
 (cd "$izgradnja" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -E '^format$')
 
 [ "$sekundi" -gt 0 ] || exit 0
-for harness in "$izgradnja"/tests/fuzz/fuzz_*; do
-    ime=${harness##*/fuzz_}
+for izvor in tests/fuzz/fuzz_*.cpp; do
+    ime=$(basename "$izvor" .cpp)
+    ime=${ime#fuzz_}
+    harness=$izgradnja/tests/fuzz/fuzz_$ime
     rjecnik=tests/fuzz/$ime.dict
     mkdir -p "$izgradnja/fuzz/$ime"
     echo "== fuzz_$ime, $sekundi s"
