@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sekundi=${1:-60}
+tools/pripremi.sh
 izgradnja=build-asan
 CC=clang CXX=clang++ cmake -S . -B "$izgradnja" -DCMAKE_BUILD_TYPE=Debug \
     -DVELKOR_SANITIZE=ON -DVELKOR_FUZZ=ON -DVELKOR_WERROR=ON >/dev/null
