@@ -4,6 +4,8 @@ set -euo pipefail
 paketi=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev p7zip-full curl libcurl4-openssl-dev squid openssl python3 clang-format libxcb1-dev)
 # Signed releases: Ed25519 through libsodium, signed and checked with minisign, hashes with sha256sum.
 paketi+=(libsodium-dev minisign coreutils)
+# The sanitizer build and the fuzzing harnesses: clang, its sanitizers' and libFuzzer's runtimes.
+paketi+=(clang libclang-rt-14-dev)
 # The Win32 layer: the cross compiler, Wine to run it, a virtual display, a Croatian locale.
 paketi+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth locales)
 # The whole Windows build (against ../shared/windows-sdk) and its release folder.

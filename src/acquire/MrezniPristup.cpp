@@ -53,8 +53,9 @@ void MrežniPristup::Postavi(CURL* easy, const QUrl& url) {
     // A leaf certificate among the trusted ones vouches for nothing: only authorities do.
     curl_easy_setopt(easy, CURLOPT_SSL_OPTIONS, long(CURLSSLOPT_NO_PARTIALCHAIN));
     if (!dodatniCa.isEmpty()) {
-        const QByteArray& skup = skupAutoriteta(easy);
-        curl_blob blob{const_cast<char*>(skup.data()), size_t(skup.size()), CURL_BLOB_NOCOPY};
+        const QByteArray& autoriteti = skupAutoriteta(easy);
+        curl_blob blob{const_cast<char*>(autoriteti.data()), size_t(autoriteti.size()),
+                       CURL_BLOB_NOCOPY};
         curl_easy_setopt(easy, CURLOPT_CAINFO_BLOB, &blob);
     }
     // Always set, also to none: libcurl would otherwise read the environment by itself.

@@ -15,9 +15,8 @@ PetljaCurla::PetljaCurla() {
         });
     curl_multi_setopt(multi, CURLMOPT_TIMERDATA, &vrijeme);
     curl_multi_setopt(
-        multi, CURLMOPT_TIMERFUNCTION, +[](CURLM*, long ms, void* vrijeme) {
-            ms < 0 ? static_cast<QTimer*>(vrijeme)->stop()
-                   : static_cast<QTimer*>(vrijeme)->start(int(ms));
+        multi, CURLMOPT_TIMERFUNCTION, +[](CURLM*, long ms, void* sat) {
+            ms < 0 ? static_cast<QTimer*>(sat)->stop() : static_cast<QTimer*>(sat)->start(int(ms));
             return 0;
         });
     vrijeme.setSingleShot(true);

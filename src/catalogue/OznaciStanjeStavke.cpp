@@ -23,11 +23,11 @@ int PostotakStanja(StanjeStavke stanje) {
 
 } // namespace
 
-void PlanAžuriranja::OznačiStanjeStavke(const QString& ime, StanjeStavke stanje) {
+void PlanAžuriranja::OznačiStanjeStavke(const QString& ime, StanjeStavke novo) {
     const int red = prikaz.RedStavke(ime);
     if (red < 1)
         return;
-    prikaz.PostaviStanjeReda(red, int(stanje), PostotakStanja(stanje));
+    prikaz.PostaviStanjeReda(red, int(novo), PostotakStanja(novo));
 }
 
 } // namespace velkor
