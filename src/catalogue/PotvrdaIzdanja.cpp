@@ -67,17 +67,17 @@ bool PotvrdaIzdanja::Provjeri(const QString& direktorija, const QString& prefiks
     if (poznati.isEmpty())
         return bezKljuča(prefiks, sPorukom);
 
-    const PotvrđenoIzdanje izdanje = ProvjeriIzdanje(popis, sažeciBajtovi, potpisBajtovi,
-                                                     {poznati, najvišeViđeno(poznati), sat.Sada()});
-    if (!izdanje.Valja()) {
+    const PotvrđenoIzdanje potvrđeno = ProvjeriIzdanje(
+        popis, sažeciBajtovi, potpisBajtovi, {poznati, najvišeViđeno(poznati), sat.Sada()});
+    if (!potvrđeno.Valja()) {
         stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
-        return prekidanje.Prekini(prefiks, izdanje.greška, sPorukom);
+        return prekidanje.Prekini(prefiks, potvrđeno.greška, sPorukom);
     }
-    sažeci = izdanje.sažeci;
+    sažeci = potvrđeno.sažeci;
     potpisano = true;
-    this->izdanje = izdanje.izdanje;
-    zapamtiIzdanje(izdanje.izdanje.broj);
-    dnevnik.LogirajGrešku(prefiks + OpisIzdanja(izdanje.izdanje));
+    izdanje = potvrđeno.izdanje;
+    zapamtiIzdanje(izdanje.broj);
+    dnevnik.LogirajGrešku(prefiks + OpisIzdanja(izdanje));
     return true;
 }
 
