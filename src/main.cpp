@@ -20,21 +20,28 @@ void ispiši(FILE* tok, const QString& tekst) {
     std::fflush(tok);
 }
 
+// What the window and the unattended run both work on; made once the
+// application object exists.
+struct Temelj {
+    std::unique_ptr<velkor::Platforma> platforma = velkor::NapraviPlatformu();
+    velkor::StvarneDatoteke datoteke;
+    velkor::QSettingsSpremište spremište{platforma->OtvoriPostavke()};
+    velkor::SistemskiSat sat;
+    velkor::RegionalnoPoLokalu regionalno;
+    const QString direktorija = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+};
+
 // With arguments the program runs unattended: no widget, no display needed.
 int bezNadzora(int argc, char** argv) {
     velkor::PrikvačiKonzoluRoditelja();
     QCoreApplication aplikacija(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("VelkorZideZizodu22"));
-    auto platforma = velkor::NapraviPlatformu();
-    velkor::StvarneDatoteke datoteke;
-    velkor::QSettingsSpremište spremište(platforma->OtvoriPostavke());
-    velkor::SistemskiSat sat;
-    velkor::RegionalnoPoLokalu regionalno;
-    return velkor::IzvediBezNadzora(
-        QCoreApplication::arguments().mid(1),
-        {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), datoteke, *platforma,
-         spremište, sat, regionalno, [](const QString& t) { ispiši(stdout, t); },
-         [](const QString& t) { ispiši(stderr, t); }});
+    Temelj t;
+    return velkor::IzvediBezNadzora(QCoreApplication::arguments().mid(1),
+                                    {t.direktorija, t.datoteke, *t.platforma, t.spremište, t.sat,
+                                     t.regionalno,
+                                     [](const QString& tekst) { ispiši(stdout, tekst); },
+                                     [](const QString& tekst) { ispiši(stderr, tekst); }});
 }
 
 } // namespace
@@ -45,20 +52,10 @@ int main(int argc, char** argv) {
     QApplication aplikacija(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VelkorZideZizodu22"));
 
-    auto platforma = velkor::NapraviPlatformu();
-    velkor::StvarneDatoteke datoteke;
-    velkor::QSettingsSpremište spremište(platforma->OtvoriPostavke());
-    velkor::SistemskiSat sat;
-    velkor::RegionalnoPoLokalu regionalno;
+    Temelj t;
     velkor::frmZideZizodu prozor;
-
-    velkor::Okolina okolina{QDir::toNativeSeparators(QApplication::applicationDirPath()),
-                            prozor,
-                            datoteke,
-                            *platforma,
-                            spremište,
-                            sat,
-                            regionalno};
+    velkor::Okolina okolina{t.direktorija, prozor, t.datoteke,  *t.platforma,
+                            t.spremište,   t.sat,  t.regionalno};
     velkor::Aplikacija program(okolina);
     prozor.PoveziDogađaje(&program);
     program.JedanProzorNaInstalaciji();
