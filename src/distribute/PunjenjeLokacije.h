@@ -73,8 +73,6 @@ private:
     void pomakniProgres();
     void kopirajPopis(const QString& ime);
     void zapišiPopis(const QString& ime, const QByteArray& bajtovi);
-    // A package that arrived or lies at the location, against its hash.
-    bool odgovaraSažetku(const QString& put, const QString& paket);
     // The whole packages, then the lists; false when the run must stop.
     bool postaviIzdanje();
     bool dovršiPostavljanje(const QStringList& paketi);

@@ -86,7 +86,7 @@ bool PunjenjeLokacije::paketSeRazlikuje(int red, const QString& paket) {
         return false;
     if (jednako(veličina, ZapisVerzije(nove, red).VeličinaDownload())) {
         // The share is writable by many: the same size is not the same package.
-        if (odgovaraSažetku(put, paket))
+        if (potvrda.ProvjeriDatoteku(paket, put).isEmpty())
             return false;
         stanje.PopisGrešaka += NoviRed + QStringLiteral("Nađena 7z datoteka: ") + paket +
                                QStringLiteral(" ali ne odgovara sažetku pa će se prekopirati");
@@ -116,12 +116,13 @@ bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     bool cijeli = false;
     if (!provjeriVeličinu(red, update + paket, paket, cijeli))
         return false;
-    if (cijeli && !odgovaraSažetku(update + paket, paket)) {
+    const QString neodgovara = cijeli ? potvrda.ProvjeriDatoteku(paket, update + paket) : QString();
+    if (!neodgovara.isEmpty()) {
         cijeli = false;
         neispravni << paket;
         stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
-        stanje.ZadnjaGreška = potvrda.ProvjeriDatoteku(paket, update + paket) +
-                              QStringLiteral(" Nastaviće se prijenos za ostale datoteke!");
+        stanje.ZadnjaGreška =
+            neodgovara + QStringLiteral(" Nastaviće se prijenos za ostale datoteke!");
         logiraj(Prefiks, stanje.ZadnjaGreška);
         stanje.PopisGrešaka += NoviRed + stanje.ZadnjaGreška;
         poruka(stanje.ZadnjaGreška, true);
@@ -132,10 +133,6 @@ bool PunjenjeLokacije::dohvatiPaket(int red, const QString& paket) {
     }
     zaPostaviti << paket;
     return true;
-}
-
-bool PunjenjeLokacije::odgovaraSažetku(const QString& put, const QString& paket) {
-    return potvrda.ProvjeriDatoteku(paket, put).isEmpty();
 }
 
 bool PunjenjeLokacije::provjeriVeličinu(int red, const QString& put, const QString& paket,
