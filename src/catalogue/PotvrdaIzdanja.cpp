@@ -43,6 +43,8 @@ bool PotvrdaIzdanja::Provjeri(const QString& direktorija, const QString& prefiks
     potpisBajtovi.clear();
     sažeci.reset();
     potpisano = false;
+    // Until the check holds, no file of a plan made before it may pass.
+    odbijeno = true;
 
     const std::optional<QByteArray> bajtovi = tablice.PročitajPopis(direktorija + ImeListeVerzija);
     if (!bajtovi)
@@ -55,15 +57,18 @@ bool PotvrdaIzdanja::Provjeri(const QString& direktorija, const QString& prefiks
         pročitajDodatak(datoteke, direktorija + ImeSažetaka, Sažeci::NajvećaVeličina);
     const std::optional<QByteArray> p =
         pročitajDodatak(datoteke, direktorija + ImePotpisa, NajvišePotpis);
-    if (!s || !p)
-        return odbij(prefiks,
-                     QStringLiteral("Datoteka ") + (s ? ImePotpisa : ImeSažetaka) +
-                         QStringLiteral(" nije ispravna."),
-                     sPorukom);
+    const QList<JavniKljuč> poznati = ključevi();
+    if (!s || !p) {
+        const QString neispravna = QStringLiteral("Datoteka ") + (s ? ImePotpisa : ImeSažetaka) +
+                                   QStringLiteral(" nije ispravna");
+        if (!poznati.isEmpty())
+            return odbij(prefiks, neispravna + QLatin1Char('.'), sPorukom);
+        // Without a key it only served the transfer check: passed over.
+        dnevnik.LogirajGrešku(prefiks + neispravna + QStringLiteral(" pa se ne koristi."));
+        return bezKljuča(prefiks, sPorukom);
+    }
     sažeciBajtovi = *s;
     potpisBajtovi = *p;
-
-    const QList<JavniKljuč> poznati = ključevi();
     if (poznati.isEmpty())
         return bezKljuča(prefiks, sPorukom);
 
@@ -75,6 +80,7 @@ bool PotvrdaIzdanja::Provjeri(const QString& direktorija, const QString& prefiks
     }
     sažeci = potvrđeno.sažeci;
     potpisano = true;
+    odbijeno = false;
     izdanje = potvrđeno.izdanje;
     zapamtiIzdanje(izdanje.broj);
     dnevnik.LogirajGrešku(prefiks + OpisIzdanja(izdanje));
@@ -85,6 +91,7 @@ bool PotvrdaIzdanja::Provjeri(const QString& direktorija, const QString& prefiks
 bool PotvrdaIzdanja::bezKljuča(const QString& prefiks, bool sPorukom) {
     dnevnik.LogirajGrešku(prefiks + QStringLiteral("Popis verzija nije provjeren potpisom: "
                                                    "program nema javni ključ izdavača."));
+    odbijeno = false;
     if (sažeciBajtovi.isEmpty())
         return true;
     sažeci = Sažeci::Pročitaj(sažeciBajtovi);
@@ -102,20 +109,31 @@ bool PotvrdaIzdanja::bezKljuča(const QString& prefiks, bool sPorukom) {
 
 bool PotvrdaIzdanja::odbij(const QString& prefiks, const QString& razlog, bool sPorukom) {
     sažeci.reset();
+    odbijeno = true;
     stanje.VrstaZadnjeGreške = VrstaGreske::Provjera;
     return prekidanje.Prekini(prefiks, razlog + SavjetProvjere, sPorukom);
 }
 
 QString PotvrdaIzdanja::ProvjeriDatoteku(const QString& ime, const QString& put) const {
+    if (odbijeno)
+        return neprovjereno(ime);
     if (!sažeci || (!potpisano && !sažeci->Ima(ime)))
         return QString();
     return sažeci->OdgovaraDatoteka(ime, put) ? QString() : neodgovara(ime);
 }
 
 QString PotvrdaIzdanja::ProvjeriBajtove(const QString& ime, const QByteArray& bajtovi) const {
+    if (odbijeno)
+        return neprovjereno(ime);
     if (!sažeci || (!potpisano && !sažeci->Ima(ime)))
         return QString();
     return sažeci->Odgovara(ime, Sažeci::SažetakOd(bajtovi)) ? QString() : neodgovara(ime);
+}
+
+QString PotvrdaIzdanja::neprovjereno(const QString& ime) {
+    return QStringLiteral("Datoteka ") + ime +
+           QStringLiteral(" se ne koristi: popis verzija nije prošao provjeru. Ponovite provjeru "
+                          "verzija.");
 }
 
 QString PotvrdaIzdanja::neodgovara(const QString& ime) const {

@@ -52,6 +52,7 @@ private:
     bool bezKljuča(const QString& prefiks, bool sPorukom);
     bool odbij(const QString& prefiks, const QString& razlog, bool sPorukom);
     QString neodgovara(const QString& ime) const;
+    static QString neprovjereno(const QString& ime);
 
     Stanje& stanje;
     Datoteke& datoteke;
@@ -68,6 +69,8 @@ private:
     QByteArray potpisBajtovi;
     std::optional<Sažeci> sažeci;
     bool potpisano = false;
+    // The last check failed: the plan before it must not be fetched or installed.
+    bool odbijeno = false;
     Izdanje izdanje;
 };
 

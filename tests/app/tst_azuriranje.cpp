@@ -175,6 +175,13 @@ private slots:
         if (s["dopuna"].toBool())
             o.zapišiBajtove(o.objava.path() + "/Verzije.txt",
                             o.pročitaj(o.objava.path() + "/Verzije.txt") + "E.exe;22;3;0;9;9;\r\n");
+        // "kasnije": a check after the list was changed is refused; the plan before it
+        // must not be fetched.
+        if (s["potpis"].toString() == "kasnije") {
+            o.zapišiBajtove(o.objava.path() + "/Verzije.txt",
+                            o.pročitaj(o.objava.path() + "/Verzije.txt") + "E.exe;22;3;0;9;9;\r\n");
+            a.cmdVerzija_Click();
+        }
         QString ponovo = s["ponovo"].toBool() ? "ponovno pokretanje" : "";
         try {
             a.cmdDownloadAndUpdate_Click();
