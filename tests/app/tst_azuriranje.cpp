@@ -109,19 +109,8 @@ private slots:
         const QHash<QString, QString> dir{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
         if (s["backup"].toBool())
             QDir().mkpath(b + "UpdateBackup"), o.zapiši(b + "UpdateBackup/Z.exe", "z");
-        // Installed at 22.1.0 unless new, published at 22.2.0.
-        QString stare, objavi;
-        for (const QString& ime : s["stavke"].toVariant().toStringList()) {
-            QDir().mkpath(b + dir.value(ime.right(3)));
-            if (!s["nove"].toVariant().toStringList().contains(ime)) {
-                o.zapiši(b + dir.value(ime.right(3)) + ime, "staro " + ime);
-                stare += ime + ";22;1;0;9;9;\r\n";
-            }
-            o.zapiši(izvor.filePath(ime), "novo " + ime);
-            objavi += ime + ";22;2;0\n";
-        }
-        o.zapiši(b + "Verzije.txt", stare);
-        o.zapiši(izvor.filePath("Objava.txt"), objavi);
+        o.postaviIzdanje(izvor.path(), s["stavke"].toVariant().toStringList(),
+                         s["nove"].toVariant().toStringList(), dir);
         const Konzola tiho{[](auto&) {}, [](auto&) {}};
         // Without "tv" the program fetches it (a signed release names it); with
         // "http" the other engine fetches.

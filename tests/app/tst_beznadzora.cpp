@@ -153,21 +153,13 @@ private:
     // server also serves; the program itself copied into the installation.
     void pripremi(Okruženje& o, QTemporaryDir& izvor, const Slučaj& s) {
         const QString b = o.baza();
-        QString stare, objavi;
         const QStringList stavke = s.jedno("stavke").split(' ', Qt::SkipEmptyParts);
         QVERIFY(QFile::copy(VELKOR_PROGRAM, b + "VelkorZideZizodu22"));
         if (s.polja.contains("kljuc")) // a publisher's key beside the program
             o.zapiši(b + "Velkor.pub", s.jedno("kljuc"));
         if (stavke.isEmpty())
             return;
-        for (const QString& ime : stavke) {
-            o.zapiši(b + ime, "staro " + ime);
-            stare += ime + ";22;1;0;9;9;\r\n";
-            o.zapiši(izvor.filePath(ime), "novo " + ime);
-            objavi += ime + ";22;2;0\n";
-        }
-        o.zapiši(b + "Verzije.txt", stare);
-        o.zapiši(izvor.filePath("Objava.txt"), objavi);
+        o.postaviIzdanje(izvor.path(), stavke);
         const Konzola tiho{[](auto&) {}, [](auto&) {}};
         QCOMPARE(PokreniObjavu({izvor.path(), o.objava.path()}, "/usr/bin", tiho), 0);
         o.zapiši(o.objava.filePath("VerzijeU.txt"), "-");

@@ -24,4 +24,22 @@ Aplikacija& Okruženje::aplikacija() {
     return *aplikacija_;
 }
 
+void Okruženje::postaviIzdanje(const QString& izvor, const QStringList& stavke,
+                               const QStringList& nove,
+                               const QHash<QString, QString>& direktorije) const {
+    QString stare, objavi;
+    for (const QString& ime : stavke) {
+        const QString dir = baza() + direktorije.value(ime.right(3));
+        QDir().mkpath(dir);
+        if (!nove.contains(ime)) {
+            zapiši(dir + ime, "staro " + ime);
+            stare += ime + ";22;1;0;9;9;\r\n";
+        }
+        zapiši(izvor + u'/' + ime, "novo " + ime);
+        objavi += ime + ";22;2;0\n";
+    }
+    zapiši(baza() + "Verzije.txt", stare);
+    zapiši(izvor + "/Objava.txt", objavi);
+}
+
 } // namespace velkor::test

@@ -19,6 +19,12 @@ public:
     // The local update server of `objava`, named to the program by the
     // environment; started on first use.
     LokalniPoslužitelj& poslužitelj();
+    // The items installed at 22.1.0 (the new ones not at all), each in the
+    // folder its last three letters give in direktorije, and their release at
+    // 22.2.0 in izvor with its manifest, ready for the publisher.
+    void postaviIzdanje(const QString& izvor, const QStringList& stavke,
+                        const QStringList& nove = {},
+                        const QHash<QString, QString>& direktorije = {}) const;
 
     // Everything the environment showed, a "key: value" line each, after z's lines:
     // requests, log, boxes, grid rows, progress, reports, waits, commands, other
