@@ -49,8 +49,6 @@ void DohvatSaInterneta::postaviTeamViewer(const QString& direktorija, const QStr
         std::ignore = datoteke.Obriši(put, true);
         return;
     }
-    if (privremena == direktorija)
-        return;
     if (const Rezultat r = datoteke.Premjesti(put, direktorija + ImeTeamViewera); !r)
         dnevnik.LogirajGrešku(PrefiksTeamViewera + QStringLiteral("Greška u premještanju ") +
                               ImeTeamViewera + QLatin1Char(' ') + r.greška().opis);
