@@ -128,6 +128,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit staro{}, disk{p.kvar == "punDisk" ? 1 << 20 : RLIM_INFINITY, RLIM_INFINITY};
         prlimit(0, RLIMIT_FSIZE, &disk, &staro);
+        p.okruženje.zapamtiStablo();
         const bool rezultat =
             p.slučaj[0] == "mreza"
                 ? p.akvizicija.SnimitiSaMrežneLokacije(p.okruženje.prozor.lokacije[0])

@@ -125,6 +125,7 @@ private slots:
         stanje.NoveVerzije(0, Stupac::Ime) = QString("Plan.exe");
         stanje.StareVerzije(0, Stupac::Ime) = QString("Staro.exe");
         // The record is of the run under test alone.
+        o.zapamtiStablo();
         poslužitelj.zahtjevi.clear();
         o.prozor.poruke.clear();
         QFile::remove(o.putanjaLoga());

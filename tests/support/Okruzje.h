@@ -6,6 +6,8 @@
 #include "LokalniPosluzitelj.h"
 #include "app/Aplikacija.h"
 
+#include <optional>
+
 namespace velkor::test {
 
 class Okruženje : public Instalacija {
@@ -33,14 +35,19 @@ public:
     // texts only when the case is about them.
     QStringList zapis(QStringList z = {}, const Stanje* stanje = nullptr,
                       bool statusi = false) const;
+    // From here on the record's files are only those the run added, changed or
+    // removed: what stayed as the case laid it out is no outcome of the run.
+    void zapamtiStablo() { početnoStablo_ = stablo(); }
 
     QTemporaryDir objava;
 
 private:
-    QStringList stablo() const;
+    QMap<QString, QString> stablo() const;
+    QStringList promjeneStabla() const;
     QString opis(const QByteArray& bajtovi) const;
     std::unique_ptr<Aplikacija> aplikacija_;
     std::unique_ptr<LokalniPoslužitelj> poslužitelj_;
+    std::optional<QMap<QString, QString>> početnoStablo_;
 };
 
 // Golden records of whole runs, a file a case: the first line the case, the rest

@@ -34,6 +34,15 @@ QStringList Ako(bool ima, const QString& red) {
     return ima ? QStringList{red} : QStringList();
 }
 
+// A command the log names as it ran is shown once, in the log.
+QStringList BezZapisanih(QStringList naredbe, const QStringList& dnevnik) {
+    naredbe.removeIf([&](const QString& n) {
+        return std::any_of(dnevnik.begin(), dnevnik.end(),
+                           [&](const QString& red) { return red.endsWith(n); });
+    });
+    return naredbe;
+}
+
 } // namespace
 
 QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi) const {
@@ -49,7 +58,8 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
                  .arg(veze.indexOf(r.odakle) + 1)
                  .arg(r.odakle.section(u':', 0, 0));
     }
-    z << SKljučem("dnevnik", porukeLoga()) << SKljučem("poruka", Poruke(w));
+    const QStringList dnevnik = porukeLoga();
+    z << SKljučem("dnevnik", dnevnik) << SKljučem("poruka", Poruke(w));
     if (statusi)
         z << SKljučem("status1", w.povijestStatusa1)
           << SKljučem("status2", SažmiPostotke(w.povijestStatusa2));
@@ -67,12 +77,12 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
       << Ako(!w.txtPorGr.isEmpty(), "txtPorGr: " + w.txtPorGr)
       << Ako(w.kartica >= 0, "kartica: " + QString::number(w.kartica))
       << Ako(!čekanja.isEmpty(), "čekanja: " + čekanja.join(u' '))
-      << SKljučem("naredba", platforma.naredbe) << SKljučem("prozor", platforma.radnjeSProzorima)
-      << SKljučem("registar", platforma.registar)
+      << SKljučem("naredba", BezZapisanih(platforma.naredbe, dnevnik))
+      << SKljučem("prozor", platforma.radnjeSProzorima) << SKljučem("registar", platforma.registar)
       << Ako(w.završetaka, "završetaka programa: " + QString::number(w.završetaka));
     if (stanje)
         z << "greška: " + stanje->ZadnjaGreška;
-    z << stablo();
+    z << (početnoStablo_ ? promjeneStabla() : stablo().values());
     // The hosts as the program was told them; the port only after a host, as a
     // size may hold the same digits.
     const QString port = poslužitelj_ ? ':' + QString::number(poslužitelj_->serverPort()) : ":{P}";
@@ -87,24 +97,39 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
     return z;
 }
 
-// Every file and directory under the base but the log, sorted.
-QStringList Okruženje::stablo() const {
-    QStringList z;
+// Every file and directory under the base but the log, by its path.
+QMap<QString, QString> Okruženje::stablo() const {
+    QMap<QString, QString> z;
     QDirIterator i(baza(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
                    QDirIterator::Subdirectories);
     while (i.hasNext()) {
         const QFileInfo f(i.next());
+        const QString put = f.filePath().mid(baza().size()) + (f.isDir() ? "/" : "");
         if (f.fileName() != "Update.log")
-            z << "datoteka: " + f.filePath().mid(baza().size()) +
-                     (f.isDir()
-                          ? "/"
-                          : ' ' + QString::number(f.size()) + ' ' + opis(pročitaj(f.filePath())));
+            z[put] =
+                "datoteka: " + put +
+                (f.isDir() ? QString()
+                           : ' ' + QString::number(f.size()) + ' ' + opis(pročitaj(f.filePath())));
     }
-    z.sort();
     // A directory shows by what it holds.
-    for (qsizetype k = z.size() - 2; k >= 0; --k)
-        if (z[k].endsWith(u'/') && z[k + 1].startsWith(z[k]))
-            z.removeAt(k);
+    for (auto k = z.begin(); k != z.end();)
+        k = k.key().endsWith(u'/') && std::next(k) != z.end() &&
+                    std::next(k).key().startsWith(k.key())
+                ? z.erase(k)
+                : std::next(k);
+    return z;
+}
+
+// The files the run added or changed, then those it removed.
+QStringList Okruženje::promjeneStabla() const {
+    const QMap<QString, QString> sada = stablo();
+    QStringList z;
+    for (const QString& red : sada)
+        if (!početnoStablo_->values().contains(red))
+            z << red;
+    for (const QString& put : početnoStablo_->keys())
+        if (!QFileInfo::exists(baza() + put))
+            z << "uklonjeno: " + put;
     return z;
 }
 
@@ -133,7 +158,8 @@ QString SlučajZlatnog(const QString& put) {
 
 void UsporediSaZlatnim(const QString& put, const QStringList& zapis) {
     if (qEnvironmentVariableIsSet("VELKOR_PISI_ZLATNE"))
-        Okruženje::zapišiBajtove(put, (SlučajZlatnog(put) + u'\n' + zapis.join(u'\n')).toUtf8());
+        Okruženje::zapišiBajtove(put,
+                                 (QStringList{SlučajZlatnog(put)} + zapis).join(u'\n').toUtf8());
     const QStringList zlatni = QString::fromUtf8(Okruženje::pročitaj(put)).split(u'\n').mid(1);
     for (qsizetype i = 0; i < qMax(zapis.size(), zlatni.size()); ++i)
         QVERIFY2(zapis.value(i, "<kraj>") == zlatni.value(i, "<kraj>"),
