@@ -124,11 +124,13 @@ private slots:
             QCOMPARE(PokreniObjavu({izvor.path(), o.objava.path()}, "/usr/bin", tiho), 0);
             teamViewer();
         }
-        // The fetch's log is recorded by the fetch's own cases: an update run that
-        // comes to the question of installing records its log from there on.
+        // The fetch's log and commands are recorded by the fetch's own cases: an
+        // update run that comes to the question of installing records them from there on.
         o.prozor.priPoruci = [&o, kvar = o.prozor.priPoruci](const QString& tekst) {
-            if (tekst.startsWith("Svi novi programi"))
+            if (tekst.startsWith("Svi novi programi")) {
                 QFile::remove(o.putanjaLoga());
+                o.platforma.naredbe.clear();
+            }
             if (kvar)
                 kvar(tekst);
         };
