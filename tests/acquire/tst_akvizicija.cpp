@@ -2,6 +2,7 @@
 #include "acquire/Akvizicija.h"
 #include "catalogue/ImePaketa.h"
 #include "catalogue/PotvrdaIzdanja.h"
+#include "catalogue/VrstaStavke.h"
 #include "catalogue/ZapisVerzije.h"
 #include "support/RegistarTestova.h"
 
@@ -59,7 +60,7 @@ struct PostavaAkvizicije : PostavaPreuzimanja {
         const QString datoteka = radna.filePath(kvar == "pojava"    ? "drugo.bin"
                                                 : kvar == "verzije" ? "Verzije.txt"
                                                                     : ime);
-        const bool kopija = QStringList{"chm", "enc", "ocx"}.contains(ime.right(3));
+        const bool kopija = PaketJeSamaDatoteka(ime);
         zapiši(kopija ? paket : datoteka, sadržaj);
         // Without times the header compresses to the same size on every run.
         QStringList a{"a", "-bso0", "-snl", paket, datoteka};
