@@ -1,6 +1,7 @@
 #include "Instalacija.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 
 namespace velkor::test {
@@ -21,6 +22,15 @@ void Instalacija::zapišiBajtove(const QString& put, const QByteArray& bajtovi) 
 QByteArray Instalacija::pročitaj(const QString& put) {
     QFile datoteka(put);
     return datoteka.open(QIODevice::ReadOnly) ? datoteka.readAll() : QByteArray();
+}
+
+bool Instalacija::izvrši(const QString& dir, const QString& program, const QStringList& argumenti) {
+    QProcess proces;
+    proces.setWorkingDirectory(dir);
+    proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proces.start(program, argumenti);
+    return proces.waitForFinished() && proces.exitStatus() == QProcess::NormalExit &&
+           proces.exitCode() == 0;
 }
 
 QStringList Instalacija::porukeLoga() const {

@@ -117,6 +117,8 @@ public:
     }
     static void zapišiBajtove(const QString& put, const QByteArray& bajtovi);
     static QByteArray pročitaj(const QString& put);
+    // A tool (minisign, sha256sum) run in a directory: whether it ended with 0.
+    static bool izvrši(const QString& dir, const QString& program, const QStringList& argumenti);
     // Settings as the program would find them.
     void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost) {
         spremište->Zapiši(odjeljak, ključ, vrijednost);
