@@ -27,7 +27,10 @@ struct Izdanje : Instalacija {
         QDir().mkpath(odredište);
         zapiši(odredište + "/Verzije.txt", StaraLista);
     }
-    int objavi() { return PokreniObjavu({izvor, odredište}, dir.path(), k.konzola); }
+    int objavi(const QStringList& argumenti) {
+        return PokreniObjavu(argumenti, dir.path(), k.konzola);
+    }
+    int objavi() { return objavi({izvor, odredište}); }
     QStringList objavljeno() const { return QDir(odredište).entryList(QDir::Files, QDir::Name); }
 };
 
@@ -101,46 +104,34 @@ private slots:
     // written, the checker finds a changed package, renewal keeps the release.
     void potpisanaObjava() {
         Izdanje i;
-        QCOMPARE(QProcess::execute("minisign", {"-G", "-W", "-p", i.dir.filePath("k.pub"), "-s",
-                                                i.dir.filePath("k.key")}),
-                 0);
+        QVERIFY(i.izvrši(i.dir.path(), "minisign", {"-G", "-W", "-p", "k.pub", "-s", "k.key"}));
         i.zapiši(i.izvor + "/Obračun.exe", "Obračun 2");
         i.zapiši(i.izvor + "/Upute.chm", "upute");
         i.zapiši(i.izvor + "/Objava.txt", "Obračun.exe;22;1;5\r\nUpute.chm;22;1;0\r\n");
         const QString ključ = i.dir.filePath("k.key");
-        const auto izvrši = [&](const QString& program, const QStringList& argumenti) {
-            QProcess p;
-            p.setWorkingDirectory(i.odredište);
-            p.start(program, argumenti);
-            return p.waitForFinished() && p.exitCode() == 0;
-        };
         const auto posljednje = [&] { return i.k.izlaz.isEmpty() ? QString() : i.k.izlaz.last(); };
-        QCOMPARE(PokreniObjavu({"--kljuc", ključ, i.izvor, i.odredište}, i.dir.path(), i.k.konzola),
-                 0);
-        QVERIFY(izvrši("minisign", {"-V", "-p", i.dir.filePath("k.pub"), "-m", "Verzije.sha256"}));
-        QVERIFY(izvrši("sha256sum", {"-c", "--strict", "--ignore-missing", "Verzije.sha256"}));
+        QCOMPARE(i.objavi({"--kljuc", ključ, i.izvor, i.odredište}), 0);
+        QVERIFY(i.izvrši(i.odredište, "minisign",
+                         {"-V", "-p", i.dir.filePath("k.pub"), "-m", "Verzije.sha256"}));
+        QVERIFY(i.izvrši(i.odredište, "sha256sum",
+                         {"-c", "--strict", "--ignore-missing", "Verzije.sha256"}));
         QVERIFY(i.pročitaj(i.odredište + "/Verzije.sha256").contains("  Obračun.exe\n"));
         const QStringList provjera{"--provjeri", "--javni", i.dir.filePath("k.pub"), i.odredište};
-        QCOMPARE(PokreniObjavu(provjera, i.dir.path(), i.k.konzola), 0);
+        QCOMPARE(i.objavi(provjera), 0);
         QVERIFY(posljednje().endsWith("; provjereno datoteka: 3."));
 
-        QCOMPARE(PokreniObjavu({"--obnovi", "--kljuc", ključ, "--vrijedi", "100", i.odredište},
-                               i.dir.path(), i.k.konzola),
-                 0);
+        QCOMPARE(i.objavi({"--obnovi", "--kljuc", ključ, "--vrijedi", "100", i.odredište}), 0);
         const QDate do100 = QDateTime::currentDateTimeUtc().addDays(100).toLocalTime().date();
         QCOMPARE(posljednje(), "Popis verzija potpisan (izdanje 1, vrijedi do " +
                                    do100.toString("d.M.yyyy.") + ")");
-        QCOMPARE(PokreniObjavu({"--kljuc", ključ, "--izdanje", "0", i.izvor, i.odredište},
-                               i.dir.path(), i.k.konzola),
-                 1);
+        QCOMPARE(i.objavi({"--kljuc", ključ, "--izdanje", "0", i.izvor, i.odredište}), 1);
         QCOMPARE(i.k.greške.first(), "Izdanje 0 niže je od objavljenog (1).");
         QCOMPARE(i.k.greške.last(), "Ništa nije zapisano u " + i.odredište + ".");
 
         i.zapiši(i.odredište + "/Upute.7z", "upute!");
-        QCOMPARE(PokreniObjavu(provjera, i.dir.path(), i.k.konzola), 1);
+        QCOMPARE(i.objavi(provjera), 1);
         QCOMPARE(i.k.greške.last(), "Upute.7z ne odgovara svom sažetku.");
-        QCOMPARE(PokreniObjavu({"--kljuc", ključ, i.izvor, i.odredište}, i.dir.path(), i.k.konzola),
-                 0);
+        QCOMPARE(i.objavi({"--kljuc", ključ, i.izvor, i.odredište}), 0);
         QVERIFY(i.k.izlaz.join("\n").contains("Popis verzija potpisan (izdanje 2, "));
     }
 };
