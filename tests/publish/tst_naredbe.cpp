@@ -1,9 +1,9 @@
-#include "ZapisnaKonzola.h"
 #include "support/Instalacija.h"
 #include "support/RegistarTestova.h"
 #include "support/Slucajevi.h"
 
 #include "platform/KodnaStranica.h"
+#include "publish/Konzola.h"
 #include "publish/Naredbe.h"
 
 #include <QDir>
@@ -13,6 +13,13 @@ using namespace velkor;
 using namespace velkor::test;
 
 namespace {
+
+// A console that keeps the lines a tool writes.
+struct ZapisnaKonzola {
+    QStringList izlaz, greške;
+    Konzola konzola{[this](const QString& t) { izlaz << t; },
+                    [this](const QString& t) { greške << t; }};
+};
 
 const QString StaraLista = QStringLiteral("Staro.exe;1;0;0;10;20;\r\n");
 
@@ -33,7 +40,8 @@ struct Izdanje : Instalacija {
 
 } // namespace
 
-class TestObjava : public QObject {
+// The two command-line tools: the publisher, and the log's reader.
+class TestNaredbi : public QObject {
     Q_OBJECT
 
 private slots:
@@ -129,7 +137,28 @@ private slots:
         QCOMPARE(i.objavi({"--kljuc", ključ, i.izvor, i.odredište}), 0);
         QVERIFY(i.k.izlaz.join("\n").contains("Popis verzija potpisan (izdanje 2, "));
     }
+
+    // A log as the program writes it, whole and damaged, read by velkor-dnevnik
+    // from its default place beside the tool or from a path given.
+    void citanje_data() { DodajSlučajeve(QFINDTESTDATA("data/citanje.txt")); }
+
+    void citanje() {
+        QFETCH(Slučaj, slucaj);
+        Instalacija o;
+        o.dnevnik.LogirajGrešku(QStringLiteral("Početak: Obračun.exe"));
+        o.dnevnik.LogirajGrešku(QStringLiteral("ČĆŠŽĐ čćšžđ\r\ndrugi red"));
+        QByteArray log = o.pročitaj(o.putanjaLoga());
+        log = log.left(slucaj.broj("zadrzati", log.size()))
+                  .insert(46, QByteArray::fromHex(slucaj.jedno("umetnuti").toLatin1()));
+        o.zapišiBajtove(o.putanjaLoga(), log);
+
+        ZapisnaKonzola k;
+        QCOMPARE(PokreniČitanjeDnevnika(slucaj.sve("argument"), o.baza(), k.konzola),
+                 slucaj.broj("kod"));
+        QCOMPARE(k.izlaz, slucaj.sve("red"));
+        QCOMPARE(k.greške, slucaj.sve("greška"));
+    }
 };
 
-VELKOR_TEST(TestObjava)
-#include "tst_objava.moc"
+VELKOR_TEST(TestNaredbi)
+#include "tst_naredbe.moc"
