@@ -23,8 +23,6 @@ private slots:
         Instalacija o;
         Stanje& s = o.stanje;
         o.radneDirektorije.PostaviPutanje();
-        QDir().mkpath(s.PutanjaSkripti);
-        QDir().mkpath(s.PutanjaHelp);
         const QString stariPlan = o.update() + "Update.txt";
         o.zapiši(stariPlan, "stari plan");
         QFile::setPermissions(stariPlan, QFileDevice::ReadOwner);

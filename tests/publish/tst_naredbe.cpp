@@ -29,11 +29,7 @@ struct Izdanje : Instalacija {
     QString odredište = dir.filePath(QStringLiteral("objava"));
     ZapisnaKonzola k;
 
-    Izdanje() {
-        QDir().mkpath(izvor);
-        QDir().mkpath(odredište);
-        zapiši(odredište + "/Verzije.txt", StaraLista);
-    }
+    Izdanje() { zapiši(odredište + "/Verzije.txt", StaraLista); }
     int objavi(const QStringList& a) { return PokreniObjavu(a, dir.path(), k.konzola); }
     QStringList objavljeno() const { return QDir(odredište).entryList(QDir::Files, QDir::Name); }
 };
@@ -51,14 +47,14 @@ private slots:
     void odbijanje() {
         QFETCH(Slučaj, slucaj);
         Izdanje i;
-        for (const QString& ime : slucaj.sve("datoteka")) {
-            QFile f(i.izvor + "/" + ime);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ime == "Veliki.exe" ? 1LL << 31 : 1));
-        }
         QString popis = slucaj.jedno("popis");
         for (int n = 1; n <= slucaj.broj("stavki"); ++n)
             popis += QString("S%1.exe;1;0;0\r\n").arg(n);
         i.zapišiBajtove(i.izvor + "/Objava.txt", popis.toUtf8());
+        for (const QString& ime : slucaj.sve("datoteka")) {
+            QFile f(i.izvor + "/" + ime);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ime == "Veliki.exe" ? 1LL << 31 : 1));
+        }
         QCOMPARE(i.objavi({i.izvor, i.odredište}), 1);
         QCOMPARE(i.k.greške, (QStringList{slucaj.jedno("poruka").replace("{I}", i.izvor),
                                           "Ništa nije zapisano u " + i.odredište + "."}));

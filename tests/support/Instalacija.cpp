@@ -1,6 +1,7 @@
 #include "Instalacija.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QtEndian>
 
@@ -13,6 +14,7 @@ Instalacija::Instalacija(bool stvoriUpdate) {
 }
 
 void Instalacija::zapišiBajtove(const QString& put, const QByteArray& bajtovi) {
+    QDir().mkpath(QFileInfo(put).absolutePath());
     QFile datoteka(put);
     if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         datoteka.write(bajtovi) != bajtovi.size())

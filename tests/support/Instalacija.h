@@ -111,7 +111,7 @@ public:
     QString putanjaPostavki() const { return dir.path() + "/config/Velkor/Velkor.ini"; }
     QString putanjaLoga() const { return update() + "Update.log"; }
 
-    // Writes a file as the suite would: text in Windows-1250.
+    // Writes a file as the suite would: text in Windows-1250, its directory made if missing.
     static void zapiši(const QString& put, const QString& sadržaj) {
         zapišiBajtove(put, UAnsi(sadržaj));
     }
