@@ -14,23 +14,19 @@ using namespace velkor::test;
 
 namespace {
 
-// A console that keeps the lines a tool writes.
-struct ZapisnaKonzola {
+const QString StaraLista = QStringLiteral("Staro.exe;1;0;0;10;20;\r\n");
+
+// An installation beside the tools, the lines a tool writes kept; a release
+// folder and a publication that already holds an older list.
+struct Alati : Instalacija {
+    QString izvor = dir.filePath(QStringLiteral("izvor"));
+    QString odredište = dir.filePath(QStringLiteral("objava"));
     QStringList izlaz, greške;
     Konzola konzola{[this](const QString& t) { izlaz << t; },
                     [this](const QString& t) { greške << t; }};
-};
 
-const QString StaraLista = QStringLiteral("Staro.exe;1;0;0;10;20;\r\n");
-
-// A release folder and a publication that already holds an older list.
-struct Izdanje : Instalacija {
-    QString izvor = dir.filePath(QStringLiteral("izvor"));
-    QString odredište = dir.filePath(QStringLiteral("objava"));
-    ZapisnaKonzola k;
-
-    Izdanje() { zapiši(odredište + "/Verzije.txt", StaraLista); }
-    int objavi(const QStringList& a) { return PokreniObjavu(a, dir.path(), k.konzola); }
+    Alati() { zapiši(odredište + "/Verzije.txt", StaraLista); }
+    int objavi(const QStringList& a) { return PokreniObjavu(a, dir.path(), konzola); }
     QStringList objavljeno() const { return QDir(odredište).entryList(QDir::Files, QDir::Name); }
 };
 
@@ -46,7 +42,7 @@ private slots:
 
     void odbijanje() {
         QFETCH(Slučaj, slucaj);
-        Izdanje i;
+        Alati i;
         QString popis = slucaj.jedno("popis");
         for (int n = 1; n <= slucaj.broj("stavki"); ++n)
             popis += QString("S%1.exe;1;0;0\r\n").arg(n);
@@ -56,8 +52,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ime == "Veliki.exe" ? 1LL << 31 : 1));
         }
         QCOMPARE(i.objavi({i.izvor, i.odredište}), 1);
-        QCOMPARE(i.k.greške, (QStringList{slucaj.jedno("poruka").replace("{I}", i.izvor),
-                                          "Ništa nije zapisano u " + i.odredište + "."}));
+        QCOMPARE(i.greške, (QStringList{slucaj.jedno("poruka").replace("{I}", i.izvor),
+                                        "Ništa nije zapisano u " + i.odredište + "."}));
         QCOMPARE(i.objavljeno(), QStringList{"Verzije.txt"});
         QCOMPARE(i.pročitaj(i.odredište + "/Verzije.txt"), StaraLista.toLatin1());
     }
@@ -65,7 +61,7 @@ private slots:
     // Published with the real 7-Zip: the list in the updater's bytes, every
     // package unpacked as the updater does (chm as it is, the rest with "e").
     void krugObjave() {
-        Izdanje i;
+        Alati i;
         const QStringList imena{"Obračun.exe", "Pomoć.chm", "Upute.CHM", "Popis.xlsx"};
         const QStringList paketi{"Obracun.7z", "Pomoć.7z", "Upute.7z", "Popis.x7z"};
         const QStringList verzije{"22;2;0", "22;1;10", "22;1;0", "1;0;0"};
@@ -76,12 +72,12 @@ private slots:
                  "Obračun.exe;22;2;0\r\n\r\n Pomoć.chm ; 22;1;10\r\nUpute.CHM;22;1;0\r\n"
                  "Popis.xlsx;1;0;0");
         QCOMPARE(i.objavi({i.izvor, i.odredište}), 0);
-        QCOMPARE(i.k.greške, QStringList{});
+        QCOMPARE(i.greške, QStringList{});
         // The warning first, the summary last; between them a line per package.
-        QCOMPARE(i.k.izlaz.first(), "Upozorenje: Objava.txt, red 5: paket stavke \"Popis.xlsx\" "
-                                    "zvat će se \"Popis.x7z\" (ime paketa nastaje zamjenom "
-                                    "zadnja tri znaka imena sa \"7z\").");
-        QCOMPARE(i.k.izlaz.last(),
+        QCOMPARE(i.izlaz.first(), "Upozorenje: Objava.txt, red 5: paket stavke \"Popis.xlsx\" "
+                                  "zvat će se \"Popis.x7z\" (ime paketa nastaje zamjenom "
+                                  "zadnja tri znaka imena sa \"7z\").");
+        QCOMPARE(i.izlaz.last(),
                  "Objavljeno stavki: 4; Verzije.txt zapisan u " + i.odredište + ".");
         QCOMPARE(i.objavljeno(),
                  (QStringList{"Obracun.7z", "Pomoć.7z", "Popis.x7z", "Upute.7z", "Verzije.txt"}));
@@ -102,13 +98,13 @@ private slots:
     // Signed with a key made by minisign: the standard tools accept what is
     // written, the checker finds a changed package, renewal keeps the release.
     void potpisanaObjava() {
-        Izdanje i;
+        Alati i;
         QVERIFY(i.izvrši(i.dir.path(), "minisign", {"-G", "-W", "-p", "k.pub", "-s", "k.key"}));
         i.zapiši(i.izvor + "/Obračun.exe", "Obračun 2");
         i.zapiši(i.izvor + "/Upute.chm", "upute");
         i.zapiši(i.izvor + "/Objava.txt", "Obračun.exe;22;1;5\r\nUpute.chm;22;1;0\r\n");
         const QString ključ = i.dir.filePath("k.key");
-        const auto posljednje = [&] { return i.k.izlaz.isEmpty() ? QString() : i.k.izlaz.last(); };
+        const auto posljednje = [&] { return i.izlaz.isEmpty() ? QString() : i.izlaz.last(); };
         QCOMPARE(i.objavi({"--kljuc", ključ, i.izvor, i.odredište}), 0);
         QVERIFY(i.izvrši(i.odredište, "minisign",
                          {"-V", "-p", i.dir.filePath("k.pub"), "-m", "Verzije.sha256"}));
@@ -124,14 +120,14 @@ private slots:
         QCOMPARE(posljednje(), "Popis verzija potpisan (izdanje 1, vrijedi do " +
                                    do100.toString("d.M.yyyy.") + ")");
         QCOMPARE(i.objavi({"--kljuc", ključ, "--izdanje", "0", i.izvor, i.odredište}), 1);
-        QCOMPARE(i.k.greške.first(), "Izdanje 0 niže je od objavljenog (1).");
-        QCOMPARE(i.k.greške.last(), "Ništa nije zapisano u " + i.odredište + ".");
+        QCOMPARE(i.greške.first(), "Izdanje 0 niže je od objavljenog (1).");
+        QCOMPARE(i.greške.last(), "Ništa nije zapisano u " + i.odredište + ".");
 
         i.zapiši(i.odredište + "/Upute.7z", "upute!");
         QCOMPARE(i.objavi(provjera), 1);
-        QCOMPARE(i.k.greške.last(), "Upute.7z ne odgovara svom sažetku.");
+        QCOMPARE(i.greške.last(), "Upute.7z ne odgovara svom sažetku.");
         QCOMPARE(i.objavi({"--kljuc", ključ, i.izvor, i.odredište}), 0);
-        QVERIFY(i.k.izlaz.join("\n").contains("Popis verzija potpisan (izdanje 2, "));
+        QVERIFY(i.izlaz.join("\n").contains("Popis verzija potpisan (izdanje 2, "));
     }
 
     // A log as the program writes it, whole and damaged, read by velkor-dnevnik
@@ -140,7 +136,7 @@ private slots:
 
     void citanje() {
         QFETCH(Slučaj, slucaj);
-        Instalacija o;
+        Alati o;
         o.dnevnik.LogirajGrešku(QStringLiteral("Početak: Obračun.exe"));
         o.dnevnik.LogirajGrešku(QStringLiteral("ČĆŠŽĐ čćšžđ\r\ndrugi red"));
         QByteArray log = o.pročitaj(o.putanjaLoga());
@@ -148,11 +144,10 @@ private slots:
                   .insert(46, QByteArray::fromHex(slucaj.jedno("umetnuti").toLatin1()));
         o.zapišiBajtove(o.putanjaLoga(), log);
 
-        ZapisnaKonzola k;
-        QCOMPARE(PokreniČitanjeDnevnika(slucaj.sve("argument"), o.baza(), k.konzola),
+        QCOMPARE(PokreniČitanjeDnevnika(slucaj.sve("argument"), o.baza(), o.konzola),
                  slucaj.broj("kod"));
-        QCOMPARE(k.izlaz, slucaj.sve("red"));
-        QCOMPARE(k.greške, slucaj.sve("greška"));
+        QCOMPARE(o.izlaz, slucaj.sve("red"));
+        QCOMPARE(o.greške, slucaj.sve("greška"));
     }
 };
 
