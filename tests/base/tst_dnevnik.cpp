@@ -33,25 +33,16 @@ private slots:
     }
 
     // Update/ missing (through the module's writer), or a failed write.
-    void neuspjeh_data() {
-        QTest::addColumn<bool>("pisanje");
-        QTest::addColumn<QString>("greška");
-        QTest::newRow("bez Update/, modul") << false << "76 Putanja nije pronađena";
-        QTest::newRow("pisanje, bez broja") << true << "Disk je pun";
-    }
-
     void neuspjeh() {
-        QFETCH(bool, pisanje);
-        QFETCH(QString, greška);
-        Instalacija o(pisanje);
-        if (pisanje)
-            o.datoteke.Pokvari(NeispravneDatoteke::Operacija::DodajNaKraj, o.putanjaLoga(),
-                               {61, QStringLiteral("Disk je pun"), Greška::Korak::Pisanje});
-        Dnevnik& d = o.dnevnik;
-        pisanje ? d.LogirajGrešku(QStringLiteral("x")) : d.LogirajGreškuModul(QStringLiteral("x"));
-        QVERIFY(!QFile::exists(o.putanjaLoga()));
-        QCOMPARE(Poruke(o.prozor),
-                 QStringList{"Usklicnik: Desila se greška: u upisu u LOG. Greška: " + greška});
+        Instalacija bezUpdate(false), punDisk;
+        punDisk.datoteke.Pokvari(NeispravneDatoteke::Operacija::DodajNaKraj, punDisk.putanjaLoga(),
+                                 {61, QStringLiteral("Disk je pun"), Greška::Korak::Pisanje});
+        bezUpdate.dnevnik.LogirajGreškuModul(QStringLiteral("x"));
+        punDisk.dnevnik.LogirajGrešku(QStringLiteral("x"));
+        const QString poruka = "Usklicnik: Desila se greška: u upisu u LOG. Greška: ";
+        QCOMPARE(Poruke(bezUpdate.prozor), QStringList{poruka + "76 Putanja nije pronađena"});
+        QCOMPARE(Poruke(punDisk.prozor), QStringList{poruka + "Disk je pun"});
+        QVERIFY(!QFile::exists(bezUpdate.putanjaLoga()) && !QFile::exists(punDisk.putanjaLoga()));
     }
 };
 

@@ -43,8 +43,7 @@ private slots:
                 red.fill(QStringLiteral("staro"));
         for (const QString& ć : slucaj.sve("ćelija"))
             m(ć.section(' ', 0, 0).toInt(), ć.section(' ', 1, 1).toInt()) = ć.section(' ', 2);
-        QString& zadnjaGreška = o.stanje.ZadnjaGreška;
-        zadnjaGreška = QStringLiteral("prije");
+        o.stanje.ZadnjaGreška = QStringLiteral("prije");
         TablicneDatoteke t(o.datoteke, o.prozor, o.dnevnik, o.stanje);
         const QStringList greška = slucaj.sve("greška") + slucaj.sve("poruka");
 
@@ -59,7 +58,7 @@ private slots:
             QCOMPARE(ćelije.join(';'), redovi.value(red, ";;;;0;0") + ";0");
         }
         const auto z = [&](QStringList l) { return l.replaceInStrings("{PUT}", put); };
-        QCOMPARE(zadnjaGreška, z(slucaj.sve("greška")).value(0, "prije"));
+        QCOMPARE(o.stanje.ZadnjaGreška, z(slucaj.sve("greška")).value(0, "prije"));
         QCOMPARE(o.porukeLoga(), z(slucaj.sve("log")));
         QCOMPARE(Poruke(o.prozor), z(slucaj.sve("poruka")));
     }

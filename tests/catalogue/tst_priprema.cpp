@@ -26,8 +26,6 @@ private slots:
         const auto zamijeni = [&](const QStringList& t) {
             return Zamijeni(t, o).replaceInStrings("{W}", server).replaceInStrings("{M}", mreža);
         };
-        QDir().mkpath(server);
-        QDir().mkpath(mreža);
         const QStringList datoteke{"{B}Verzije.txt=Program.exe;22;1;5;1000;2000;\r\n",
                                    "{W}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
                                    "{M}Verzije.txt=Program.exe;22;1;6;1000;2000;\r\n",
@@ -39,8 +37,6 @@ private slots:
         for (const QString& k : zamijeni(slucaj.sve("kvar")))
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Kopiraj, k.section(' ', 0, 0),
                                {k.section(' ', 1, 1).toInt(), k.section(' ', 2)});
-        o.prozor.opcija = slucaj.broj("opcija", 2);
-        o.prozor.lokacije[0] = slucaj.jedno("lokacija", mreža);
         o.prozor.downloadOmogućen = slucaj.broj("gumb", 1);
 
         QStringList zahtjevi;
@@ -58,7 +54,8 @@ private slots:
                 return slucaj.sve("prazno").contains(ime) || QFile::copy(server + ime, dir + ime);
             });
 
-        QCOMPARE(priprema.PripremiVerzijaTXT({o.prozor.opcija, o.prozor.lokacije[0]}),
+        QCOMPARE(priprema.PripremiVerzijaTXT(
+                     {slucaj.broj("opcija", 2), slucaj.jedno("lokacija", mreža)}),
                  !slucaj.polja.contains("poruka"));
 
         QCOMPARE(o.porukeLoga(), zamijeni(slucaj.sve("log")));

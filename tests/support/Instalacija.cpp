@@ -1,6 +1,8 @@
 #include "Instalacija.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QtEndian>
 
 namespace velkor::test {
@@ -12,6 +14,7 @@ Instalacija::Instalacija(bool stvoriUpdate) {
 }
 
 void Instalacija::zapišiBajtove(const QString& put, const QByteArray& bajtovi) {
+    QDir().mkpath(QFileInfo(put).absolutePath());
     QFile datoteka(put);
     if (!datoteka.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         datoteka.write(bajtovi) != bajtovi.size())
@@ -21,6 +24,15 @@ void Instalacija::zapišiBajtove(const QString& put, const QByteArray& bajtovi) 
 QByteArray Instalacija::pročitaj(const QString& put) {
     QFile datoteka(put);
     return datoteka.open(QIODevice::ReadOnly) ? datoteka.readAll() : QByteArray();
+}
+
+bool Instalacija::izvrši(const QString& dir, const QString& program, const QStringList& argumenti) {
+    QProcess proces;
+    proces.setWorkingDirectory(dir);
+    proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proces.start(program, argumenti);
+    return proces.waitForFinished() && proces.exitStatus() == QProcess::NormalExit &&
+           proces.exitCode() == 0;
 }
 
 QStringList Instalacija::porukeLoga() const {

@@ -111,12 +111,14 @@ public:
     QString putanjaPostavki() const { return dir.path() + "/config/Velkor/Velkor.ini"; }
     QString putanjaLoga() const { return update() + "Update.log"; }
 
-    // Writes a file as the suite would: text in Windows-1250.
+    // Writes a file as the suite would: text in Windows-1250, its directory made if missing.
     static void zapiši(const QString& put, const QString& sadržaj) {
         zapišiBajtove(put, UAnsi(sadržaj));
     }
     static void zapišiBajtove(const QString& put, const QByteArray& bajtovi);
     static QByteArray pročitaj(const QString& put);
+    // A tool (minisign, sha256sum) run in a directory: whether it ended with 0.
+    static bool izvrši(const QString& dir, const QString& program, const QStringList& argumenti);
     // Settings as the program would find them.
     void spremiPostavku(const QString& odjeljak, const QString& ključ, const QString& vrijednost) {
         spremište->Zapiši(odjeljak, ključ, vrijednost);
