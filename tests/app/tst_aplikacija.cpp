@@ -182,16 +182,6 @@ private slots:
                                                      "**********************************"});
     }
 
-    // A failed check at start-up (no installed list) ends the program when the
-    // window is first activated.
-    void provjeraBezPopisa() {
-        Okruženje o;
-        o.aplikacija().Form_Load();
-        QCOMPARE(o.prozor.završetaka, 0);
-        o.aplikacija().Form_Activate();
-        QCOMPARE(o.prozor.završetaka, 1);
-    }
-
     // Seconds since the start, across midnight, as "#.00": two decimals, no zero
     // before the separator, the user's decimal sign, no grouping.
     void prekoPonoci() {
