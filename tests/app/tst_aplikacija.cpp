@@ -54,21 +54,17 @@ private slots:
 
     // The window first, then the probe's warning, then the check; a probe left
     // behind, read-only, goes. The operator's name ends at a NUL, in capitals.
-    void start_data() {
-        QTest::addColumn<bool>("bezPrava");
-        QTest::newRow("s pravima") << false;
-        QTest::newRow("bez prava na direktoriju") << true;
-    }
+    void start_data() { DodajSlučajeve(QFINDTESTDATA("data/pokretanje.txt")); }
 
     void start() {
-        QFETCH(bool, bezPrava);
+        QFETCH(Slučaj, slucaj);
         Okruženje o;
         o.platforma.imeKorisnika = QStringLiteral("marko") + QChar(0) + QStringLiteral("smeće");
         o.spremiPostavku("Settings", "BojaIntegratora", "255");
         QDir(o.baza()).mkpath(QStringLiteral("UpdateADM/pod"));
         o.zapiši(o.baza() + "UpdateADM/a.txt", QStringLiteral("a"));
         QFile::setPermissions(o.baza() + "UpdateADM/a.txt", QFileDevice::ReadOwner);
-        if (bezPrava)
+        if (slucaj.jedno("prava") == "ne")
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::NapraviDirektoriju,
                                o.baza() + "UpdateADM", {70, QStringLiteral("Dozvola odbijena")});
         QStringList prije;
@@ -77,14 +73,7 @@ private slots:
                                      << QString::number(o.prozor.kartica);
             return true;
         });
-        QStringList upozorenje{
-            "Kriticno Velkor: Prijavljeni operater: MARKO izgleda nema administratorska prava za "
-            "instalaciju programa.\r\nProces automatskog ažuriranja novih verzija možda neće "
-            "biti ispravan, ali ipak pokušajte!"};
-        QCOMPARE(prije, (bezPrava ? upozorenje : QStringList())
-                            << "Velkor Live Update - Automatsko ažuriranje Velk-or programa V22.1.1"
-                            << "255"
-                            << "0");
+        QCOMPARE(prije, slucaj.sve("prije"));
         QVERIFY(!QFileInfo::exists(o.baza() + "UpdateADM"));
         o.aplikacija().Form_Activate();
         QCOMPARE(o.prozor.završetaka, 0);
@@ -142,44 +131,41 @@ private slots:
 
     // One operation at a time: a second start and the check are ignored
     // meanwhile; the exit or the close asked for meanwhile comes after it.
-    void uTijeku_data() {
-        QTest::addColumn<bool>("izlaz");
-        QTest::newRow("izlaz") << true;
-        QTest::newRow("zatvaranje") << false;
-    }
+    void uTijeku_data() { DodajSlučajeve(QFINDTESTDATA("data/operacija.txt")); }
 
     void uTijeku() {
-        QFETCH(bool, izlaz);
+        QFETCH(Slučaj, slucaj);
+        const bool izlaz = slucaj.jedno("zahtjev") == "izlaz";
         Okruženje o;
         Aplikacija& a = o.aplikacija();
+        const auto krajevi = [&] {
+            return QString("%1 %2").arg(o.prozor.završetaka).arg(o.prozor.zatvaranja);
+        };
         int pokrenuto = 0;
         bool drugaPokrenuta = true, zatvaranjeOdbijeno = false;
-        QList<int> uTijeku;
+        QString uTijeku;
         QVERIFY(a.IzvediOperaciju([&] {
             ++pokrenuto;
             drugaPokrenuta = a.IzvediOperaciju([&] { return ++pokrenuto > 0; });
             a.cmdVerzija_Click();
             izlaz ? a.cmdIzlaz_Click() : void(zatvaranjeOdbijeno = !a.Form_Unload());
-            uTijeku = {o.prozor.završetaka, o.prozor.zatvaranja};
+            uTijeku = krajevi();
             return true;
         }));
         QVERIFY(!drugaPokrenuta);
         QCOMPARE(pokrenuto, 1);
         QCOMPARE(o.prozor.zaključavanja, (QList<bool>{true, false}));
         QVERIFY(o.prozor.poruke.isEmpty());
-        QCOMPARE(uTijeku, (QList<int>{0, 0}));
+        QCOMPARE(uTijeku, "0 0");
         QCOMPARE(zatvaranjeOdbijeno, !izlaz);
-        QCOMPARE((QList<int>{o.prozor.završetaka, o.prozor.zatvaranja}),
-                 (izlaz ? QList<int>{1, 0} : QList<int>{0, 1}));
+        QCOMPARE(krajevi(), slucaj.jedno("poslije"));
         // The exit writes no log line; the close asked again ends with the end line.
         if (izlaz)
             a.cmdIzlaz_Click();
         else
             QVERIFY(a.Form_Unload());
-        QCOMPARE(o.prozor.završetaka, izlaz ? 2 : 0);
-        QCOMPARE(o.porukeLoga(), izlaz ? QStringList()
-                                       : QStringList{"*************************** KRAJ PROGRAMA "
-                                                     "**********************************"});
+        QCOMPARE(krajevi(), slucaj.jedno("ponovo"));
+        QCOMPARE(o.porukeLoga(), slucaj.sve("dnevnik"));
     }
 
     // Seconds since the start, across midnight, as "#.00": two decimals, no zero
