@@ -64,12 +64,10 @@ private:
     // Keeps the request for the tests and answers it.
     void odgovori(const QByteArray& zaglavlje) {
         const QList<QByteArray> linije = zaglavlje.split('\n');
-        PrimljeniZahtjev zahtjev{utičnica->isEncrypted(),
-                                 linije[0].split(' ').value(1),
-                                 {},
-                                 zaglavlje,
-                                 utičnica->peerAddress().toString() + QLatin1Char(':') +
-                                     QString::number(utičnica->peerPort())};
+        PrimljeniZahtjev zahtjev{utičnica->isEncrypted(), linije[0].split(' ').value(1)};
+        zahtjev.zaglavlja = zaglavlje;
+        zahtjev.odakle =
+            utičnica->peerAddress().toString() + u':' + QString::number(utičnica->peerPort());
         for (const QByteArray& linija : linije)
             if (linija.toLower().startsWith("host:"))
                 zahtjev.domaćin = linija.mid(5).trimmed();
