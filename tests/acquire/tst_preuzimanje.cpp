@@ -13,16 +13,6 @@
 using namespace velkor;
 using namespace velkor::test;
 
-namespace {
-
-// The system's proxy, as the environment sets it; none when empty.
-void PostaviProxy(const QByteArray& adresa) {
-    for (const char* ime : {"http_proxy", "https_proxy"})
-        qputenv(ime, adresa);
-}
-
-} // namespace
-
 // One download by one engine, against the local server that misbehaves as the
 // case says; everything it left is compared with the case (acquire/data/).
 class TestPreuzimanja : public QObject {
@@ -30,6 +20,12 @@ class TestPreuzimanja : public QObject {
     QTemporaryDir squidDir;
     QProcess squid;
     QString proxy; // "127.0.0.1:port", once squid listens there
+
+    // The system's proxy, as the environment sets it; none when empty.
+    static void PostaviProxy(const QByteArray& adresa) {
+        for (const char* ime : {"http_proxy", "https_proxy"})
+            qputenv(ime, adresa);
+    }
 
     // A real proxy: squid on loopback on a free port, configured from
     // data/squid.conf, asking for Digest authentication of its one user. It
