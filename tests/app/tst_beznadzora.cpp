@@ -143,13 +143,15 @@ private slots:
 
         QLockFile brava(o.update() + BravaInstalacije::ImeOperacije);
         QVERIFY(brava.tryLock());
+        const qsizetype prijeZauzeća = o.prozor.poruke.size();
         bool pokrenuta = false;
         QVERIFY(!prvi.IzvediOperaciju([&] { return pokrenuta = true; }));
         QVERIFY(!prvi.IzvediOperaciju([&] { return pokrenuta = true; }, false));
         QVERIFY(!pokrenuta);
         const QString zauzeto = "Ova se instalacija upravo ažurira u drugom pokretanju programa. "
                                 "Pokušajte ponovno kada ono završi.";
-        QCOMPARE(Poruke(o.prozor).constLast(), "Usklicnik: " + zauzeto);
+        // Only the first says so in a box; the second, silent, in the log.
+        QCOMPARE(Poruke(o.prozor).mid(prijeZauzeća), QStringList{"Usklicnik: " + zauzeto});
         QCOMPARE(o.porukeLoga().constLast(), zauzeto);
         brava.unlock();
         QVERIFY(prvi.IzvediOperaciju([&] { return pokrenuta = true; }));
