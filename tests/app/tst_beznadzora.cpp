@@ -96,13 +96,21 @@ private slots:
                         QString::fromLocal8Bit(izlaz));
             if (slucaj.polja.contains("tiho"))
                 QCOMPARE(tekst, QString());
-            provjeriJson(slucaj, k, o.dir.filePath(QString("r%1.json").arg(k)));
+            // "json: N key value": a key of run N's result, its value as JSON.
+            const QJsonObject r =
+                QJsonDocument::fromJson(o.pročitaj(o.dir.filePath(QString("r%1.json").arg(k))))
+                    .object();
+            for (const QString& j : slucaj.sve("json")) {
+                const QJsonArray v =
+                    QJsonDocument::fromJson('[' + j.section(' ', 2).toUtf8() + ']').array();
+                if (j.section(' ', 0, 0).toInt() == k)
+                    QVERIFY2(v.size() == 1 && r.value(j.section(' ', 1, 1)) == v[0],
+                             qPrintable(j + '\n' + QJsonDocument(r).toJson()));
+            }
         }
         for (const QString& d : slucaj.sve("datoteka"))
             QCOMPARE(QString::fromUtf8(o.pročitaj(zamijeni(d.section(' ', 0, 0)))),
                      d.section(' ', 1));
-        for (const QString& d : slucaj.sve("nema"))
-            QVERIFY2(!QFileInfo::exists(zamijeni(d)), qPrintable(d));
         // The program's own date format stands before each message.
         const QString log = o.porukeLoga().join('\n') + '\n';
         for (const QString& l : slucaj.sve("log"))
@@ -135,13 +143,15 @@ private slots:
 
         QLockFile brava(o.update() + BravaInstalacije::ImeOperacije);
         QVERIFY(brava.tryLock());
+        const qsizetype prijeZauzeća = o.prozor.poruke.size();
         bool pokrenuta = false;
         QVERIFY(!prvi.IzvediOperaciju([&] { return pokrenuta = true; }));
         QVERIFY(!prvi.IzvediOperaciju([&] { return pokrenuta = true; }, false));
         QVERIFY(!pokrenuta);
         const QString zauzeto = "Ova se instalacija upravo ažurira u drugom pokretanju programa. "
                                 "Pokušajte ponovno kada ono završi.";
-        QCOMPARE(Poruke(o.prozor).constLast(), "Usklicnik: " + zauzeto);
+        // Only the first says so in a box; the second, silent, in the log.
+        QCOMPARE(Poruke(o.prozor).mid(prijeZauzeća), QStringList{"Usklicnik: " + zauzeto});
         QCOMPARE(o.porukeLoga().constLast(), zauzeto);
         brava.unlock();
         QVERIFY(prvi.IzvediOperaciju([&] { return pokrenuta = true; }));
@@ -185,22 +195,6 @@ private:
         env.insert("VELKOR_REGSVR32_ZAPIS", o.dir.filePath("regsvr32.txt"));
         env.insert("VELKOR_REGSVR32_KODOVI", s.jedno("kodovi"));
         return env;
-    }
-
-    // "json: N key value": the run's result read back, a key's value as compact JSON.
-    void provjeriJson(const Slučaj& s, qsizetype k, const QString& put) {
-        for (const QString& j : s.sve("json")) {
-            if (j.section(' ', 0, 0).toInt() != k)
-                continue;
-            const QJsonObject r = QJsonDocument::fromJson(Instalacija::pročitaj(put)).object();
-            const QJsonValue v = r.value(j.section(' ', 1, 1));
-            // A value alone is written as the one element of an array.
-            const QByteArray kao =
-                v.isArray()
-                    ? QJsonDocument(v.toArray()).toJson(QJsonDocument::Compact)
-                    : QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
-            QCOMPARE(QString::fromUtf8(kao), j.section(' ', 2));
-        }
     }
 
     QProcess xvfb;

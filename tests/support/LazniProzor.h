@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 // A window that records everything the operations show and answers message
 // boxes and the file dialog from a script.
 #include "base/Prozor.h"
@@ -7,6 +6,7 @@
 #include <QQueue>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 namespace velkor::test {
 
@@ -25,10 +25,8 @@ struct StanjeReda {
 
 class LažniProzor : public Prozor {
 public:
-    void PostaviStatus1(const QString& tekst) override { povijestStatusa1 << (status1 = tekst); }
-    void PostaviStatus2(const QString& tekst) override { povijestStatusa2 << (status2 = tekst); }
-    QString Status1() const { return status1; }
-    QString Status2() const { return status2; }
+    void PostaviStatus1(const QString& tekst) override { povijestStatusa1 << tekst; }
+    void PostaviStatus2(const QString& tekst) override { povijestStatusa2 << tekst; }
 
     void PrikažiProgres(qint32 minimum, qint32 maksimum) override {
         progresMin = minimum;
@@ -37,7 +35,6 @@ public:
         progresVidljiv = true;
     }
     void PostaviProgres(qint32 vrijednost) override { progres = vrijednost; }
-    qint32 Progres() const { return progres; }
     void SakrijProgres() override { progresVidljiv = false; }
 
     void PrikažiIzvještajRada(const QString& tekst) override { txtPor = tekst; }
@@ -48,9 +45,8 @@ public:
         poruke.append({tekst, ikona, gumbi, naslovPoruke});
         if (priPoruci)
             priPoruci(tekst);
-        if (!odgovori.isEmpty())
-            return odgovori.dequeue();
-        return gumbi == Gumbi::DaNe ? Odgovor::Da : Odgovor::URedu;
+        const Odgovor inače = gumbi == Gumbi::DaNe ? Odgovor::Da : Odgovor::URedu;
+        return odgovori.isEmpty() ? inače : odgovori.dequeue();
     }
 
     int OdabranaOpcija() const override { return opcija; }
@@ -66,11 +62,9 @@ public:
     int VrijemeDownloada() const override { return vrijemeDownloada; }
     void PostaviVrijemeDownloada(int sati) override { vrijemeDownloada = sati; }
 
-    bool DownloadOmogućen() const { return downloadOmogućen; }
     void OmogućiDownload(bool omogućen) override { downloadOmogućen = omogućen; }
 
     void PostaviVrijemePrijenosa(const QString& tekst) override { vrijemePrijenosa = tekst; }
-    QString VrijemePrijenosa() const { return vrijemePrijenosa; }
     void UključiTmrPrijenos(bool uključen) override { tmrPrijenos = uključen; }
 
     void PostaviNaslov(const QString& tekst) override { naslov = tekst; }
@@ -100,7 +94,6 @@ public:
     }
 
     // What was recorded.
-    QString status1, status2;
     QStringList povijestStatusa1, povijestStatusa2;
     qint32 progresMin = 0, progresMax = 100, progres = 0;
     bool progresVidljiv = false;

@@ -34,10 +34,10 @@ public:
     explicit LokalniPoslužitelj(QString direktorija, QObject* roditelj = nullptr);
 
     // port 0: any free port.
-    bool Pokreni(quint16 port = 0);
+    bool Pokreni(quint16 port = 0) { return listen(QHostAddress::LocalHost, port); }
     // "127.0.0.1:port" and "localhost:port".
-    QString Domaćin() const;
-    QString DomaćinPoImenu() const;
+    QString Domaćin() const { return "127.0.0.1:" + QString::number(serverPort()); }
+    QString DomaćinPoImenu() const { return "localhost:" + QString::number(serverPort()); }
 
     void PostaviPonašanje(const QString& imeDatoteke, const QByteArray& odgovor) {
         odgovori.insert(imeDatoteke, odgovor);

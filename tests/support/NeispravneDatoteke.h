@@ -5,6 +5,7 @@
 #include "base/StvarneDatoteke.h"
 
 #include <QHash>
+#include <QMetaEnum>
 #include <QObject>
 #include <QStringList>
 #include <cstdlib>
@@ -36,50 +37,37 @@ public:
     void Popravi() { kvarovi.clear(); }
 
     std::optional<qint64> Veličina(const QString& put, Greška* greška) override {
-        if (kvar(Operacija::Velicina, "Veličina " + put, put, greška))
-            return std::nullopt;
-        return StvarneDatoteke::Veličina(put, greška);
+        return uz(
+            Operacija::Velicina, {put}, [&] { return S::Veličina(put, greška); }, greška);
     }
     Rezultat Kopiraj(const QString& od, const QString& na) override {
-        const std::optional<Greška> k = kvar(Operacija::Kopiraj, "Kopiraj " + od + ' ' + na, na);
-        return k ? Rezultat(*k) : StvarneDatoteke::Kopiraj(od, na);
+        return uz(Operacija::Kopiraj, {od, na}, [&] { return S::Kopiraj(od, na); });
     }
     Rezultat Premjesti(const QString& od, const QString& na) override {
-        const std::optional<Greška> k =
-            kvar(Operacija::Premjesti, "Premjesti " + od + ' ' + na, na);
-        return k ? Rezultat(*k) : StvarneDatoteke::Premjesti(od, na);
+        return uz(Operacija::Premjesti, {od, na}, [&] { return S::Premjesti(od, na); });
     }
     Rezultat Obriši(const QString& put, bool prisilno) override {
-        const std::optional<Greška> k = kvar(Operacija::Obrisi, "Obriši " + put, put);
-        return k ? Rezultat(*k) : StvarneDatoteke::Obriši(put, prisilno);
+        return uz(Operacija::Obrisi, {put}, [&] { return S::Obriši(put, prisilno); });
     }
     Rezultat ObrišiPoUzorku(const QString& uzorak, bool prisilno) override {
-        const std::optional<Greška> k =
-            kvar(Operacija::ObrisiPoUzorku, "ObrišiPoUzorku " + uzorak, uzorak);
-        return k ? Rezultat(*k) : StvarneDatoteke::ObrišiPoUzorku(uzorak, prisilno);
+        return uz(Operacija::ObrisiPoUzorku, {uzorak},
+                  [&] { return S::ObrišiPoUzorku(uzorak, prisilno); });
     }
     Rezultat ObrišiDirektoriju(const QString& put) override {
-        const std::optional<Greška> k =
-            kvar(Operacija::ObrisiDirektoriju, "ObrišiDirektoriju " + put, put);
-        return k ? Rezultat(*k) : StvarneDatoteke::ObrišiDirektoriju(put);
+        return uz(Operacija::ObrisiDirektoriju, {put}, [&] { return S::ObrišiDirektoriju(put); });
     }
     Rezultat NapraviDirektoriju(const QString& put) override {
-        const std::optional<Greška> k =
-            kvar(Operacija::NapraviDirektoriju, "NapraviDirektoriju " + put, put);
-        return k ? Rezultat(*k) : StvarneDatoteke::NapraviDirektoriju(put);
+        return uz(Operacija::NapraviDirektoriju, {put}, [&] { return S::NapraviDirektoriju(put); });
     }
     Rezultat DodajNaKraj(const QString& put, const QByteArray& bajtovi) override {
-        const std::optional<Greška> k = kvar(Operacija::DodajNaKraj, "DodajNaKraj " + put, put);
-        return k ? Rezultat(*k) : StvarneDatoteke::DodajNaKraj(put, bajtovi);
+        return uz(Operacija::DodajNaKraj, {put}, [&] { return S::DodajNaKraj(put, bajtovi); });
     }
     Rezultat ZapišiCijelu(const QString& put, const QByteArray& bajtovi) override {
-        const std::optional<Greška> k = kvar(Operacija::ZapisiCijelu, "ZapišiCijelu " + put, put);
-        return k ? Rezultat(*k) : StvarneDatoteke::ZapišiCijelu(put, bajtovi);
+        return uz(Operacija::ZapisiCijelu, {put}, [&] { return S::ZapišiCijelu(put, bajtovi); });
     }
     std::optional<QByteArray> Pročitaj(const QString& put, Greška* greška) override {
-        if (kvar(Operacija::Procitaj, "Pročitaj " + put, put, greška))
-            return std::nullopt;
-        return StvarneDatoteke::Pročitaj(put, greška);
+        return uz(
+            Operacija::Procitaj, {put}, [&] { return S::Pročitaj(put, greška); }, greška);
     }
 
     std::optional<qint64> SlobodnoNaDisku(const QString& direktorija) override {
@@ -93,31 +81,38 @@ public:
     int promjene = 0;
     static constexpr int IzlazPrekida = 86;
 
-    // Every call, as "Operation path".
+    // Every call, as "Operation path" ("Kopiraj from to").
     QStringList pozivi;
     // The free space the disk reports, when set.
     std::optional<qint64> slobodno;
 
 private:
-    void promjena(const QString& pokrajCilja) {
-        if (++promjene != prekidNaPromjeni)
-            return;
-        DatotekaPokrajCilja pola(pokrajCilja);
-        if (!pokrajCilja.isEmpty() && pola.Otvori())
-            std::ignore = pola.Piši("pola");
-        std::_Exit(IzlazPrekida);
-    }
-    // Keeps the call; the failure set for the path, if any, also into greška.
-    std::optional<Greška> kvar(Operacija operacija, const QString& poziv, const QString& put,
-                               Greška* greška = nullptr) {
-        if (operacija != Operacija::Velicina && operacija != Operacija::Procitaj)
-            promjena(operacija == Operacija::Kopiraj || operacija == Operacija::ZapisiCijelu ? put
-                                                                                             : "");
-        pozivi << poziv;
+    using S = StvarneDatoteke;
+    // Keeps the call; the failure set for its path (the last argument), also into
+    // greška, or else the real operation.
+    template <typename F>
+    auto uz(Operacija operacija, const QStringList& argumenti, F stvarna, Greška* greška = nullptr)
+        -> decltype(stvarna()) {
+        const QString& put = argumenti.constLast();
+        const bool piše = operacija == Operacija::Kopiraj || operacija == Operacija::ZapisiCijelu;
+        if (operacija != Operacija::Velicina && operacija != Operacija::Procitaj &&
+            ++promjene == prekidNaPromjeni) {
+            DatotekaPokrajCilja pola(piše ? put : QString());
+            if (piše && pola.Otvori())
+                std::ignore = pola.Piši("pola");
+            std::_Exit(IzlazPrekida);
+        }
+        pozivi << QString::fromLatin1(QMetaEnum::fromType<Operacija>().valueToKey(int(operacija))) +
+                      u' ' + argumenti.join(u' ');
         const std::optional<Greška> k = kvarovi.value({int(operacija), put});
-        if (k && greška)
+        if (!k)
+            return stvarna();
+        if (greška)
             *greška = *k;
-        return k;
+        if constexpr (std::is_same_v<decltype(stvarna()), Rezultat>)
+            return Rezultat(*k);
+        else
+            return std::nullopt;
     }
     QHash<QPair<int, QString>, std::optional<Greška>> kvarovi;
 };
