@@ -6,14 +6,17 @@
 // trees before and after are in data/prekid/. The registration tool's stand-in
 // answers the child: registering changes no file.
 #include "support/RegistarTestova.h"
+#include "support/Slucajevi.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace velkor::test;
+
 namespace {
 
-// The same files with the same bytes under both, but those of an Update/.
+// The same folders and files, with the same bytes, under both; Update/ aside.
 bool isto(const QString& jedno, const QString& drugo) {
     QProcess diff;
     diff.start("diff", {"-rq", "-x", "Update", jedno, drugo});
@@ -40,24 +43,11 @@ class TestPrekida : public QObject {
     Q_OBJECT
 
 private slots:
-    // mjesto: what is compared, in the tree; popravak: the start after a crash
-    // (none: the location is judged as the crash left it, then filled again).
-    void prekid_data() {
-        QTest::addColumn<QString>("mjesto");
-        QTest::addColumn<QString>("novo");
-        QTest::addColumn<QString>("popravak");
-        QTest::newRow("instalacija") << ""
-                                     << "instalirano/"
-                                     << "popravak";
-        QTest::newRow("distribucija") << "Lokacija/"
-                                      << "distribuirano/Lokacija/"
-                                      << "";
-    }
+    void prekid_data() { DodajSlučajeve(QFINDTESTDATA("data/prekid.txt")); }
     void prekid() {
-        QFETCH(QString, mjesto);
-        QFETCH(QString, novo);
-        QFETCH(QString, popravak);
-        const QString način = QTest::currentDataTag();
+        QFETCH(Slučaj, slucaj);
+        const QString način = QTest::currentDataTag(), mjesto = slucaj.jedno("mjesto");
+        const QString popravak = slucaj.jedno("popravak");
         const QString podaci = QFINDTESTDATA("data/prekid/");
         QTemporaryDir zapisi;
         qputenv("PATH", QFile::encodeName(QFINDTESTDATA("../../tools/")) + ':' + qgetenv("PATH"));
@@ -67,7 +57,7 @@ private slots:
             QDir(dir.path()).mkpath("Velkor/Update");
             return dir.path() + '/';
         };
-        const QString staro = podaci + način + '/' + mjesto, nova = podaci + novo;
+        const QString staro = podaci + način + '/' + mjesto, nova = podaci + slucaj.jedno("novo");
         QTemporaryDir cijela;
         const Ishod bez = pokreni(pripremi(cijela), način, 0);
         QCOMPARE(bez.kod, 0);
