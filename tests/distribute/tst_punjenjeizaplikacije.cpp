@@ -51,11 +51,10 @@ private slots:
         o.aplikacija().cmdDownlNaLokaciju_Click();
         // The box typed without its separator gets it before the run.
         QCOMPARE(o.prozor.lokacije[1], lokacija + '/');
-        QCOMPARE(o.prozor.poruke.size(), 1);
-        QCOMPARE(o.prozor.poruke[0].tekst,
-                 "Nastala je greška u kreiranju Update direktorije! Program za skidanje novih "
-                 "programa mora prestati sa radom. Vjerojatno nemate administratorska prava.");
-        QCOMPARE(o.prozor.poruke[0].ikona, Ikona::Usklicnik);
+        QCOMPARE(Poruke(o.prozor),
+                 QStringList("Usklicnik: Nastala je greška u kreiranju Update direktorije! Program "
+                             "za skidanje novih programa mora prestati sa radom. Vjerojatno "
+                             "nemate administratorska prava."));
         QCOMPARE(o.prozor.završetaka, 1);
     }
 };
