@@ -1,5 +1,7 @@
 // What the distribution run takes from app and gives back: the location, the
-// transfer time it last showed, and the end of the program, which app decides.
+// transfer time it last showed, and the end of the program, which app decides;
+// and the steps of its bar.
+#include "distribute/PunjenjeLokacije.h"
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
@@ -12,6 +14,13 @@ class TestPunjenjaIzAplikacije : public QObject {
     Q_OBJECT
 
 private slots:
+    // The distribution bar counts rows 1 to 29 and starts again at 1.
+    void krugProgresa() {
+        QCOMPARE((QList<qint32>{SljedećiKorakProgresa(0), SljedećiKorakProgresa(1),
+                                SljedećiKorakProgresa(28), SljedećiKorakProgresa(29)}),
+                 (QList<qint32>{1, 2, 29, 1}));
+    }
+
     // The closing box tells the transfer time as the label last showed it.
     void vrijemeUZavrsnojPoruci() {
         Okruženje o;
@@ -42,11 +51,10 @@ private slots:
         o.aplikacija().cmdDownlNaLokaciju_Click();
         // The box typed without its separator gets it before the run.
         QCOMPARE(o.prozor.lokacije[1], lokacija + '/');
-        QCOMPARE(o.prozor.poruke.size(), 1);
-        QCOMPARE(o.prozor.poruke[0].tekst,
-                 "Nastala je greška u kreiranju Update direktorije! Program za skidanje novih "
-                 "programa mora prestati sa radom. Vjerojatno nemate administratorska prava.");
-        QCOMPARE(o.prozor.poruke[0].ikona, Ikona::Usklicnik);
+        QCOMPARE(Poruke(o.prozor),
+                 QStringList("Usklicnik: Nastala je greška u kreiranju Update direktorije! Program "
+                             "za skidanje novih programa mora prestati sa radom. Vjerojatno "
+                             "nemate administratorska prava."));
         QCOMPARE(o.prozor.završetaka, 1);
     }
 };

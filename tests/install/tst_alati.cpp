@@ -12,17 +12,6 @@
 using namespace velkor;
 using namespace velkor::test;
 
-namespace {
-
-// A tool of x11-utils run to its end.
-bool alat(const QString& ime, const QStringList& argumenti) {
-    QProcess p;
-    p.start(ime, argumenti);
-    return p.waitForFinished() && p.exitCode() == 0;
-}
-
-} // namespace
-
 // Detection on an X server of the test's own, its windows shown by other programs,
 // and with the fake lookup; the rollback with the registration tool's stand-in
 // from tools/ (or none) on PATH.
@@ -46,7 +35,7 @@ private slots:
     void cleanup() {
         qputenv("DISPLAY", zaslon);
         for (qsizetype i = 0; i < prozori.size(); i += 2)
-            alat("xkill", {"-id", prozori[i]});
+            QProcess::execute("xkill", {"-id", prozori[i]});
         for (QProcess& p : xev)
             p.waitForFinished(); // it ends on losing its connection
         prozori.clear();
@@ -62,7 +51,7 @@ private slots:
             for (qsizetype i = 0; i < prozori.size(); ++i)
                 naredba.replace('%' + QString::number(i), prozori[i]);
             naredba.replace("{pid}", QString::number(QCoreApplication::applicationPid()));
-            QVERIFY(alat("xprop", QProcess::splitCommand(naredba)));
+            QCOMPARE(QProcess::execute("xprop", QProcess::splitCommand(naredba)), 0);
         }
         qputenv("DISPLAY", slucaj.jedno("zaslon") == "ne" ? "" : zaslon);
         const auto platforma = NapraviPlatformu();
@@ -100,18 +89,16 @@ private slots:
         qputenv("PATH", QFile::encodeName(slucaj.jedno("alat") == "ne" ? zapis.path() : alati));
         qputenv("VELKOR_REGSVR32_ZAPIS", QFile::encodeName(zapis.filePath("z")));
         Stanje& st = o.stanje;
-        const QString b = st.PutanjaPrograma = o.baza() + "Velkor software/";
-        st.PutanjaUpdateBackup = b + "UpdateBackup/";
-        st.PutanjaSkripti = b + "Skripte/";
-        st.PutanjaHelp = b + "Help/";
+        RadneDirektorije(o.baza() + "Velkor software", st, o.prozor, o.datoteke, o.platforma)
+            .PostaviPutanje();
         for (const QString& d : {st.PutanjaUpdateBackup, st.PutanjaSkripti, st.PutanjaHelp})
             QDir().mkpath(d);
         for (const QString& ime : slucaj.sve("backup"))
             o.zapiši(st.PutanjaUpdateBackup + ime, ime);
         for (const QString& ime : slucaj.sve("nova"))
-            o.zapiši(b + ime, "novo");
+            o.zapiši(st.PutanjaPrograma + ime, "novo");
         for (const QString& k : slucaj.sve("kvar"))
-            o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Kopiraj, b + k,
+            o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Kopiraj, st.PutanjaPrograma + k,
                                {70, "Dozvola odbijena"});
         velkor::Registracija registracija(o.platforma, o.dnevnik);
 

@@ -11,14 +11,13 @@ using namespace velkor::win32;
 
 namespace {
 
-struct Rezultat {
-    int prošlo = 0, palo = 0;
-    void operator()(bool uvjet, const std::wstring& opis) {
-        uvjet ? ++prošlo : ++palo;
-        if (!uvjet)
-            std::printf("FAIL: %s\n", UUtf8(opis).c_str());
-    }
-};
+int prošlo = 0, palo = 0;
+
+void r(bool uvjet, const std::wstring& opis) {
+    uvjet ? ++prošlo : ++palo;
+    if (!uvjet)
+        std::printf("FAIL: %s\n", UUtf8(opis).c_str());
+}
 
 // How the child was asked to show itself (-1: not asked) and its command line as it arrived.
 const std::wstring ZapisDjeteta = L"HKCU\\Software\\Velkor\\Dijete";
@@ -47,7 +46,7 @@ std::string Sirovo(const std::wstring& ključ, const wchar_t* ime) {
     return std::to_string(vrsta) + ":" + std::string(podaci, veličina);
 }
 
-void Registar(Rezultat& r) {
+void Registar() {
     const std::wstring crystal =
         L"Software\\Seagate Software\\Crystal Reports Designer Component\\Export";
     r(ZapišiDWORD(L"HKCU\\" + crystal + L"\\BitMapMagnifNumerator", 12) &&
@@ -63,7 +62,7 @@ void Registar(Rezultat& r) {
       L"settings: REG_SZ under VB and VBA Program Settings\\Velkor\\<section>");
 }
 
-void Prozori(Rezultat& r) {
+void Prozori() {
     for (const wchar_t* naslov : {L"Financijsko knjigovodstvo 22", L"Plaće 22 - Firma d.o.o.",
                                   L"Velkor pomoć", L"Velkor ?"})
         CreateWindowExW(0, L"STATIC", naslov, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100,
@@ -84,7 +83,7 @@ void Prozori(Rezultat& r) {
 }
 
 // The child is this program, copied where a blank and a letter outside ASCII are in its path.
-void Procesi(Rezultat& r) {
+void Procesi() {
     wchar_t put[MAX_PATH];
     GetModuleFileNameW(nullptr, put, MAX_PATH);
     const std::wstring mapa = std::filesystem::path(put).parent_path() / L"Velkor šifre";
@@ -148,10 +147,9 @@ int main(int argc, char**) {
     for (const wchar_t* ključ : {L"Software\\Seagate Software",
                                  L"Software\\VB and VBA Program Settings", L"Software\\Velkor"})
         RegDeleteTreeW(HKEY_CURRENT_USER, ključ);
-    Rezultat r;
-    Registar(r);
-    Prozori(r);
-    Procesi(r);
-    std::printf("%d passed, %d failed\n", r.prošlo, r.palo);
-    return r.palo == 0 ? 0 : 1;
+    Registar();
+    Prozori();
+    Procesi();
+    std::printf("%d passed, %d failed\n", prošlo, palo);
+    return palo == 0 ? 0 : 1;
 }

@@ -2,22 +2,13 @@
 // path in the registry, unregistering removes it, as a real component's entries.
 #include <windows.h>
 
-namespace {
-
 const wchar_t* const Ključ = L"Software\\Velkor\\Komponenta";
-HMODULE modul = nullptr;
-
-} // namespace
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE instanca, DWORD razlog, LPVOID) {
-    if (razlog == DLL_PROCESS_ATTACH)
-        modul = instanca;
-    return TRUE;
-}
+// The linker's symbol at the start of this DLL's image: its module handle.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 extern "C" __declspec(dllexport) HRESULT WINAPI DllRegisterServer() {
     wchar_t put[MAX_PATH] = {};
-    const DWORD dužina = GetModuleFileNameW(modul, put, MAX_PATH);
+    const DWORD dužina = GetModuleFileNameW(reinterpret_cast<HMODULE>(&__ImageBase), put, MAX_PATH);
     return RegSetKeyValueW(HKEY_CURRENT_USER, Ključ, L"Registrirana", REG_SZ, put,
                            (dužina + 1) * sizeof(wchar_t)) == ERROR_SUCCESS
                ? S_OK
