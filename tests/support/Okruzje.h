@@ -27,6 +27,9 @@ public:
     void postaviIzdanje(const QString& izvor, const QStringList& stavke,
                         const QStringList& nove = {},
                         const QHash<QString, QString>& direktorije = {}) const;
+    // A minisign key of that name made here once, its public line beside the
+    // program and, so the record names it, in the publication; its secret key.
+    QString ključ(const QString& ime = "izdavac") const;
 
     // Everything the environment showed, a "key: value" line each, after z's lines:
     // requests, log, boxes, grid rows, progress, reports, waits, commands, other
@@ -54,7 +57,8 @@ private:
 // the record. Adds the column "put", a row a file of the directory.
 void DodajZlatne(const QString& direktorija);
 QString SlučajZlatnog(const QString& put);
-// VELKOR_PISI_ZLATNE=1 writes the record as the file's new golden one.
-void UsporediSaZlatnim(const QString& put, const QStringList& zapis);
+// VELKOR_PISI_ZLATNE=1 writes the record as the file's new golden one. The dates
+// a signature's validity shows follow the day the test ran.
+void UsporediSaZlatnim(const QString& put, QStringList zapis);
 
 } // namespace velkor::test
