@@ -41,21 +41,19 @@ private slots:
         // The packages and their list; a name that would lead out of the location heads it.
         const auto objavi = [&] {
             QString popis = "../Zlo.exe;22;1;0;5;5;\r\n";
+            Sažeci sažeci;
             for (const auto& [ime, rev, dužina, pomak] : stavke) {
-                o.zapiši(o.objava.filePath(ImePaketa(ime)), QString(dužina, QChar('a' + rev)));
+                const QByteArray paket(dužina, char('a' + rev));
+                o.zapišiBajtove(o.objava.filePath(ImePaketa(ime)), paket);
+                sažeci.Dodaj(ImePaketa(ime), Sažeci::SažetakOd(paket));
                 popis += QString("%1;22;1;%2;%3;10;\r\n").arg(ime).arg(rev).arg(dužina + pomak);
             }
             o.zapiši(o.objava.filePath("Verzije.txt"), popis);
-            if (izmjena != "PotpisanaIsta")
-                return;
             // Signed as the publisher signs, the packages' sums beside the lists'.
-            Sažeci sažeci;
-            for (const auto& [ime, rev, dužina, pomak] : stavke)
-                sažeci.Dodaj(ImePaketa(ime),
-                             *Sažeci::SažetakDatoteke(o.objava.filePath(ImePaketa(ime))));
             const Konzola tiho{[](auto&) {}, [](auto&) {}};
-            QVERIFY(PotpisivanjeObjave({o.ključ(), {}, 1}, tiho)
-                        .Potpiši(o.objava.path(), UAnsi(popis), sažeci));
+            if (izmjena == "PotpisanaIsta")
+                QVERIFY(PotpisivanjeObjave({o.ključ(), {}, 1}, tiho)
+                            .Potpiši(o.objava.path(), UAnsi(popis), sažeci));
         };
         objavi();
         if (prvo)
