@@ -6,8 +6,6 @@
 #include "LokalniPosluzitelj.h"
 #include "app/Aplikacija.h"
 
-#include <optional>
-
 namespace velkor::test {
 
 class Okruženje : public Instalacija {
@@ -46,11 +44,10 @@ public:
 
 private:
     QMap<QString, QString> stablo() const;
-    QStringList promjeneStabla() const;
     QString opis(const QByteArray& bajtovi) const;
     std::unique_ptr<Aplikacija> aplikacija_;
     std::unique_ptr<LokalniPoslužitelj> poslužitelj_;
-    std::optional<QMap<QString, QString>> početnoStablo_;
+    QMap<QString, QString> početnoStablo_;
 };
 
 // Golden records of whole runs, a file a case: the first line the case, the rest

@@ -82,7 +82,13 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
       << Ako(w.završetaka, "završetaka programa: " + QString::number(w.završetaka));
     if (stanje)
         z << "greška: " + stanje->ZadnjaGreška;
-    z << (početnoStablo_ ? promjeneStabla() : stablo().values());
+    // The files the run added or changed, then those it removed.
+    for (const QString& red : stablo())
+        if (!početnoStablo_.values().contains(red))
+            z << red;
+    for (const QString& put : početnoStablo_.keys())
+        if (!QFileInfo::exists(baza() + put))
+            z << "uklonjeno: " + put;
     // The hosts as the program was told them; the port only after a host, as a
     // size may hold the same digits.
     const QString port = poslužitelj_ ? ':' + QString::number(poslužitelj_->serverPort()) : ":{P}";
@@ -105,31 +111,14 @@ QMap<QString, QString> Okruženje::stablo() const {
     while (i.hasNext()) {
         const QFileInfo f(i.next());
         const QString put = f.filePath().mid(baza().size()) + (f.isDir() ? "/" : "");
-        if (f.fileName() != "Update.log")
-            z[put] =
-                "datoteka: " + put +
-                (f.isDir() ? QString()
-                           : ' ' + QString::number(f.size()) + ' ' + opis(pročitaj(f.filePath())));
+        if (f.fileName() == "Update.log")
+            continue;
+        // A directory, listed before what it holds, shows by what it holds.
+        z.remove(put.first(put.lastIndexOf(u'/', -2) + 1));
+        z[put] = "datoteka: " + put +
+                 (f.isDir() ? QString()
+                            : ' ' + QString::number(f.size()) + ' ' + opis(pročitaj(f.filePath())));
     }
-    // A directory shows by what it holds.
-    for (auto k = z.begin(); k != z.end();)
-        k = k.key().endsWith(u'/') && std::next(k) != z.end() &&
-                    std::next(k).key().startsWith(k.key())
-                ? z.erase(k)
-                : std::next(k);
-    return z;
-}
-
-// The files the run added or changed, then those it removed.
-QStringList Okruženje::promjeneStabla() const {
-    const QMap<QString, QString> sada = stablo();
-    QStringList z;
-    for (const QString& red : sada)
-        if (!početnoStablo_->values().contains(red))
-            z << red;
-    for (const QString& put : početnoStablo_->keys())
-        if (!QFileInfo::exists(baza() + put))
-            z << "uklonjeno: " + put;
     return z;
 }
 
