@@ -1,8 +1,8 @@
 // The update run through the program as main wires it: start-up and the button,
 // a release made by the publisher in the network location (the source unless the
-// case says "opcija") that the local update server also serves, the real 7-Zip
-// and the registration tool's stand-in. Each file in app/azuriranje/ is one
-// case: its first line the case (JSON), the rest the whole record of the run.
+// case's settings say otherwise) that the local update server also serves, the
+// real 7-Zip and the registration tool's stand-in. Each file in app/azuriranje/
+// is one case: its first line the case (JSON), the rest the whole record of the run.
 #include "publish/Naredbe.h"
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
@@ -50,16 +50,17 @@ private slots:
         const QString b = o.baza();
         const QJsonObject s = QJsonDocument::fromJson(SlučajZlatnog(put).toUtf8()).object();
         QTemporaryDir izvor;
-        LokalniPoslužitelj& poslužitelj = o.poslužitelj();
-        o.spremiPostavku("Settings", "UpdateLok22N", QString::number(s["opcija"].toInt(1)));
-        o.spremiPostavku("Settings", "UpdateLokDir22", o.objava.path() + "/");
+        // The case's settings over the network location's.
+        QVariantMap postavke{{"UpdateLok22N", 1}, {"UpdateLokDir22", o.objava.path() + "/"}};
+        postavke.insert(s["postavke"].toObject().toVariantMap());
+        for (auto i = postavke.cbegin(); i != postavke.cend(); ++i)
+            o.spremiPostavku("Settings", i.key(), i->toString());
         const QHash<QString, QString> dir{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
         if (s["backup"].toBool())
-            QDir().mkpath(b + "UpdateBackup"), o.zapiši(b + "UpdateBackup/Z.exe", "z");
+            o.zapiši(b + "UpdateBackup/Z.exe", "z");
         o.postaviIzdanje(izvor.path(), s["stavke"].toVariant().toStringList(),
                          s["nove"].toVariant().toStringList(), dir);
-        // Without "tv" the program fetches it (a signed release names it); with
-        // "http" the other engine fetches.
+        // Without "tv" the program fetches it (a signed release names it).
         o.zapiši((s["tv"].toBool(true) ? b : o.objava.path() + '/') + "TeamViewerQS.exe", "tv");
         const QString kvar = s["potpis"].toString();
         const QString tajni = s.contains("potpis") ? o.ključ() : QString();
@@ -84,8 +85,6 @@ private slots:
             paket.back() = char(paket.back() ^ 1);
             o.zapišiBajtove(o.objava.filePath("A.7z"), paket);
         }
-        if (kvar == "izdanje")
-            o.spremiPostavku("Settings", "IzdanjePopisaVerzija22", "5");
         if (kvar == "istekao")
             o.sat.sada = o.sat.sada.addYears(2);
         // The fetch's log and commands are recorded by the fetch's own cases: an
@@ -99,8 +98,6 @@ private slots:
             if (kvar == "update")
                 o.zapiši(b + "Update/A.exe", "NOVO A.exe");
         };
-        if (s["http"].toBool())
-            o.spremiPostavku("Settings", "KoristiChilkatZaDownload", "False");
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
         PrekidneDatoteke datoteke;
@@ -114,8 +111,8 @@ private slots:
         pokvari(o.datoteke, "kvaroviPopravka");
         datoteke.jednom = s["jednom"].toBool();
         datoteke.doPrekida = s["prekid"].toInt(-1);
-        poslužitelj.PostaviPonašanje(s["bezPaketa"].toString(),
-                                     LokalniPoslužitelj::Ponašanje::NijePronadeno);
+        o.poslužitelj().PostaviPonašanje(s["bezPaketa"].toString(),
+                                         LokalniPoslužitelj::Ponašanje::NijePronadeno);
         for (const QString& naslov : s["otvoreni"].toVariant().toStringList())
             o.platforma.prozori.insert(naslov, false);
         for (QChar z : s["odgovori"].toString("D"))
