@@ -20,20 +20,15 @@ namespace {
 
 struct Prekid {};
 
-// A fault that goes after its first hit (the program closed meanwhile), and a
-// move aside that never returns, as when the program is killed.
+// A move aside that never returns, as when the program is killed.
 class PrekidneDatoteke : public NeispravneDatoteke {
 public:
     Rezultat Premjesti(const QString& od, const QString& na) override {
         if (na.contains("/UpdateBackup/") && doPrekida-- == 0)
             throw Prekid{};
-        const Rezultat ishod = NeispravneDatoteke::Premjesti(od, na);
-        if (!ishod && jednom)
-            Popravi();
-        return ishod;
+        return NeispravneDatoteke::Premjesti(od, na);
     }
     int doPrekida = -1;
-    bool jednom = false;
 };
 
 } // namespace
@@ -55,11 +50,10 @@ private slots:
         postavke.insert(s["postavke"].toObject().toVariantMap());
         for (auto i = postavke.cbegin(); i != postavke.cend(); ++i)
             o.spremiPostavku("Settings", i.key(), i->toString());
-        const QHash<QString, QString> dir{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
         if (s["backup"].toBool())
             o.zapiši(b + "UpdateBackup/Z.exe", "z");
         o.postaviIzdanje(izvor.path(), s["stavke"].toVariant().toStringList(),
-                         s["nove"].toVariant().toStringList(), dir);
+                         s["nove"].toVariant().toStringList());
         // Without "tv" the program fetches it (a signed release names it).
         o.zapiši((s["tv"].toBool(true) ? b : o.objava.path() + '/') + "TeamViewerQS.exe", "tv");
         const QString kvar = s["potpis"].toString();
@@ -87,10 +81,14 @@ private slots:
         }
         if (kvar == "istekao")
             o.sat.sada = o.sat.sada.addYears(2);
+        PrekidneDatoteke datoteke;
         // The fetch's log and commands are recorded by the fetch's own cases: an
         // update run that comes to the question of installing records them from
-        // there on ("update": a file changed in Update/ meanwhile).
+        // there on. "update": a file changed in Update/ meanwhile; "jednom": the
+        // fault gone once the user is asked to close the program that holds the file.
         o.prozor.priPoruci = [&](const QString& tekst) {
+            if (tekst.contains("Jeste li izašli iz programa") && s["jednom"].toBool())
+                datoteke.Popravi();
             if (!tekst.startsWith("Svi novi programi"))
                 return;
             QFile::remove(o.putanjaLoga());
@@ -100,7 +98,6 @@ private slots:
         };
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
-        PrekidneDatoteke datoteke;
         // "kvaroviPopravka": of the start after the run.
         const auto pokvari = [&](NeispravneDatoteke& d, const QString& ključ) {
             for (const QJsonValue k : s[ključ].toArray())
@@ -109,7 +106,6 @@ private slots:
         };
         pokvari(datoteke, "kvarovi");
         pokvari(o.datoteke, "kvaroviPopravka");
-        datoteke.jednom = s["jednom"].toBool();
         datoteke.doPrekida = s["prekid"].toInt(-1);
         o.poslužitelj().PostaviPonašanje(s["bezPaketa"].toString(),
                                          LokalniPoslužitelj::Ponašanje::NijePronadeno);

@@ -27,11 +27,11 @@ Aplikacija& Okruženje::aplikacija() {
 }
 
 void Okruženje::postaviIzdanje(const QString& izvor, const QStringList& stavke,
-                               const QStringList& nove,
-                               const QHash<QString, QString>& direktorije) const {
+                               const QStringList& nove) const {
+    const QHash<QString, QString> mjesta{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
     QString stare, objavi;
     for (const QString& ime : stavke) {
-        const QString dir = baza() + direktorije.value(ime.right(3));
+        const QString dir = baza() + mjesta.value(ime.right(3));
         QDir().mkpath(dir);
         if (!nove.contains(ime)) {
             zapiši(dir + ime, "staro " + ime);

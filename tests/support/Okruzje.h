@@ -19,12 +19,11 @@ public:
     // The local update server of `objava`, named to the program by the
     // environment; started on first use.
     LokalniPoslužitelj& poslužitelj();
-    // The items installed at 22.1.0 (the new ones not at all), each in the
-    // folder its last three letters give in direktorije, and their release at
-    // 22.2.0 in izvor with its manifest, ready for the publisher.
+    // The items installed at 22.1.0 (the new ones not at all), help files and
+    // scripts in their folders, the rest beside the program; and their release
+    // at 22.2.0 in izvor with its manifest, ready for the publisher.
     void postaviIzdanje(const QString& izvor, const QStringList& stavke,
-                        const QStringList& nove = {},
-                        const QHash<QString, QString>& direktorije = {}) const;
+                        const QStringList& nove = {}) const;
     // A minisign key of that name made here once, its public line beside the
     // program and, so the record names it, in the publication; its secret key.
     QString ključ(const QString& ime = "izdavac") const;
