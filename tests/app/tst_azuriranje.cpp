@@ -98,14 +98,11 @@ private slots:
         };
         QVERIFY(QFile::link("/usr/bin/7za", b + "7za"));
 
-        // "kvaroviPopravka": of the start after the run.
-        const auto pokvari = [&](NeispravneDatoteke& d, const QString& ključ) {
-            for (const QJsonValue k : s[ključ].toArray())
-                d.Pokvari(Op(QMetaEnum::fromType<Op>().keyToValue(qPrintable(k[0].toString()))),
-                          b + k[1].toString(), {k[2].toInt(), "Opis"});
-        };
-        pokvari(datoteke, "kvarovi");
-        pokvari(o.datoteke, "kvaroviPopravka");
+        // A fault marked "popravak" is of the start after the run.
+        for (const QJsonValue k : s["kvarovi"].toArray())
+            (k[3] == "popravak" ? o.datoteke : datoteke)
+                .Pokvari(Op(QMetaEnum::fromType<Op>().keyToValue(qPrintable(k[0].toString()))),
+                         b + k[1].toString(), {k[2].toInt(), "Opis"});
         datoteke.doPrekida = s["prekid"].toInt(-1);
         o.poslužitelj().PostaviPonašanje(s["bezPaketa"].toString(),
                                          LokalniPoslužitelj::Ponašanje::NijePronadeno);
