@@ -34,15 +34,6 @@ QStringList Ako(bool ima, const QString& red) {
     return ima ? QStringList{red} : QStringList();
 }
 
-// A command the log names as it ran is shown once, in the log.
-QStringList BezZapisanih(QStringList naredbe, const QStringList& dnevnik) {
-    naredbe.removeIf([&](const QString& n) {
-        return std::any_of(dnevnik.begin(), dnevnik.end(),
-                           [&](const QString& red) { return red.endsWith(n); });
-    });
-    return naredbe;
-}
-
 } // namespace
 
 QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi) const {
@@ -63,6 +54,10 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
     if (statusi)
         z << SKljučem("status1", w.povijestStatusa1)
           << SKljučem("status2", SažmiPostotke(w.povijestStatusa2));
+    // A command the log names as it ran is shown once, in the log.
+    const QString log = dnevnik.join(u'\n') + u'\n';
+    QStringList naredbe = platforma.naredbe;
+    naredbe.removeIf([&](const QString& n) { return log.contains(n + u'\n'); });
     QStringList stanja, čekanja;
     for (const StanjeReda& s : w.stanjaRedova)
         stanja << QString::asprintf("%d %d %d", s.red, s.slika, s.postotak);
@@ -76,8 +71,7 @@ QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi)
       << Ako(!w.txtPor.isEmpty(), "txtPor: " + w.txtPor)
       << Ako(!w.txtPorGr.isEmpty(), "txtPorGr: " + w.txtPorGr)
       << Ako(w.kartica >= 0, "kartica: " + QString::number(w.kartica))
-      << Ako(!čekanja.isEmpty(), "čekanja: " + čekanja.join(u' '))
-      << SKljučem("naredba", BezZapisanih(platforma.naredbe, dnevnik))
+      << Ako(!čekanja.isEmpty(), "čekanja: " + čekanja.join(u' ')) << SKljučem("naredba", naredbe)
       << SKljučem("prozor", platforma.radnjeSProzorima) << SKljučem("registar", platforma.registar)
       << Ako(w.završetaka, "završetaka programa: " + QString::number(w.završetaka));
     if (stanje)
