@@ -43,7 +43,6 @@ public:
 
 private:
     QMap<QString, QString> stablo() const;
-    QString opis(const QByteArray& bajtovi) const;
     std::unique_ptr<Aplikacija> aplikacija_;
     std::unique_ptr<LokalniPoslužitelj> poslužitelj_;
     QMap<QString, QString> početnoStablo_;

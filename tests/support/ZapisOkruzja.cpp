@@ -34,6 +34,18 @@ QStringList Ako(bool ima, const QString& red) {
     return ima ? QStringList{red} : QStringList();
 }
 
+// What a file holds: x's, a published file's bytes, a short text, or other bytes.
+QString Opis(const QByteArray& b, const QDir& objavljeno) {
+    if (b == QByteArray(b.size(), 'x'))
+        return "iks";
+    for (const QString& ime : objavljeno.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (Okruženje::pročitaj(objavljeno.filePath(ime)) == b)
+            return "kao " + ime;
+    const QString t = IzAnsija(b);
+    static const QRegularExpression kontrolni("[\\x00-\\x09\\x0b\\x0c\\x0e-\\x1f]");
+    return t.size() <= 300 && !t.contains(kontrolni) ? '"' + t + '"' : QString("drugo");
+}
+
 } // namespace
 
 QStringList Okruženje::zapis(QStringList z, const Stanje* stanje, bool statusi) const {
@@ -111,22 +123,10 @@ QMap<QString, QString> Okruženje::stablo() const {
         z.remove(put.first(put.lastIndexOf(u'/', -2) + 1));
         z[put] = "datoteka: " + put +
                  (f.isDir() ? QString()
-                            : ' ' + QString::number(f.size()) + ' ' + opis(pročitaj(f.filePath())));
+                            : ' ' + QString::number(f.size()) + ' ' +
+                                  Opis(pročitaj(f.filePath()), QDir(objava.path())));
     }
     return z;
-}
-
-// What a file holds: x's, a published file's bytes, a short text, or other bytes.
-QString Okruženje::opis(const QByteArray& b) const {
-    if (b == QByteArray(b.size(), 'x'))
-        return "iks";
-    const QDir objavljeno(objava.path());
-    for (const QString& ime : objavljeno.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (pročitaj(objavljeno.filePath(ime)) == b)
-            return "kao " + ime;
-    const QString t = IzAnsija(b);
-    static const QRegularExpression kontrolni("[\\x00-\\x09\\x0b\\x0c\\x0e-\\x1f]");
-    return t.size() <= 300 && !t.contains(kontrolni) ? '"' + t + '"' : QString("drugo");
 }
 
 void DodajZlatne(const QString& direktorija) {
