@@ -3,62 +3,18 @@
 // distribute/punjenje/ is one case: its first line what changes after a first,
 // complete fill and the option, the rest the whole record of the run.
 #include "catalogue/ImePaketa.h"
-#include "catalogue/PotvrdaIzdanja.h"
 #include "catalogue/ZapisVerzije.h"
+#include "publish/PotpisivanjeObjave.h"
 #include "support/Okruzje.h"
 #include "support/RegistarTestova.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace velkor;
 using namespace velkor::test;
 
-namespace {
-
-// The publication signed with a key made here; its public half beside the
-// program and, so the record names it, in the publication.
-void potpiši(Okruženje& o) {
-    const QString k = o.dir.filePath("izdavac");
-    if (!QFile::exists(k + ".key"))
-        QCOMPARE(QProcess::execute("minisign", {"-G", "-W", "-p", k + ".pub", "-s", k + ".key"}),
-                 0);
-    // The key line alone: the comment line's length varies with the key's id.
-    const QByteArray javni = o.pročitaj(k + ".pub").split('\n')[1];
-    o.zapišiBajtove(o.baza() + ImeKljučevaPrograma, javni);
-    o.zapišiBajtove(o.objava.filePath(ImeKljučevaPrograma), javni);
-    Sažeci sažeci;
-    for (const QString& ime : QDir(o.objava.path()).entryList(QDir::Files))
-        if (!ime.startsWith("Verzije.sha256") && ime != ImeKljučevaPrograma)
-            sažeci.Dodaj(ime, Sažeci::SažetakOd(o.pročitaj(o.objava.filePath(ime))));
-    o.zapišiBajtove(o.objava.filePath(ImeSažetaka), sažeci.Zapis());
-    const QString komentar =
-        KomentarIzdanja({ProizvodIzdanja, 1, o.sat.sada, o.sat.sada.addDays(31)});
-    QCOMPARE(QProcess::execute("minisign", {"-S", "-s", k + ".key", "-m",
-                                            o.objava.filePath(ImeSažetaka), "-t", komentar}),
-             0);
-}
-
-} // namespace
-
 class TestDistribucije : public QObject {
     Q_OBJECT
-
-public:
-    enum Izm {
-        BezUpdate,
-        Raspored,
-        Nikad,
-        BezPolja,
-        Ista,
-        KrivaTu,
-        Baza,
-        Nema,
-        KrivaTamo,
-        Zauzet,
-        PotpisanaIsta
-    };
-    Q_ENUM(Izm)
 
 private slots:
     void punjenje_data() { DodajZlatne(QFINDTESTDATA("punjenje")); }
@@ -66,7 +22,10 @@ private slots:
     void punjenje() {
         QFETCH(QString, put);
         const QStringList slučaj = SlučajZlatnog(put).split(u' ');
-        const auto izmjena = Izm(QMetaEnum::fromType<Izm>().keyToValue(qPrintable(slučaj[0])));
+        const QString& izmjena = slučaj[0];
+        // Those on the schedule alone, and those with a first, complete fill.
+        const bool raspored = QStringList{"BezUpdate", "Raspored", "Nikad"}.contains(izmjena);
+        const bool prvo = !raspored && izmjena != "BezPolja";
         Okruženje o;
         LokalniPoslužitelj& poslužitelj = o.poslužitelj();
         const QString lokacija = o.baza() + "Distribucija/";
@@ -82,42 +41,48 @@ private slots:
         // The packages and their list; a name that would lead out of the location heads it.
         const auto objavi = [&] {
             QString popis = "../Zlo.exe;22;1;0;5;5;\r\n";
+            Sažeci sažeci;
             for (const auto& [ime, rev, dužina, pomak] : stavke) {
-                o.zapiši(o.objava.filePath(ImePaketa(ime)), QString(dužina, QChar('a' + rev)));
+                const QByteArray paket(dužina, char('a' + rev));
+                o.zapišiBajtove(o.objava.filePath(ImePaketa(ime)), paket);
+                sažeci.Dodaj(ImePaketa(ime), Sažeci::SažetakOd(paket));
                 popis += QString("%1;22;1;%2;%3;10;\r\n").arg(ime).arg(rev).arg(dužina + pomak);
             }
             o.zapiši(o.objava.filePath("Verzije.txt"), popis);
-            if (izmjena == PotpisanaIsta)
-                potpiši(o);
+            // Signed as the publisher signs, the packages' sums beside the lists'.
+            const Konzola tiho{[](auto&) {}, [](auto&) {}};
+            if (izmjena == "PotpisanaIsta")
+                QVERIFY(PotpisivanjeObjave({o.ključ(), {}, 1}, tiho)
+                            .Potpiši(o.objava.path(), UAnsi(popis), sažeci));
         };
         objavi();
-        if (izmjena > BezPolja)
+        if (prvo)
             o.aplikacija().cmdDownlNaLokaciju_Click();
 
         // What changes between a first, complete fill and the run under test.
-        if (izmjena == Nema || izmjena >= KrivaTamo)
-            stavke[0] = {"Prog.exe", 6, 1007, izmjena == KrivaTamo};
-        if (izmjena == Baza) // the old package read-only
+        if (QStringList{"Nema", "KrivaTamo", "Zauzet", "PotpisanaIsta"}.contains(izmjena))
+            stavke[0] = {"Prog.exe", 6, 1007, izmjena == "KrivaTamo"};
+        if (izmjena == "Baza") // the old package read-only
             stavke[2] = {"VelkIzmjBaza22.dll", 4, 507, 0},
             QFile::setPermissions(lokacija + "VelkIzmjBaza22.7z", QFileDevice::ReadOwner);
-        if (izmjena == Zauzet) // the location's list in use
+        if (izmjena == "Zauzet") // the location's list in use
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::Obrisi, lokacija + "Verzije.txt",
                                {70, "Dozvola odbijena"});
-        if (izmjena == BezUpdate)
+        if (izmjena == "BezUpdate")
             o.datoteke.Pokvari(NeispravneDatoteke::Operacija::NapraviDirektoriju,
                                lokacija + "Update/", {70, "Dozvola odbijena"});
         // Left by a killed run: ours beside a package and a list, and another's.
-        if (izmjena > BezPolja)
+        if (prvo)
             for (const char* ime :
                  {"K.7z;velkor-dio.0a1b2c3", "Update/Verzije.txt;velkor-dio.z", "K.7z.0a1b2c"})
                 o.zapiši(lokacija + ime, "x");
-        if (izmjena == KrivaTu)
+        if (izmjena == "KrivaTu")
             o.zapiši(lokacija + "K.7z", "xyz");
-        if (izmjena == PotpisanaIsta) // another package of the same size
+        if (izmjena == "PotpisanaIsta") // another package of the same size
             o.zapiši(lokacija + "K.7z", QString(300, u'z'));
-        if (izmjena == Nema)
+        if (izmjena == "Nema")
             poslužitelj.PostaviPonašanje("Prog.7z", LokalniPoslužitelj::Ponašanje::NijePronadeno);
-        if (izmjena == BezPolja) // with a separator alone it would be the root
+        if (izmjena == "BezPolja") // with a separator alone it would be the root
             o.prozor.lokacije[1].clear();
         objavi();
         // The plan's tables are not the distribution's.
@@ -129,13 +94,13 @@ private slots:
         poslužitelj.zahtjevi.clear();
         o.prozor.poruke.clear();
         QFile::remove(o.putanjaLoga());
-        if (izmjena > Nikad)
+        if (!raspored)
             o.aplikacija().cmdDownlNaLokaciju_Click();
         // Every n hours on the hour, once in that minute, never with 0.
-        o.prozor.vrijemeDownloada = izmjena == Nikad ? 0 : 6;
+        o.prozor.vrijemeDownloada = izmjena == "Nikad" ? 0 : 6;
         for (const QTime vrijeme : {QTime(13, 0), QTime(18, 1), QTime(12, 0), QTime(12, 0, 40)}) {
             o.sat.sada.setTime(vrijeme);
-            izmjena <= Nikad ? o.aplikacija().tmrUpdate_Timer() : void();
+            raspored ? o.aplikacija().tmrUpdate_Timer() : void();
         }
         QCOMPARE(stanje.NoveVerzije.tekst(0, Stupac::Ime) + stanje.NoveVerzije.tekst(1, 0) +
                      stanje.StareVerzije.tekst(0, Stupac::Ime),

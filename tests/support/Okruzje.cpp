@@ -1,5 +1,7 @@
 #include "Okruzje.h"
 
+#include "catalogue/PotvrdaIzdanja.h"
+
 namespace velkor::test {
 
 Okolina Okruženje::okolina() {
@@ -25,11 +27,11 @@ Aplikacija& Okruženje::aplikacija() {
 }
 
 void Okruženje::postaviIzdanje(const QString& izvor, const QStringList& stavke,
-                               const QStringList& nove,
-                               const QHash<QString, QString>& direktorije) const {
+                               const QStringList& nove) const {
+    const QHash<QString, QString> mjesta{{"chm", "Help/"}, {"enc", "Skrite za izmjenu baze/"}};
     QString stare, objavi;
     for (const QString& ime : stavke) {
-        const QString dir = baza() + direktorije.value(ime.right(3));
+        const QString dir = baza() + mjesta.value(ime.right(3));
         QDir().mkpath(dir);
         if (!nove.contains(ime)) {
             zapiši(dir + ime, "staro " + ime);
@@ -40,6 +42,18 @@ void Okruženje::postaviIzdanje(const QString& izvor, const QStringList& stavke,
     }
     zapiši(baza() + "Verzije.txt", stare);
     zapiši(izvor + "/Objava.txt", objavi);
+}
+
+QString Okruženje::ključ(const QString& ime) const {
+    const QString k = dir.filePath(ime);
+    if (!QFile::exists(k + ".key") &&
+        !izvrši(dir.path(), "minisign", {"-G", "-W", "-p", k + ".pub", "-s", k + ".key"}))
+        qFatal("minisign made no key");
+    // The key line alone: the comment line's length varies with the key's id.
+    const QByteArray javni = pročitaj(k + ".pub").split('\n')[1];
+    zapišiBajtove(baza() + ImeKljučevaPrograma, javni);
+    zapišiBajtove(objava.filePath(ImeKljučevaPrograma), javni);
+    return k + ".key";
 }
 
 } // namespace velkor::test

@@ -6,8 +6,6 @@
 #include "LokalniPosluzitelj.h"
 #include "app/Aplikacija.h"
 
-#include <optional>
-
 namespace velkor::test {
 
 class Okruženje : public Instalacija {
@@ -21,12 +19,14 @@ public:
     // The local update server of `objava`, named to the program by the
     // environment; started on first use.
     LokalniPoslužitelj& poslužitelj();
-    // The items installed at 22.1.0 (the new ones not at all), each in the
-    // folder its last three letters give in direktorije, and their release at
-    // 22.2.0 in izvor with its manifest, ready for the publisher.
+    // The items installed at 22.1.0 (the new ones not at all), help files and
+    // scripts in their folders, the rest beside the program; and their release
+    // at 22.2.0 in izvor with its manifest, ready for the publisher.
     void postaviIzdanje(const QString& izvor, const QStringList& stavke,
-                        const QStringList& nove = {},
-                        const QHash<QString, QString>& direktorije = {}) const;
+                        const QStringList& nove = {}) const;
+    // A minisign key of that name made here once, its public line beside the
+    // program and, so the record names it, in the publication; its secret key.
+    QString ključ(const QString& ime = "izdavac") const;
 
     // Everything the environment showed, a "key: value" line each, after z's lines:
     // requests, log, boxes, grid rows, progress, reports, waits, commands, other
@@ -43,18 +43,17 @@ public:
 
 private:
     QMap<QString, QString> stablo() const;
-    QStringList promjeneStabla() const;
-    QString opis(const QByteArray& bajtovi) const;
     std::unique_ptr<Aplikacija> aplikacija_;
     std::unique_ptr<LokalniPoslužitelj> poslužitelj_;
-    std::optional<QMap<QString, QString>> početnoStablo_;
+    QMap<QString, QString> početnoStablo_;
 };
 
 // Golden records of whole runs, a file a case: the first line the case, the rest
 // the record. Adds the column "put", a row a file of the directory.
 void DodajZlatne(const QString& direktorija);
 QString SlučajZlatnog(const QString& put);
-// VELKOR_PISI_ZLATNE=1 writes the record as the file's new golden one.
-void UsporediSaZlatnim(const QString& put, const QStringList& zapis);
+// VELKOR_PISI_ZLATNE=1 writes the record as the file's new golden one. The dates
+// a signature's validity shows follow the day the test ran.
+void UsporediSaZlatnim(const QString& put, QStringList zapis);
 
 } // namespace velkor::test
