@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 using namespace velkor::win32;
@@ -22,12 +23,18 @@ void r(bool uvjet, const std::wstring& opis) {
 // How the child was asked to show itself (-1: not asked) and its command line as it arrived.
 const std::wstring ZapisDjeteta = L"HKCU\\Software\\Velkor\\Dijete";
 
-// Ends with 7; with VELKOR_PROZOR set, it first holds a window of that title unanswered.
+// Ends with 7; with VELKOR_IZLAZ set, it first writes that many bytes out and a line to its
+// errors; with VELKOR_PROZOR set, it first holds a window of that title unanswered.
 int Dijete() {
     STARTUPINFOW postava = {};
     GetStartupInfoW(&postava);
     const int prikaz = postava.dwFlags & STARTF_USESHOWWINDOW ? postava.wShowWindow : -1;
     ZapišiTekst(ZapisDjeteta, std::to_wstring(prikaz) + L"|" + GetCommandLineW());
+    if (const wchar_t* bajtova = _wgetenv(L"VELKOR_IZLAZ")) {
+        std::fputs("greška\n", stderr);
+        const std::string izlaz(std::wcstoul(bajtova, nullptr, 10), 'x');
+        std::fwrite(izlaz.data(), 1, izlaz.size(), stdout);
+    }
     if (const wchar_t* naslov = _wgetenv(L"VELKOR_PROZOR")) {
         CreateWindowExW(0, L"STATIC", naslov, WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
                         nullptr, nullptr);
@@ -95,6 +102,13 @@ void Procesi() {
     const Ishod čekan = PokreniSkrivenoIČekaj(sedamZip);
     r(čekan.pokrenut && čekan.izlazniKod == 7 && PročitajTekst(ZapisDjeteta) == L"0|" + sedamZip,
       L"waited, hidden, as formed, exit code: " + sedamZip);
+    // Read past what a pipe holds, so a parent reading only after the end would wait forever.
+    SetEnvironmentVariableW(L"VELKOR_IZLAZ", L"200000");
+    const Ishod pročitan = PokreniSkrivenoIPročitaj(sedamZip);
+    SetEnvironmentVariableW(L"VELKOR_IZLAZ", nullptr);
+    r(pročitan.izlazniKod == 7 && pročitan.izlaz == std::string(200000, 'x') &&
+          PročitajTekst(ZapisDjeteta) == L"0|" + sedamZip,
+      L"read: its whole output and not its errors, hidden, as formed: " + sedamZip);
     HANDLE prozorOtvoren = CreateEventW(nullptr, TRUE, FALSE, L"VelkorProzor");
     SetEnvironmentVariableW(L"VELKOR_PROZOR", L"Blagajna 22");
     const std::wstring regSvr = dijete + L" \"C:\\Velkor software\\Grid.ocx\" /u /s";
